@@ -1,0 +1,28 @@
+# korvane_library(NAME DIR DEPS...): a static library from every .cpp in DIR (not recursive),
+# or an interface library while the folder has headers only.
+function(korvane_library name dir)
+  file(GLOB _src CONFIGURE_DEPENDS "${dir}/*.cpp")
+  if(_src)
+    add_library(${name} STATIC ${_src})
+    target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${PROJECT_SOURCE_DIR}")
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# korvane_test(NAME DIR LABEL DEPS...): one GoogleTest binary from every .cpp in DIR.
+function(korvane_test name dir label)
+  file(GLOB _src CONFIGURE_DEPENDS "${dir}/*.cpp")
+  if(NOT _src)
+    return()
+  endif()
+  add_executable(${name} ${_src})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  if(NOT TARGET GTest::gtest_main)
+    message(FATAL_ERROR "GoogleTest not found")
+  endif()
+  gtest_discover_tests(${name} PROPERTIES LABELS ${label} DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,50 @@
+#pragma once
+// What the hosting toolkit does for a GlossButton: notifications by name, ambient answers,
+// the instance's identity, and the sinks for what the control shows (its image, its pointer).
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "glossbutton/render/Image.h"
+#include "platform/WinTypes.h"
+
+namespace gloss {
+
+class ControlHost {
+ public:
+  virtual ~ControlHost() = default;
+
+  // Marks the host's stored design as modified; name is the property-changed name.
+  virtual void PropertyChanged(const std::string& name) = 0;
+
+  // Ambient properties.
+  virtual bool AmbientUserMode() const = 0;
+  virtual Font AmbientFont() const = 0;
+
+  // The instance's name in its host ("GlossButton1") and the control's class name.
+  virtual std::string InstanceName() const = 0;
+  virtual std::string ClassName() const { return "GlossButton"; }
+
+  // Parent.BackColor, an OLE colour (may be a system colour).
+  virtual std::int32_t ParentBackColor() const = 0;
+
+  // The control's inner size in pixels (ScaleWidth, ScaleHeight).
+  virtual float ScaleWidth() const = 0;
+  virtual float ScaleHeight() const = 0;
+
+  // HIMETRIC to pixels at the screen's resolution (ScaleX / ScaleY).
+  virtual double ScaleX(double himetric) const { return himetric / kHimetricPerPixel; }
+  virtual double ScaleY(double himetric) const { return himetric / kHimetricPerPixel; }
+
+  // The control's own window.
+  virtual platform::HWND WindowHandle() const = 0;
+
+  // The control's own mouse pointer kind (1 arrow, 99 custom) and foreground colour.
+  virtual void SetMousePointer(std::int32_t kind) = 0;
+  virtual void SetForeColor(std::int32_t oleColor) = 0;
+
+  // The image the control displays: a copy of the drawing surface, shared, never changed after.
+  virtual void PublishImage(std::shared_ptr<const Image> image) = 0;
+};
+
+}  // namespace gloss

@@ -1,0 +1,52 @@
+#pragma once
+// The control's integer rules: signed 32-bit values that raise OverflowError instead of
+// wrapping, integer division truncating towards zero, and float-to-integer conversion that
+// rounds halves to even.
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+namespace gloss {
+
+class OverflowError : public std::overflow_error {
+ public:
+  OverflowError() : std::overflow_error("Overflow") {}
+};
+
+class DivisionByZeroError : public std::domain_error {
+ public:
+  DivisionByZeroError() : std::domain_error("Division by zero") {}
+};
+
+inline std::int32_t CheckedInt32(std::int64_t v) {
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    throw OverflowError();
+  return static_cast<std::int32_t>(v);
+}
+
+inline std::int32_t Add32(std::int32_t a, std::int32_t b) { return CheckedInt32(std::int64_t{a} + b); }
+inline std::int32_t Sub32(std::int32_t a, std::int32_t b) { return CheckedInt32(std::int64_t{a} - b); }
+inline std::int32_t Mul32(std::int32_t a, std::int32_t b) { return CheckedInt32(std::int64_t{a} * b); }
+
+// a \ b: truncates towards zero.
+inline std::int32_t IntDiv32(std::int32_t a, std::int32_t b) {
+  if (b == 0) throw DivisionByZeroError();
+  return CheckedInt32(std::int64_t{a} / b);  // INT32_MIN / -1 overflows
+}
+
+// Float to 32-bit integer: nearest, halves to even (the default rounding mode).
+inline std::int32_t CInt32(double v) {
+  if (!std::isfinite(v)) throw OverflowError();
+  double r = std::nearbyint(v);
+  if (r < -2147483648.0 || r > 2147483647.0) throw OverflowError();
+  return static_cast<std::int32_t>(r);
+}
+
+// 16-bit Boolean as the control stores it: true is -1, false is 0.
+using VBool = std::int16_t;
+constexpr VBool VB_TRUE = -1;
+constexpr VBool VB_FALSE = 0;
+inline VBool ToVBool(bool b) { return b ? VB_TRUE : VB_FALSE; }
+
+}  // namespace gloss
