@@ -1,0 +1,166 @@
+#pragma once
+// GlossButton: an owner-drawn push button. Its public face is a set of properties (X() reads,
+// SetX(newValue) assigns), the host's lifecycle notifications, the toolkit's input
+// notifications, and events raised to a GlossButtonEvents listener.
+//
+// Seams for wiring the drawing surface, window shape and message hook:
+//  - Redraw(state) forces the checked state and hands the final state to PaintAndPublish(),
+//    which will run the renderer, draw caption and picture and publish the image. Until then it
+//    draws nothing. ClearSurface() clears the drawing surface.
+//  - UpdateShape() will rebuild the window region and resize the surface before its redraw.
+//  - StartMouseTracking()/StopMouseTracking() will hook and unhook the control's own window;
+//    the hook's callback is OnHookMessage(), whose enter/leave rules are already in place
+//    (HandleTrackedMouseMove, HandleMouseLeave); RequestLeaveNotice() will arm the platform's
+//    one-shot leave message.
+//  - SetRedrawObserver() sees every state Redraw draws, after the checked state is forced.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "glossbutton/ControlHost.h"
+#include "glossbutton/GlossButtonEvents.h"
+#include "glossbutton/PropertyBag.h"
+#include "glossbutton/render/Image.h"
+#include "glossbutton/render/Numbers.h"
+#include "platform/WinTypes.h"
+
+namespace gloss {
+
+class GlossButton {
+ public:
+  static constexpr const char* kClassName = "GlossButton";
+
+  explicit GlossButton(ControlHost& host);
+  ~GlossButton();
+  GlossButton(const GlossButton&) = delete;
+  GlossButton& operator=(const GlossButton&) = delete;
+
+  // Not owned; may be null. The listener may delete this control from any of its handlers.
+  void SetEventListener(GlossButtonEvents* listener) { m_Events = listener; }
+  void SetRedrawObserver(std::function<void(std::int32_t)> observer) { m_RedrawObserver = std::move(observer); }
+
+  // ---- Properties, in the control's interface order.
+  bool DisplayHand() const { return m_DisplayHand != VB_FALSE; }
+  void SetDisplayHand(bool newValue);
+  std::int32_t ColorScheme() const { return m_ColorScheme; }
+  void SetColorScheme(std::int32_t newValue);
+  std::int32_t BorderBrightness() const { return m_BorderBrightness; }
+  void SetBorderBrightness(std::int32_t newValue);
+  std::int32_t ColorBright() const { return m_ColorBright; }
+  void SetColorBright(std::int32_t newValue);
+  std::int32_t ColorButtonDown() const { return m_ColorButtonDown; }
+  void SetColorButtonDown(std::int32_t newValue);
+  std::int32_t ColorButtonUp() const { return m_ColorButtonUp; }
+  void SetColorButtonUp(std::int32_t newValue);
+  std::int32_t ColorButtonHover() const { return m_ColorButtonHover; }
+  void SetColorButtonHover(std::int32_t newValue);
+  std::int32_t ForeColor() const { return m_ForeColor; }
+  void SetForeColor(std::int32_t NewForeColor);
+  PicturePtr Picture() const { return m_Picture; }
+  void SetPicture(PicturePtr Value);
+  bool Checked() const { return m_Checked != VB_FALSE; }
+  void SetChecked(bool Value);
+  std::int32_t Style() const { return m_Style; }
+  void SetStyle(std::int32_t eVal);
+  std::int32_t PictureAlignment() const { return m_PictureAlignment; }
+  void SetPictureAlignment(std::int32_t eVal);
+  const std::string& Caption() const { return m_Caption; }
+  void SetCaption(const std::string& New_Caption);
+  const gloss::Font& Font() const { return m_SurfaceFont; }
+  void SetFont(const gloss::Font& NewFont);
+
+  // ---- State the renderers and the host read.
+  bool MouseOver() const { return m_MouseOver != VB_FALSE; }
+  bool Focused() const { return m_Focused != VB_FALSE; }
+  std::int32_t CornerRadius() const { return m_CornerRadius; }
+  bool TrackingHooked() const { return m_TrackingHooked; }
+
+  // ---- Lifecycle notifications from the host, in the order it gives them.
+  void Initialize();
+  void InitProperties();
+  void ReadProperties(const PropertyBag& PropBag);
+  void WriteProperties(PropertyBag& PropBag) const;
+  void Terminate();
+  // The instance was renamed in its host: the caption follows the name. The argument is unused.
+  void AmbientPropertyChanged(const std::string& PropertyName);
+
+  // ---- Input notifications from the toolkit. X, Y in pixels; Button 1 = left, 2 = right.
+  void KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+  void KeyUp(std::int16_t KeyCode, std::int16_t Shift);
+  void Click();
+  void DblClick();
+  void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+  void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+  void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
+  void EnterFocus();
+  void ExitFocus();
+  void Resize();
+  void Show();
+
+ private:
+  friend class GlossButtonTestAccess;
+
+  // Calls f(listener) and reports whether this control still exists afterwards. When it returns
+  // false the caller must return at once without touching any member.
+  template <class F>
+  bool Raise(F&& f) {
+    if (!m_Events) return true;
+    const std::weak_ptr<int> alive = m_Alive;
+    f(*m_Events);
+    return !alive.expired();
+  }
+
+  void SetColor(std::int32_t& member, std::int32_t newValue, const char* changedName);
+
+  // Drawing (GlossButtonRedraw.cpp).
+  void Redraw(std::int32_t& state);
+  void PaintAndPublish(std::int32_t& state);
+  void ClearSurface();
+
+  // Shape and size (GlossButtonShape.cpp).
+  void UpdateShape();
+
+  // Hook and mouse tracking (GlossButtonTracking.cpp).
+  void StartMouseTracking();
+  void StopMouseTracking();
+  void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::HWND hWnd,
+                     platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam,
+                     platform::LONG& lParamUser);
+  void HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons);
+  void HandleMouseLeave();
+  void RequestLeaveNotice();
+
+  ControlHost& m_Host;
+  GlossButtonEvents* m_Events = nullptr;
+  std::function<void(std::int32_t)> m_RedrawObserver;
+  std::shared_ptr<int> m_Alive = std::make_shared<int>(0);
+
+  VBool m_DisplayHand = VB_FALSE;
+  std::int32_t m_ColorScheme = 0;
+  std::int32_t m_BorderBrightness = 0;
+  std::int32_t m_ColorBright = 0;
+  std::int32_t m_ColorButtonDown = 0;
+  std::int32_t m_ColorButtonUp = 0;
+  std::int32_t m_ColorButtonHover = 0;
+  std::int32_t m_ForeColor = 0;
+  PicturePtr m_Picture;
+  VBool m_Checked = VB_FALSE;
+  std::int32_t m_Style = 0;
+  std::int32_t m_PictureAlignment = 0;
+  std::string m_Caption;
+  // The drawing surface's font (the Font property has no member of its own); starts as the
+  // control's design font. Moves into the surface when it is wired in.
+  gloss::Font m_SurfaceFont;
+
+  std::int32_t m_CornerRadius = 0;
+  VBool m_MouseOver = VB_FALSE;
+  VBool m_Focused = VB_FALSE;
+
+  VBool m_CanTrackLeave = VB_FALSE;
+  VBool m_TrackInUser32 = VB_FALSE;
+  bool m_TrackingHooked = false;
+  std::int32_t m_LeaveRequests = 0;  // leave notices asked for so far
+};
+
+}  // namespace gloss

@@ -1,0 +1,68 @@
+// Construction and the setters that are not colours (those live in ColorSchemes.cpp).
+#include "glossbutton/GlossButton.h"
+
+namespace gloss {
+
+GlossButton::GlossButton(ControlHost& host) : m_Host(host) {}
+
+GlossButton::~GlossButton() {
+  // A control destroyed without its Terminate must still leave its window unhooked.
+  if (m_TrackingHooked) StopMouseTracking();
+}
+
+void GlossButton::SetDisplayHand(bool newValue) {
+  // The pointer follows only when stored properties are read again.
+  m_DisplayHand = ToVBool(newValue);
+}
+
+void GlossButton::SetForeColor(std::int32_t NewForeColor) {
+  m_ForeColor = NewForeColor;
+  m_Host.PropertyChanged("ForeColor");
+  std::int32_t state = 0;
+  Redraw(state);
+}
+
+void GlossButton::SetPicture(PicturePtr Value) {
+  m_Picture = std::move(Value);
+  m_Host.PropertyChanged("Picture");
+  std::int32_t state = 0;
+  Redraw(state);
+}
+
+void GlossButton::SetChecked(bool Value) {
+  m_Checked = ToVBool(Value);
+  std::int32_t state = Value ? 4 : (m_MouseOver != VB_FALSE ? 3 : 0);
+  Redraw(state);
+  m_Host.PropertyChanged("Checked");
+}
+
+void GlossButton::SetStyle(std::int32_t eVal) {
+  if (eVal == m_Style) return;
+  m_Style = eVal;
+  m_Host.PropertyChanged("Style");
+  UpdateShape();
+}
+
+void GlossButton::SetPictureAlignment(std::int32_t eVal) {
+  if (eVal == m_PictureAlignment) return;
+  m_PictureAlignment = eVal;
+  m_Host.PropertyChanged("PictureAlignment");
+  std::int32_t state = 0;
+  Redraw(state);
+}
+
+void GlossButton::SetCaption(const std::string& New_Caption) {
+  m_Caption = New_Caption;
+  m_Host.PropertyChanged("Caption");
+  std::int32_t state = 0;
+  Redraw(state);
+}
+
+void GlossButton::SetFont(const gloss::Font& NewFont) {
+  m_SurfaceFont = NewFont;
+  m_Host.PropertyChanged("Font");
+  std::int32_t state = 0;
+  Redraw(state);
+}
+
+}  // namespace gloss

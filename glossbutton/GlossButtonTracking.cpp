@@ -1,0 +1,73 @@
+// Mouse enter and leave, seen through the hook on the control's own window after the window's
+// own handling of WM_MOUSEMOVE and WM_MOUSELEAVE.
+#include "glossbutton/GlossButton.h"
+
+namespace gloss {
+
+namespace {
+
+constexpr platform::UINT kWmMouseMove = 0x200;
+constexpr platform::UINT kWmMouseLeave = 0x2A3;
+constexpr platform::WPARAM kOnlyLeftButton = 1;  // MK_LBUTTON and nothing else
+
+// Packed client coordinates: signed 16-bit x in the low word, y in the high word.
+std::int32_t LowWordSigned(platform::LPARAM v) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<std::uint32_t>(v) & 0xFFFFu));
+}
+std::int32_t HighWordSigned(platform::LPARAM v) {
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>((static_cast<std::uint32_t>(v) >> 16) & 0xFFFFu));
+}
+
+}  // namespace
+
+void GlossButton::StartMouseTracking() {
+  // Hooking the window and looking up the leave service arrive with the hook engine; until
+  // then the service counts as present, so the enter/leave rules are live.
+  m_CanTrackLeave = VB_TRUE;
+  m_TrackInUser32 = VB_TRUE;
+  m_TrackingHooked = true;
+}
+
+void GlossButton::StopMouseTracking() { m_TrackingHooked = false; }
+
+void GlossButton::OnHookMessage(bool /*bBefore*/, bool& /*bHandled*/, platform::LRESULT& /*lReturn*/,
+                                platform::HWND /*hWnd*/, platform::UINT uMsg, platform::WPARAM wParam,
+                                platform::LPARAM lParam, platform::LONG& /*lParamUser*/) {
+  // Never consumes: the window's own procedure has already run and its result stands.
+  if (uMsg == kWmMouseMove)
+    HandleTrackedMouseMove(LowWordSigned(lParam), HighWordSigned(lParam), wParam);
+  else if (uMsg == kWmMouseLeave)
+    HandleMouseLeave();
+}
+
+void GlossButton::HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons) {
+  // A left-button drag never counts as entering (see the drag-out rule in MouseMove).
+  if (buttons == kOnlyLeftButton) return;
+  if (m_MouseOver != VB_FALSE) return;
+  const float fx = static_cast<float>(x);
+  const float fy = static_cast<float>(y);
+  if (!(fx > 0.0f && fx < m_Host.ScaleWidth() && fy > 0.0f && fy < m_Host.ScaleHeight())) return;
+
+  m_MouseOver = VB_TRUE;
+  RequestLeaveNotice();
+  if (!Raise([](GlossButtonEvents& e) { e.OnMouseEnter(); })) return;
+  std::int32_t state = 3;
+  Redraw(state);
+}
+
+void GlossButton::HandleMouseLeave() {
+  m_MouseOver = VB_FALSE;
+  if (!Raise([](GlossButtonEvents& e) { e.OnMouseLeave(); })) return;
+  if (m_Checked == VB_FALSE) {
+    std::int32_t state = m_Focused != VB_FALSE ? 2 : 0;
+    Redraw(state);
+  }
+}
+
+void GlossButton::RequestLeaveNotice() {
+  if (m_CanTrackLeave == VB_FALSE) return;
+  // One WM_MOUSELEAVE per entry; the platform's TrackMouseEvent call goes here when wired.
+  ++m_LeaveRequests;
+}
+
+}  // namespace gloss

@@ -1,0 +1,30 @@
+#pragma once
+// Reaches the GlossButton's private seams from unit tests: Redraw, the hook's enter/leave
+// handling and what the tracking stubs record.
+#include <cstdint>
+
+#include "glossbutton/GlossButton.h"
+
+namespace gloss {
+
+class GlossButtonTestAccess {
+ public:
+  static void Redraw(GlossButton& b, std::int32_t& state) { b.Redraw(state); }
+  static void UpdateShape(GlossButton& b) { b.UpdateShape(); }
+  static void TrackedMouseMove(GlossButton& b, std::int32_t x, std::int32_t y, platform::WPARAM buttons) {
+    b.HandleTrackedMouseMove(x, y, buttons);
+  }
+  static void MouseLeave(GlossButton& b) { b.HandleMouseLeave(); }
+  static void HookMessage(GlossButton& b, platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam) {
+    bool handled = false;
+    platform::LRESULT result = 0;
+    platform::LONG user = 0;
+    b.OnHookMessage(false, handled, result, b.m_Host.WindowHandle(), uMsg, wParam, lParam, user);
+  }
+  static std::int32_t LeaveRequests(const GlossButton& b) { return b.m_LeaveRequests; }
+  static std::int16_t RawChecked(const GlossButton& b) { return b.m_Checked; }
+  static std::int16_t RawMouseOver(const GlossButton& b) { return b.m_MouseOver; }
+  static std::int16_t RawFocused(const GlossButton& b) { return b.m_Focused; }
+};
+
+}  // namespace gloss
