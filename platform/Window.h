@@ -1,0 +1,69 @@
+#pragma once
+// Windows of the stand-in platform: handles, window procedures, sending and posting messages,
+// the last-error value. Everything runs on the one UI thread.
+//
+// A window procedure is an object with identity (WNDPROC = shared_ptr<WindowProcedure>), so
+// "does the window still point at our procedure?" is a pointer comparison. A window keeps its
+// current procedure alive; SendMessage and CallWindowProc keep it alive for the call, so a
+// procedure that is replaced or whose window is destroyed during its own call is not freed
+// under its feet.
+#include <functional>
+#include <memory>
+
+#include "platform/WinTypes.h"
+
+namespace platform {
+
+class WindowProcedure {
+ public:
+  virtual ~WindowProcedure() = default;
+  virtual LRESULT operator()(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) = 0;
+};
+
+using WNDPROC = std::shared_ptr<WindowProcedure>;
+using WindowProcFunction = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
+
+// Wraps a callable as a window procedure (a new identity per call).
+WNDPROC MakeWindowProc(WindowProcFunction fn);
+
+// A procedure that handles nothing and returns 0 (DefWindowProc's role).
+LRESULT DefWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// Creates a window of the current process whose procedure is lpfnWndProc (must not be null).
+// Handles are never reused, so a destroyed window's handle stays invalid.
+HWND CreateWindow(WNDPROC lpfnWndProc);
+// Sends WM_DESTROY and WM_NCDESTROY through the current procedure, then forgets the window,
+// its region and its pending posted messages. FALSE for an invalid handle.
+BOOL DestroyWindow(HWND hWnd);
+BOOL IsWindow(HWND hWnd);
+
+// nIndex must be GWL_WNDPROC. SetWindowLong returns the previous procedure, or null on failure
+// (invalid window: ERROR_INVALID_WINDOW_HANDLE; other index or null procedure:
+// ERROR_INVALID_INDEX / ERROR_INVALID_PARAMETER).
+WNDPROC SetWindowLong(HWND hWnd, int nIndex, WNDPROC dwNewLong);
+WNDPROC GetWindowLong(HWND hWnd, int nIndex);
+
+// Calls lpPrevWndFunc directly; 0 when it is null.
+LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
+                       LPARAM lParam);
+// Calls the window's current procedure; 0 for an invalid window.
+LRESULT SendMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// Queues a message for DispatchPostedMessages. FALSE for an invalid window.
+BOOL PostMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+// Sends the messages that were queued when the call began, oldest first; messages posted
+// while dispatching wait for the next call, so a handler that posts again cannot loop here.
+// Messages for windows destroyed meanwhile are dropped. Returns the number sent.
+int DispatchPostedMessages();
+// Number of messages waiting.
+int PostedMessageCount();
+
+// Returns the thread id (non-zero) and stores the owning process in *lpdwProcessId;
+// 0 for an invalid window.
+DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId);
+DWORD GetCurrentProcessId();
+
+DWORD GetLastError();
+void SetLastError(DWORD dwErrCode);
+
+}  // namespace platform
