@@ -1,0 +1,114 @@
+#include "glossbutton/render/Redraw.h"
+
+#include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/Style0Renderer.h"
+#include "glossbutton/render/Style1Renderer.h"
+#include "glossbutton/render/Style6Renderer.h"
+#include "glossbutton/render/StyleNRenderer.h"
+
+namespace gloss {
+namespace {
+
+std::int32_t Abs32(std::int32_t v) { return v < 0 ? Sub32(0, v) : v; }
+
+double HimetricToPixels(const std::function<double(double)>& scale, double himetric) {
+  return scale ? scale(himetric) : himetric / kHimetricPerPixel;
+}
+
+}  // namespace
+
+Placement PlaceIconAndCaption(std::int32_t PictureAlignment, std::int32_t W, std::int32_t H, std::int32_t pw,
+                              std::int32_t ph, std::int32_t tw, std::int32_t th, std::int32_t margin) {
+  Placement p;
+  const std::int32_t centredX = Abs32(Sub32(IntDiv32(W, 2), IntDiv32(tw, 2)));
+  switch (PictureAlignment) {
+    case 0:  // picture above caption, the picture one pixel right of centre
+      p.px = Add32(IntDiv32(Sub32(W, pw), 2), 1);
+      p.py = IntDiv32(Sub32(Sub32(H, ph), th), 2);
+      p.cx = centredX;
+      p.cy = Abs32(Sub32(Add32(IntDiv32(ph, 2), IntDiv32(H, 2)), IntDiv32(th, 2)));
+      p.placesCaption = true;
+      break;
+    case 1:  // caption above picture
+      p.px = IntDiv32(Sub32(W, pw), 2);
+      p.py = IntDiv32(Add32(Sub32(H, ph), th), 2);
+      p.cx = centredX;
+      p.cy = Abs32(Sub32(IntDiv32(H, 2), IntDiv32(Add32(ph, th), 2)));
+      p.placesCaption = true;
+      break;
+    case 2:  // picture at the left edge; the caption stays centred on the whole button
+    case 3:  // picture at the right edge
+      p.px = PictureAlignment == 2 ? margin : Sub32(Sub32(W, margin), pw);
+      p.py = IntDiv32(Sub32(H, ph), 2);
+      p.cx = centredX;
+      p.cy = Abs32(Sub32(IntDiv32(H, 2), IntDiv32(th, 2)));
+      p.placesCaption = true;
+      break;
+    default:
+      break;
+  }
+  return p;
+}
+
+std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look, const std::int32_t& vState) {
+  s.SetForeColor(look.ForeColor);
+  s.SetFont(look.Font);
+
+  std::int32_t pw = 0, ph = 0;
+  if (look.Picture) {
+    pw = CInt32(HimetricToPixels(look.ScaleX, look.Picture->widthHimetric));
+    ph = CInt32(HimetricToPixels(look.ScaleY, look.Picture->heightHimetric));
+  }
+  std::int32_t tw = 0, th = 0;
+  if (!look.Caption.empty()) {
+    tw = CInt32(s.TextWidth(look.Caption));
+    th = CInt32(s.TextHeight(look.Caption));
+  }
+  const std::int32_t W = CInt32(look.ScaleWidth);
+  const std::int32_t H = CInt32(look.ScaleHeight);
+  const std::int32_t margin = look.m_CornerRadius != 0 ? look.m_CornerRadius : 8;
+
+  Placement p = PlaceIconAndCaption(look.PictureAlignment, W, H, pw, ph, tw, th, margin);
+  if (p.placesCaption) {
+    s.SetCurrentX(static_cast<float>(p.cx));
+    s.SetCurrentY(static_cast<float>(p.cy));
+  }
+  if (vState == 1) {
+    p.px = Add32(p.px, 1);
+    s.SetCurrentX(s.CurrentX() + 1.0f);
+    p.py = Add32(p.py, 1);
+    s.SetCurrentY(s.CurrentY() + 1.0f);
+  }
+
+  s.Print(look.Caption);
+  if (look.Picture) s.DrawPicture(*look.Picture, p.px, p.py, pw, ph);
+  return s.Image();
+}
+
+std::shared_ptr<const Image> RedrawButton(Surface& s, const ButtonLook& look, std::int32_t& state) {
+  if (look.Checked) state = 4;
+  switch (look.Style) {
+    case 0:
+      RenderStyle0(s, look, state);
+      break;
+    case 1:
+      RenderStyle1(s, look, state);
+      break;
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+      RenderStyleN(s, look, state);
+      break;
+    case 6:
+      RenderStyle6(s, look, state);
+      break;
+    default:
+      break;  // no body: only the caption and picture on the cleared surface
+  }
+  auto image = DrawIconWCaption(s, look, state);
+  s.Clear();
+  return image;
+}
+
+}  // namespace gloss

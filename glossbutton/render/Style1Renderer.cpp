@@ -1,0 +1,57 @@
+#include "glossbutton/render/Style1Renderer.h"
+
+#include "glossbutton/render/ColorHelpers.h"
+#include "glossbutton/render/FlatStyle.h"
+#include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/Ramp.h"
+
+namespace gloss {
+namespace {
+
+struct Band {
+  Rgb3 from, to;
+};
+
+// Three bands: rows 1-3, rows 4..H-4 (overshooting its end colour), rows H-4..H-1.
+void DrawBands(Surface& s, const FlatSize& size, const Band& top, const Band& middle, const Band& bottom) {
+  const std::int32_t W = size.W;
+  const std::int32_t H = size.H;
+  for (std::int32_t i = 0; i <= 3; ++i) s.Line(0, i + 1, W, i + 1, RampColor(top.from, top.to, 3, i));
+  const std::int32_t last = Sub32(H, 4);
+  const std::int32_t divisor = Sub32(H, 6);  // 0 only when the loop is empty
+  for (std::int32_t i = 4; i <= last; ++i) s.Line(0, i, W, i, RampColor(middle.from, middle.to, divisor, i));
+  for (std::int32_t i = 0; i <= 3; ++i) {
+    const std::int32_t y = Add32(last, i);
+    s.Line(0, y, W, y, RampColor(bottom.from, bottom.to, 3, i));
+  }
+}
+
+}  // namespace
+
+void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
+  const FlatSize size = LastColumnAndRow(look);
+  FillHostBackground(s, look, size);
+
+  OutlineColors outline{};
+  switch (ButtonState) {
+    case 1:
+      DrawBands(s, size, {{220, 218, 209}, {231, 230, 224}}, {{231, 230, 224}, {225, 224, 216}},
+                {{225, 224, 216}, {235, 234, 229}});
+      outline = {RGB(215, 215, 204), RGB(179, 179, 168), RGB(157, 157, 146)};
+      break;
+    case 3:
+      DrawBands(s, size, {{254, 254, 253}, {252, 252, 249}}, {{252, 252, 249}, {238, 237, 229}},
+                {{238, 237, 229}, {215, 210, 198}});
+      outline = {RGB(232, 232, 221), RGB(216, 216, 205), RGB(206, 206, 195)};
+      break;
+    case 4:
+      s.LineBF(1, 1, Sub32(size.W, 1), Sub32(size.H, 1), kWhite);
+      outline = {RGB(203, 213, 214), RGB(152, 175, 190), RGB(122, 152, 175)};
+      break;
+    default:
+      return;  // up, focused and unknown states show only the host's colour
+  }
+  DrawFlatOutline(s, size, outline, false);
+}
+
+}  // namespace gloss
