@@ -1,0 +1,118 @@
+// Colour setters, BorderBrightness and ColorScheme: names reported, resets, redraw counts.
+#include <gtest/gtest.h>
+
+#include "glossbutton/GlossButton.h"
+#include "tests/support/EventRecorder.h"
+#include "tests/support/RecordingHost.h"
+
+namespace gloss {
+namespace {
+
+using test::EventRecorder;
+using test::RecordingHost;
+using Names = std::vector<std::string>;
+
+struct ColorSchemesTest : ::testing::Test {
+  RecordingHost host;
+  GlossButton button{host};
+  EventRecorder rec;
+  void SetUp() override {
+    host.userMode = false;
+    button.InitProperties();  // the blue designer colours, scheme 0
+    rec.Attach(button);
+  }
+  void ExpectColors(std::int32_t up, std::int32_t hover, std::int32_t down, std::int32_t bright) {
+    EXPECT_EQ(button.ColorButtonUp(), up);
+    EXPECT_EQ(button.ColorButtonHover(), hover);
+    EXPECT_EQ(button.ColorButtonDown(), down);
+    EXPECT_EQ(button.ColorBright(), bright);
+  }
+};
+
+TEST_F(ColorSchemesTest, SchemeFourOnSchemeZeroWritesTheRedsWithFiveRedraws) {
+  button.SetColorScheme(4);
+  ExpectColors(128, 160, 240, 255);
+  EXPECT_EQ(button.ColorScheme(), 4);
+  EXPECT_EQ(host.changedNames,
+            (Names{"m_ColorButtonUp", "m_ColorButtonHover", "m_ColorButtonDown", "m_ColorBright", "m_ColorScheme"}));
+  EXPECT_EQ(rec.Draws(), Names(5, "draw 0"));
+}
+
+TEST_F(ColorSchemesTest, SchemeTwoOnSchemeFiveFirstReportsTheReset) {
+  button.SetColorScheme(5);
+  ExpectColors(32768, 40960, 49152, 65280);
+  host.ClearRecords();
+  rec.Clear();
+  button.SetColorScheme(2);
+  ExpectColors(13668448, 14704640, 11108432, 16775930);
+  EXPECT_EQ(button.ColorScheme(), 2);
+  EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme", "m_ColorButtonUp", "m_ColorButtonHover",
+                                      "m_ColorButtonDown", "m_ColorBright", "m_ColorScheme"}));
+  EXPECT_EQ(rec.Draws().size(), 5u);
+}
+
+TEST_F(ColorSchemesTest, EveryRowOfTheTable) {
+  struct Row {
+    std::int32_t scheme, up, hover, down, bright;
+  };
+  const Row rows[] = {
+      {1, 13657888, 15309136, 10512144, 16772528}, {2, 13668448, 14704640, 11108432, 16775930},
+      {3, 8388608, 10485760, 15728640, 16711680},  {4, 128, 160, 240, 255},
+      {5, 32768, 40960, 49152, 65280},             {6, 32896, 41120, 49344, 65535},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.scheme);
+    button.SetColorScheme(r.scheme);
+    ExpectColors(r.up, r.hover, r.down, r.bright);
+    EXPECT_EQ(button.ColorScheme(), r.scheme);
+  }
+}
+
+TEST_F(ColorSchemesTest, ValuesWithoutARowKeepTheColoursAndRedrawOnce) {
+  for (std::int32_t scheme : {0, 7, -1, 2147483647}) {
+    SCOPED_TRACE(scheme);
+    host.ClearRecords();
+    rec.Clear();
+    button.SetColorScheme(scheme);
+    ExpectColors(15309136, 16760976, 15309136, 16772528);
+    EXPECT_EQ(button.ColorScheme(), scheme);
+    EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme"}));
+    EXPECT_EQ(rec.Draws(), (Names{"draw 0"}));
+  }
+}
+
+TEST_F(ColorSchemesTest, AssigningAColourEndsTheScheme) {
+  button.SetColorScheme(3);
+  host.ClearRecords();
+  rec.Clear();
+  button.SetColorButtonHover(0xA00000);  // the value it already has
+  EXPECT_EQ(button.ColorScheme(), 0);
+  EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme", "m_ColorButtonHover"}));
+  EXPECT_EQ(rec.Draws(), (Names{"draw 0"}));
+
+  // With the scheme already 0 only the colour's own name is reported.
+  host.ClearRecords();
+  button.SetColorBright(1);
+  button.SetColorButtonDown(2);
+  button.SetColorButtonUp(3);
+  EXPECT_EQ(host.changedNames, (Names{"m_ColorBright", "m_ColorButtonDown", "m_ColorButtonUp"}));
+  ExpectColors(3, 0xA00000, 2, 1);
+}
+
+TEST_F(ColorSchemesTest, BorderBrightnessIsClampedAndLeavesTheScheme) {
+  button.SetColorScheme(6);
+  host.ClearRecords();
+  rec.Clear();
+  const std::pair<std::int32_t, std::int32_t> cases[] = {
+      {250, 100}, {-1000, -100}, {37, 37}, {100, 100}, {-100, -100}, {101, 100}, {-2147483647 - 1, -100}};
+  for (auto [in, out] : cases) {
+    button.SetBorderBrightness(in);
+    EXPECT_EQ(button.BorderBrightness(), out) << in;
+  }
+  EXPECT_EQ(button.ColorScheme(), 6);
+  EXPECT_EQ(host.changedNames, Names(7, "m_BorderBrightness"));
+  EXPECT_EQ(rec.Draws().size(), 7u);
+}
+
+}  // namespace
+}  // namespace gloss
