@@ -103,7 +103,7 @@ FARPROC GetProcAddress(HMODULE hModule, const std::string& lpProcName) {
   return it->second;
 }
 
-namespace testing {
+namespace testhooks {
 
 void HideExport(const std::string& module, const std::string& procName) {
   if (Module* m = ByName(module)) m->exports.erase(procName);
@@ -116,5 +116,5 @@ int LoadCount(const std::string& module) {
   return m ? m->loadCount : 0;
 }
 
-}  // namespace testing
+}  // namespace testhooks
 }  // namespace platform

@@ -23,13 +23,13 @@ BOOL FreeLibrary(HMODULE hLibModule);
 // (ERROR_PROC_NOT_FOUND).
 FARPROC GetProcAddress(HMODULE hModule, const std::string& lpProcName);
 
-namespace testing {
+namespace testhooks {
 // Test-only controls: hide an export so that GetProcAddress no longer finds it, and put every
 // module back as the process starts (exports restored, on-demand modules unloaded).
 void HideExport(const std::string& module, const std::string& procName);
 void ResetModules();
 // The module's reference count from LoadLibrary (0 when not loaded by LoadLibrary).
 int LoadCount(const std::string& module);
-}  // namespace testing
+}  // namespace testhooks
 
 }  // namespace platform

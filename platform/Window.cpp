@@ -178,4 +178,10 @@ DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }
 DWORD GetLastError() { return State().lastError; }
 void SetLastError(DWORD dwErrCode) { State().lastError = dwErrCode; }
 
+namespace testhooks {
+void SetWindowProcessId(HWND hWnd, DWORD processId) {
+  if (auto* rec = detail::FindWindowRecord(hWnd)) rec->processId = processId;
+}
+}  // namespace testhooks
+
 }  // namespace platform

@@ -66,4 +66,9 @@ DWORD GetCurrentProcessId();
 DWORD GetLastError();
 void SetLastError(DWORD dwErrCode);
 
+namespace testhooks {
+// Test-only: pretend that hWnd belongs to another process.
+void SetWindowProcessId(HWND hWnd, DWORD processId);
+}  // namespace testhooks
+
 }  // namespace platform
