@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "glossbutton/render/Surface.h"
+#include "platform/SystemColors.h"
+#include "tests/support/FixedTextEngine.h"
+#include "tests/unit/render/RenderTestUtil.h"
+
+using namespace gloss;
+using namespace rendertest;
+
+namespace {
+
+constexpr std::int32_t kRed = 0x0000FF;
+constexpr std::uint32_t kRedPx = Px(255, 0, 0);
+
+int CountPainted(const Surface& s, std::uint32_t px) {
+  int n = 0;
+  for (std::uint32_t p : s.Pixels().pixels) n += p == px;
+  return n;
+}
+
+TEST(SurfaceLine, HorizontalAndVerticalLeaveOutTheEndPoint) {
+  Surface s = ClearedSurface(10, 10);
+  s.Line(2, 3, 6, 3, kRed);
+  for (int x = 2; x <= 5; ++x) EXPECT_EQ(s.PixelAt(x, 3), kRedPx) << x;
+  EXPECT_EQ(s.PixelAt(6, 3), kCleared);
+  EXPECT_EQ(s.PixelAt(1, 3), kCleared);
+  EXPECT_EQ(s.CurrentX(), 6.0f);
+  EXPECT_EQ(s.CurrentY(), 3.0f);
+
+  s.Line(8, 7, 4, 7, kRed);  // right to left: starts at 8, stops before 4
+  for (int x = 5; x <= 8; ++x) EXPECT_EQ(s.PixelAt(x, 7), kRedPx) << x;
+  EXPECT_EQ(s.PixelAt(4, 7), kCleared);
+
+  s.Line(0, 8, 0, 5, kRed);  // bottom to top
+  for (int y = 6; y <= 8; ++y) EXPECT_EQ(s.PixelAt(0, y), kRedPx) << y;
+  EXPECT_EQ(s.PixelAt(0, 5), kCleared);
+  EXPECT_EQ(CountPainted(s, kRedPx), 4 + 4 + 3);
+}
+
+TEST(SurfaceLine, DiagonalsAndSteepLinesStepOnePixelPerMajorStep) {
+  Surface s = ClearedSurface(10, 10);
+  s.Line(0, 2, 2, 0, kRed);
+  EXPECT_EQ(s.PixelAt(0, 2), kRedPx);
+  EXPECT_EQ(s.PixelAt(1, 1), kRedPx);
+  EXPECT_EQ(s.PixelAt(2, 0), kCleared);
+  EXPECT_EQ(CountPainted(s, kRedPx), 2);
+
+  Surface t = ClearedSurface(10, 10);
+  t.Line(0, 0, 5, 2, kRed);  // shallow: one pixel in each of the columns 0..4
+  EXPECT_EQ(CountPainted(t, kRedPx), 5);
+  for (int x = 0; x <= 4; ++x) {
+    int inColumn = 0;
+    for (int y = 0; y < 10; ++y) inColumn += t.PixelAt(x, y) == kRedPx;
+    EXPECT_EQ(inColumn, 1) << x;
+  }
+  EXPECT_EQ(t.PixelAt(5, 2), kCleared);
+  EXPECT_EQ(t.PixelAt(0, 0), kRedPx);
+}
+
+TEST(SurfaceLine, ZeroLengthDrawsNothingButMovesThePosition) {
+  Surface s = ClearedSurface(5, 5);
+  s.Line(2, 2, 2, 2, kRed);
+  EXPECT_EQ(CountPainted(s, kRedPx), 0);
+  EXPECT_EQ(s.CurrentX(), 2.0f);
+}
+
+TEST(SurfaceLineBF, FillsBothCornersInEitherOrder) {
+  Surface s = ClearedSurface(10, 10);
+  s.LineBF(1, 2, 3, 5, kRed);
+  EXPECT_EQ(CountPainted(s, kRedPx), 3 * 4);
+  EXPECT_EQ(s.PixelAt(1, 2), kRedPx);
+  EXPECT_EQ(s.PixelAt(3, 5), kRedPx);
+  EXPECT_EQ(s.PixelAt(4, 5), kCleared);
+  EXPECT_EQ(s.CurrentX(), 3.0f);
+  EXPECT_EQ(s.CurrentY(), 5.0f);
+
+  Surface t = ClearedSurface(10, 10);
+  t.LineBF(3, 5, 1, 2, kRed);
+  EXPECT_EQ(t.Pixels(), s.Pixels());
+  EXPECT_EQ(t.CurrentX(), 1.0f);
+
+  Surface u = ClearedSurface(10, 10);
+  u.LineBF(4, 4, 4, 4, kRed);  // a box of one pixel
+  EXPECT_EQ(CountPainted(u, kRedPx), 1);
+}
+
+TEST(SurfaceClipping, EverythingOutsideIsDroppedSilently) {
+  Surface s = ClearedSurface(6, 4);
+  s.LineBF(-5, -5, 100, 1, kRed);
+  EXPECT_EQ(CountPainted(s, kRedPx), 6 * 2);
+  s.Line(-10, 3, 20, 3, kRed);
+  EXPECT_EQ(CountPainted(s, kRedPx), 6 * 3);
+  s.Line(-3, -3, 10, 10, 0x00FF00);  // diagonal through the middle
+  EXPECT_EQ(s.PixelAt(0, 0), Px(0, 255, 0));
+  EXPECT_EQ(s.PixelAt(3, 3), Px(0, 255, 0));
+  s.PSet(-1, 2, kRed);
+  s.PSet(6, 0, kRed);
+  s.SetPixelV(0, 4, kRed);
+  EXPECT_EQ(s.CurrentX(), 6.0f);
+  EXPECT_EQ(s.CurrentY(), 0.0f);
+  EXPECT_EQ(CountPainted(s, kRedPx), 18 - 3);  // the diagonal took three red pixels, nothing else changed
+
+  Surface empty = ClearedSurface(0, 0);
+  EXPECT_NO_THROW(empty.LineBF(0, 0, 5, 5, kRed));
+  EXPECT_NO_THROW(empty.Line(0, 0, 5, 3, kRed));
+}
+
+TEST(SurfacePoints, PSetMovesThePositionSetPixelVDoesNot) {
+  Surface s = ClearedSurface(5, 5);
+  s.PSet(1, 2, kRed);
+  EXPECT_EQ(s.PixelAt(1, 2), kRedPx);
+  EXPECT_EQ(s.CurrentX(), 1.0f);
+  EXPECT_EQ(s.CurrentY(), 2.0f);
+  s.SetPixelV(4, 4, 0xFF0000);
+  EXPECT_EQ(s.PixelAt(4, 4), Px(0, 0, 255));
+  EXPECT_EQ(s.CurrentX(), 1.0f);
+  EXPECT_EQ(s.CurrentY(), 2.0f);
+}
+
+TEST(SurfaceColours, SystemColoursAreTranslated) {
+  const auto saved = platform::GetSystemColorTable();
+  platform::SetSysColor(platform::COLOR_BTNFACE, Ole(1, 2, 3));
+  Surface s = ClearedSurface(2, 1);
+  s.PSet(0, 0, static_cast<std::int32_t>(0x8000000F));
+  EXPECT_EQ(s.PixelAt(0, 0), Px(1, 2, 3));
+  platform::SetSystemColorTable(saved);
+}
+
+TEST(SurfaceImage, IsASnapshotAndClearRestoresTheBackground) {
+  Surface s = ClearedSurface(4, 3);
+  s.PSet(2, 1, kRed);
+  auto snapshot = s.Image();
+  s.Clear();
+  EXPECT_EQ(snapshot->At(2, 1), kRedPx);
+  EXPECT_EQ(snapshot->width, 4);
+  EXPECT_EQ(snapshot->height, 3);
+  EXPECT_EQ(s.PixelAt(2, 1), kCleared);
+  EXPECT_EQ(s.CurrentX(), 0.0f);
+  EXPECT_EQ(s.CurrentY(), 0.0f);
+
+  s.Resize(7, 2);
+  EXPECT_EQ(s.Width(), 7);
+  EXPECT_EQ(s.Height(), 2);
+  EXPECT_EQ(CountPainted(s, kCleared), 14);
+}
+
+TEST(SurfaceText, MeasuresAndPrintsThroughTheEngineAtTheCurrentPosition) {
+  auto engine = std::make_shared<gloss::testing::FixedTextEngine>();
+  Surface s = ClearedSurface(40, 20);
+  s.SetTextEngine(engine);
+  Font f;
+  f.name = "Song";
+  s.SetFont(f);
+  EXPECT_EQ(s.TextWidth("abc"), 21.0);
+  EXPECT_EQ(s.TextHeight("abc"), 13.0);
+  s.SetForeColor(kRed);
+  s.SetCurrentX(3);
+  s.SetCurrentY(2);
+  s.Print("ab");
+  ASSERT_EQ(engine->Calls().size(), 1u);
+  EXPECT_EQ(engine->Calls()[0].font, f);
+  // Corners of the two cells, nothing between them.
+  EXPECT_EQ(s.PixelAt(3, 2), kRedPx);
+  EXPECT_EQ(s.PixelAt(9, 2), kRedPx);
+  EXPECT_EQ(s.PixelAt(10, 2), kRedPx);
+  EXPECT_EQ(s.PixelAt(16, 14), kRedPx);
+  EXPECT_EQ(s.PixelAt(5, 5), kCleared);
+  EXPECT_EQ(CountPainted(s, kRedPx), 8);
+
+  s.Print("");
+  EXPECT_EQ(engine->Calls().size(), 1u);
+}
+
+TEST(SurfaceText, WithoutAnEngineTextIsAnError) {
+  Surface s = ClearedSurface(4, 4);
+  EXPECT_THROW(s.TextWidth("x"), std::logic_error);
+  EXPECT_THROW(s.Print("x"), std::logic_error);
+  EXPECT_NO_THROW(s.Print(""));
+}
+
+TEST(SurfacePicture, DrawsAtNaturalSizeClippedKeepingTransparentPixels) {
+  Picture pic;
+  pic.image = Image(3, 2, Px(0, 0, 255));
+  pic.image.pixels[1] = 0x00000000u;  // transparent at (1, 0)
+  Surface s = ClearedSurface(4, 4);
+  s.DrawPicture(pic, 2, 1, 3, 2);
+  EXPECT_EQ(s.PixelAt(2, 1), Px(0, 0, 255));
+  EXPECT_EQ(s.PixelAt(3, 1), kCleared);
+  EXPECT_EQ(s.PixelAt(3, 2), Px(0, 0, 255));
+  EXPECT_EQ(s.PixelAt(1, 1), kCleared);
+  EXPECT_EQ(CountPainted(s, Px(0, 0, 255)), 3);  // column 4 falls outside
+
+  Surface t = ClearedSurface(8, 8);
+  t.DrawPicture(pic, 0, 0, 6, 4);  // asked for twice the size: stretched
+  EXPECT_EQ(CountPainted(t, Px(0, 0, 255)), 24 - 4);
+}
+
+}  // namespace
