@@ -2,6 +2,7 @@
 #include <array>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/ColorHelpers.h"
 
 namespace gloss {
 
@@ -21,13 +22,15 @@ constexpr std::array<SchemeColors, 6> kSchemes{{
     {0x008080, 0x00A0A0, 0x00C0C0, 0x00FFFF},  // 6 yellow
 }};
 
-std::int32_t ClampBrightness(std::int32_t value) {
-  if (value < -100) return -100;
-  if (value > 100) return 100;
-  return value;
+}  // namespace
+
+void GlossButton::GetRGB(std::int32_t& R, std::int32_t& G, std::int32_t& b, std::int32_t Color) const {
+  ::gloss::GetRGB(R, G, b, Color);
 }
 
-}  // namespace
+std::int32_t GlossButton::BlendColors(std::int32_t Color1, std::int32_t Color2, std::int32_t& Percentage) const {
+  return ::gloss::BlendColors(Color1, Color2, Percentage);
+}
 
 void GlossButton::SetColor(std::int32_t& member, std::int32_t newValue, const char* changedName) {
   member = newValue;
@@ -51,7 +54,7 @@ void GlossButton::SetColorButtonDown(std::int32_t newValue) {
 void GlossButton::SetColorBright(std::int32_t newValue) { SetColor(m_ColorBright, newValue, "m_ColorBright"); }
 
 void GlossButton::SetBorderBrightness(std::int32_t newValue) {
-  m_BorderBrightness = ClampBrightness(newValue);
+  m_BorderBrightness = ClampValue(newValue, -100, 100);
   m_Host.PropertyChanged("m_BorderBrightness");
   std::int32_t state = 0;
   Redraw(state);

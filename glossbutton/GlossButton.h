@@ -70,6 +70,10 @@ class GlossButton {
   const gloss::Font& Font() const { return m_SurfaceFont; }
   void SetFont(const gloss::Font& NewFont);
 
+  // ---- Colour methods (system colours are translated first).
+  void GetRGB(std::int32_t& R, std::int32_t& G, std::int32_t& b, std::int32_t Color) const;
+  std::int32_t BlendColors(std::int32_t Color1, std::int32_t Color2, std::int32_t& Percentage) const;
+
   // ---- State the renderers and the host read.
   bool MouseOver() const { return m_MouseOver != VB_FALSE; }
   bool Focused() const { return m_Focused != VB_FALSE; }

@@ -1,21 +1,17 @@
 // Mouse enter and leave, seen through the hook on the control's own window after the window's
 // own handling of WM_MOUSEMOVE and WM_MOUSELEAVE.
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/ColorHelpers.h"
 
 namespace gloss {
 
 namespace {
 
-constexpr platform::UINT kWmMouseMove = 0x200;
-constexpr platform::UINT kWmMouseLeave = 0x2A3;
-constexpr platform::WPARAM kOnlyLeftButton = 1;  // MK_LBUTTON and nothing else
+constexpr platform::WPARAM kOnlyLeftButton = platform::MK_LBUTTON;  // and nothing else
 
-// Packed client coordinates: signed 16-bit x in the low word, y in the high word.
-std::int32_t LowWordSigned(platform::LPARAM v) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<std::uint32_t>(v) & 0xFFFFu));
-}
-std::int32_t HighWordSigned(platform::LPARAM v) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>((static_cast<std::uint32_t>(v) >> 16) & 0xFFFFu));
+// The message's packed client coordinates as one 32-bit value: x low, y high, both signed.
+std::int32_t Packed(platform::LPARAM lParam) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uintptr_t>(lParam)));
 }
 
 }  // namespace
@@ -34,9 +30,9 @@ void GlossButton::OnHookMessage(bool /*bBefore*/, bool& /*bHandled*/, platform::
                                 platform::HWND /*hWnd*/, platform::UINT uMsg, platform::WPARAM wParam,
                                 platform::LPARAM lParam, platform::LONG& /*lParamUser*/) {
   // Never consumes: the window's own procedure has already run and its result stands.
-  if (uMsg == kWmMouseMove)
-    HandleTrackedMouseMove(LowWordSigned(lParam), HighWordSigned(lParam), wParam);
-  else if (uMsg == kWmMouseLeave)
+  if (uMsg == platform::WM_MOUSEMOVE)
+    HandleTrackedMouseMove(LoWord(Packed(lParam)), HiWord(Packed(lParam)), wParam);
+  else if (uMsg == platform::WM_MOUSELEAVE)
     HandleMouseLeave();
 }
 

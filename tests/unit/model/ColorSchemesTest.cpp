@@ -114,5 +114,18 @@ TEST_F(ColorSchemesTest, BorderBrightnessIsClampedAndLeavesTheScheme) {
   EXPECT_EQ(rec.Draws().size(), 7u);
 }
 
+TEST_F(ColorSchemesTest, PublicColourMethodsSplitAndBlend) {
+  std::int32_t r = -1, g = -1, b = -1;
+  button.GetRGB(r, g, b, 15309136);
+  EXPECT_EQ(r, 80);
+  EXPECT_EQ(g, 153);
+  EXPECT_EQ(b, 233);
+  std::int32_t pct = 150;
+  EXPECT_EQ(button.BlendColors(0x000000, 0xFFFFFF, pct), 0xFFFFFF);
+  EXPECT_EQ(pct, 100);
+  pct = 50;
+  EXPECT_EQ(button.BlendColors(0xFFFFFF, 0x000000, pct), 0x808080);
+}
+
 }  // namespace
 }  // namespace gloss
