@@ -1,0 +1,92 @@
+// Cost of a whole redraw (renderer, caption step, publish copy, clear) per style, size and state,
+// beside the cost of filling the same surface with one colour. Read "per_px" as time per pixel.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "glossbutton/render/Redraw.h"
+
+namespace {
+
+constexpr std::int32_t kSizes[][2] = {{25, 25}, {100, 30}, {400, 120}};
+
+// The corner radius the shape step would store for this style and size.
+std::int32_t CornerRadius(std::int32_t style, std::int32_t w, std::int32_t h) {
+  switch (style) {
+    case 2:
+    case 4:
+    case 5:
+      return std::clamp(h / 2, 0, std::max(0, w / 2));
+    case 3:
+      return 12;
+    case 6:
+      return std::clamp(h / 3, 0, std::max(0, w / 3));
+    default:
+      return 0;
+  }
+}
+
+void SetPixelCounter(benchmark::State& state, std::int32_t w, std::int32_t h) {
+  state.counters["per_px"] = benchmark::Counter(static_cast<double>(w) * h,
+                                                benchmark::Counter::kIsIterationInvariantRate |
+                                                    benchmark::Counter::kInvert);
+}
+
+void BM_Redraw(benchmark::State& state) {
+  const auto style = static_cast<std::int32_t>(state.range(0));
+  const auto w = static_cast<std::int32_t>(state.range(1));
+  const auto h = static_cast<std::int32_t>(state.range(2));
+  const auto buttonState = static_cast<std::int32_t>(state.range(3));
+
+  gloss::ButtonLook look;
+  look.Style = style;
+  look.ScaleWidth = static_cast<float>(w);
+  look.ScaleHeight = static_cast<float>(h);
+  look.m_CornerRadius = CornerRadius(style, w, h);
+  look.m_ColorButtonUp = 0xC86428;
+  look.m_ColorButtonHover = 0xD8845A;
+  look.m_ColorButtonDown = 0x8C3C14;
+  look.m_ColorBright = 0x78E6FF;
+  look.m_BorderBrightness = -30;
+  look.ParentBackColor = [] { return 0x8000000F; };
+
+  gloss::Surface surface(w, h);
+  for (auto _ : state) {
+    std::int32_t s = buttonState;
+    auto image = gloss::RedrawButton(surface, look, s);
+    benchmark::DoNotOptimize(image.get());
+  }
+  SetPixelCounter(state, w, h);
+}
+
+void BM_Fill(benchmark::State& state) {
+  const auto w = static_cast<std::int32_t>(state.range(0));
+  const auto h = static_cast<std::int32_t>(state.range(1));
+  gloss::Surface surface(w, h);
+  for (auto _ : state) {
+    surface.LineBF(0, 0, w - 1, h - 1, 0x336699);
+    benchmark::DoNotOptimize(surface.Pixels().pixels.data());
+    benchmark::ClobberMemory();
+  }
+  SetPixelCounter(state, w, h);
+}
+
+void RedrawArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"style", "w", "h", "state"});
+  for (int style = 0; style <= 6; ++style)
+    for (const auto& size : kSizes)
+      for (int st : {0, 3}) b->Args({style, size[0], size[1], st});
+}
+
+void FillArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"w", "h"});
+  for (const auto& size : kSizes) b->Args({size[0], size[1]});
+}
+
+BENCHMARK(BM_Fill)->Apply(FillArgs);
+BENCHMARK(BM_Redraw)->Apply(RedrawArgs);
+
+}  // namespace
+
+BENCHMARK_MAIN();
