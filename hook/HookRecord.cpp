@@ -84,7 +84,8 @@ void HookRecord::DetachOwner() {
 }
 
 void HookRecord::Release() {
-  if (m_Released) return;
+  // Also runs again for a released record: a hook stacked on top of us may since have been
+  // removed and given the window back to us, and then we step aside too.
   m_Released = true;
   m_Owner = nullptr;
   m_Callback = nullptr;

@@ -64,7 +64,7 @@ class HookRecord final : public platform::WindowProcedure,
 
   void Invoke(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::UINT uMsg,
               platform::WPARAM wParam, platform::LPARAM lParam);
-  // Puts the previous procedure back if the window still points at this record.
+  // Puts the previous procedure back if the window points at this record.
   void Release();
 
   const platform::HWND m_hWnd;
