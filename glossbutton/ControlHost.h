@@ -6,6 +6,7 @@
 #include <string>
 
 #include "glossbutton/render/Image.h"
+#include "glossbutton/render/TextEngine.h"
 #include "platform/WinTypes.h"
 
 namespace gloss {
@@ -45,6 +46,11 @@ class ControlHost {
 
   // The image the control displays: a copy of the drawing surface, shared, never changed after.
   virtual void PublishImage(std::shared_ptr<const Image> image) = 0;
+
+  // Measures and prints the caption on the control's drawing surface; lives as long as the host.
+  // The window region needs nothing here: the control hands it to WindowHandle() through
+  // platform::SetWindowRgn, and the host follows it with platform::SetWindowRgnChangedHandler.
+  virtual TextEngine& Text() = 0;
 };
 
 }  // namespace gloss

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "glossbutton/ControlHost.h"
+#include "tests/support/FixedTextEngine.h"
 
 namespace gloss::test {
 
@@ -27,6 +28,10 @@ class RecordingHost : public ControlHost {
   std::vector<std::int32_t> foreColors;
   std::vector<std::shared_ptr<const Image>> publishedImages;
 
+  // The text engine handed to the control: the fixed-cell one unless a test points elsewhere.
+  testing::FixedTextEngine fixedText;
+  TextEngine* text = &fixedText;
+
   void PropertyChanged(const std::string& name) override { changedNames.push_back(name); }
   bool AmbientUserMode() const override { return userMode; }
   Font AmbientFont() const override { return ambientFont; }
@@ -38,6 +43,8 @@ class RecordingHost : public ControlHost {
   void SetMousePointer(std::int32_t kind) override { mousePointers.push_back(kind); }
   void SetForeColor(std::int32_t oleColor) override { foreColors.push_back(oleColor); }
   void PublishImage(std::shared_ptr<const Image> image) override { publishedImages.push_back(std::move(image)); }
+
+  TextEngine& Text() override { return *text; }
 
   void ClearRecords();
 };
