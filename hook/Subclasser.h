@@ -11,7 +11,9 @@
 //
 // The engine never throws. Each failure is written to the event log as
 // "<class>.<routine>: <message>" and shown in a warning box titled "Error in <class>.<routine>"
-// with the text "<message>."; the routine then returns its failure value.
+// with the text "<message>."; the routine then returns its failure value. Exceptions raised by
+// the owner's callback or by the window's previous procedure are not the engine's: they pass
+// to whoever sent the message, and a pending release still happens as the calls unwind.
 // Destroying the Subclasser releases every record it made: a window whose procedure is still one
 // of ours gets its previous procedure back (at once, or when the call in progress through it ends).
 #include <memory>

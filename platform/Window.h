@@ -2,6 +2,12 @@
 // Windows of the stand-in platform: handles, window procedures, sending and posting messages,
 // the last-error value. Everything runs on the one UI thread.
 //
+// A host drives a window like this: CreateWindow with its default procedure; for each input,
+// SetPointerInside (MouseLeave.h) when the pointer crosses the window's shape, then
+// SendMessage(WM_MOUSEMOVE, key-state mask, MAKELPARAM(x, y)) and the like through the window's
+// current procedure, then DispatchPostedMessages; SetWindowRgnChangedHandler (Regions.h) keeps
+// its mask in step with the window's region.
+//
 // A window procedure is an object with identity (WNDPROC = shared_ptr<WindowProcedure>), so
 // "does the window still point at our procedure?" is a pointer comparison. A window keeps its
 // current procedure alive; SendMessage and CallWindowProc keep it alive for the call, so a

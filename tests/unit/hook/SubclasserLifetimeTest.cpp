@@ -1,5 +1,7 @@
 // Releasing hooks: deferred release, nested messages, owners and windows going away mid-call.
 // The sanitizer build turns any use of a released record into a failure.
+#include <stdexcept>
+
 #include "tests/unit/hook/HookFixture.h"
 
 namespace hooktest {
@@ -156,6 +158,25 @@ TEST_F(Lifetime, WindowDestroyedInsideOwnProcedure) {
   sc->sc_UnSubclassAll();
   sc.reset();
   EXPECT_TRUE(LogTexts().empty());
+}
+
+// An error raised by the owner (say an overflow while redrawing) or by the window's own
+// procedure passes to the sender, and the hook's counts stay right for a later release.
+TEST_F(Lifetime, ErrorsPassThroughAndReleaseStillHappens) {
+  owner.action = [](bool bBefore, auto...) {
+    if (!bBefore) throw std::overflow_error("Overflow");
+  };
+  EXPECT_THROW(Send(0x200), std::overflow_error);
+  owner.action = nullptr;
+  ownAction = [this](p::HWND h, p::UINT m, p::WPARAM, p::LPARAM) -> p::LRESULT {
+    if (m == 0x201) {
+      sc->sc_UnSubclass(h);
+      throw std::runtime_error("own procedure failed");
+    }
+    return kOwnResult;
+  };
+  EXPECT_THROW(Send(0x201), std::runtime_error);
+  EXPECT_TRUE(WindowPointsAtOriginal());
 }
 
 // Someone hooked the window after us: releasing must not put our previous procedure back over
