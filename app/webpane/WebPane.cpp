@@ -1,6 +1,7 @@
 #include "app/webpane/WebPane.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>

@@ -45,11 +45,11 @@ const QColor kLinkGrey(0xcc, 0xcc, 0xcc);
 QImage ShotWhenShown(WebPane* pane, const QColor& colour, std::optional<QPoint> at = std::nullopt) {
     QImage shot;
     auto point = [&] { return at.value_or(QPoint(shot.width() / 2, shot.height() / 2)); };
-    QTest::qWaitFor([&] {
+    const bool shown = QTest::qWaitFor([&] {
         shot = pane->screen()->grabWindow(pane->winId()).toImage();
         return shot.pixelColor(point()) == colour;
     }, 10000);
-    EXPECT_EQ(shot.pixelColor(point()), colour) << "page never shown";
+    EXPECT_TRUE(shown) << "page never shown";
     return shot;
 }
 
