@@ -3,16 +3,9 @@
 // SetX(newValue) assigns), the host's lifecycle notifications, the toolkit's input
 // notifications, and events raised to a GlossButtonEvents listener.
 //
-// Seams for wiring the drawing surface, window shape and message hook:
-//  - Redraw(state) forces the checked state and hands the final state to PaintAndPublish(),
-//    which will run the renderer, draw caption and picture and publish the image. Until then it
-//    draws nothing. ClearSurface() clears the drawing surface.
-//  - UpdateShape() will rebuild the window region and resize the surface before its redraw.
-//  - StartMouseTracking()/StopMouseTracking() will hook and unhook the control's own window;
-//    the hook's callback is OnHookMessage(), whose enter/leave rules are already in place
-//    (HandleTrackedMouseMove, HandleMouseLeave); RequestLeaveNotice() will arm the platform's
-//    one-shot leave message.
-//  - SetRedrawObserver() sees every state Redraw draws, after the checked state is forced.
+// It owns its drawing surface (Picture1), the image it last published to the host, and the hook
+// on its own window through which it sees the pointer enter and leave. Every look goes through
+// Redraw; the window shape follows the size and Style (UpdateShape).
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,18 +14,23 @@
 #include "glossbutton/ControlHost.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
+#include "glossbutton/render/ButtonLook.h"
 #include "glossbutton/render/Image.h"
 #include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/Surface.h"
+#include "hook/MouseTracking.h"
+#include "hook/SubclassOwner.h"
+#include "hook/Subclasser.h"
 #include "platform/WinTypes.h"
 
 namespace gloss {
 
-class GlossButton {
+class GlossButton final : public hook::SubclassOwner {
  public:
   static constexpr const char* kClassName = "GlossButton";
 
   explicit GlossButton(ControlHost& host);
-  ~GlossButton();
+  ~GlossButton() override;
   GlossButton(const GlossButton&) = delete;
   GlossButton& operator=(const GlossButton&) = delete;
 
@@ -67,18 +65,26 @@ class GlossButton {
   void SetPictureAlignment(std::int32_t eVal);
   const std::string& Caption() const { return m_Caption; }
   void SetCaption(const std::string& New_Caption);
-  const gloss::Font& Font() const { return m_SurfaceFont; }
+  const gloss::Font& Font() const { return m_Picture1.Font(); }
   void SetFont(const gloss::Font& NewFont);
 
   // ---- Colour methods (system colours are translated first).
   void GetRGB(std::int32_t& R, std::int32_t& G, std::int32_t& b, std::int32_t Color) const;
   std::int32_t BlendColors(std::int32_t Color1, std::int32_t Color2, std::int32_t& Percentage) const;
 
+  // Draws the caption and the picture over what the surface holds and publishes the result.
+  void DrawIconWCaption(const std::int32_t& vState);
+
   // ---- State the renderers and the host read.
   bool MouseOver() const { return m_MouseOver != VB_FALSE; }
   bool Focused() const { return m_Focused != VB_FALSE; }
   std::int32_t CornerRadius() const { return m_CornerRadius; }
   bool TrackingHooked() const { return m_TrackingHooked; }
+  bool CanTrackLeave() const { return m_CanTrackLeave != VB_FALSE; }
+  bool TrackInUser32() const { return m_TrackInUser32 != VB_FALSE; }
+  // The image last handed to the host (null before the first redraw) and the drawing surface.
+  const std::shared_ptr<const Image>& PublishedImage() const { return m_Image; }
+  const Surface& Picture1() const { return m_Picture1; }
 
   // ---- Lifecycle notifications from the host, in the order it gives them.
   void Initialize();
@@ -121,19 +127,24 @@ class GlossButton {
   void Redraw(std::int32_t& state);
   void PaintAndPublish(std::int32_t& state);
   void ClearSurface();
+  ButtonLook Look();  // also hands the host's text engine to the surface
+  void Publish(std::shared_ptr<const Image> image);
 
   // Shape and size (GlossButtonShape.cpp).
   void UpdateShape();
+  void BuildRoundRegion(std::int32_t& width, std::int32_t& height, std::int32_t& radius);
+  static void XorRect(platform::HRGN region, std::int32_t left, std::int32_t top, std::int32_t right,
+                      std::int32_t bottom);
 
   // Hook and mouse tracking (GlossButtonTracking.cpp).
   void StartMouseTracking();
   void StopMouseTracking();
   void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::HWND hWnd,
                      platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam,
-                     platform::LONG& lParamUser);
+                     platform::LONG& lParamUser) override;
   void HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons);
   void HandleMouseLeave();
-  void RequestLeaveNotice();
+  void RequestLeaveNotice(platform::HWND hWnd);
 
   ControlHost& m_Host;
   GlossButtonEvents* m_Events = nullptr;
@@ -153,9 +164,9 @@ class GlossButton {
   std::int32_t m_Style = 0;
   std::int32_t m_PictureAlignment = 0;
   std::string m_Caption;
-  // The drawing surface's font (the Font property has no member of its own); starts as the
-  // control's design font. Moves into the surface when it is wired in.
-  gloss::Font m_SurfaceFont;
+  // Picture1 at its design size; it also keeps the Font property and the caption colour.
+  Surface m_Picture1{105, 81};
+  std::shared_ptr<const Image> m_Image;
 
   std::int32_t m_CornerRadius = 0;
   VBool m_MouseOver = VB_FALSE;
@@ -165,6 +176,9 @@ class GlossButton {
   VBool m_TrackInUser32 = VB_FALSE;
   bool m_TrackingHooked = false;
   std::int32_t m_LeaveRequests = 0;  // leave notices asked for so far
+  hook::MouseTracker m_Tracker;
+  // Last member: destroyed first, while the rest of the control still exists.
+  hook::Subclasser m_Subclass{*this, kClassName};
 };
 
 }  // namespace gloss

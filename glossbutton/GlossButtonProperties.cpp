@@ -6,8 +6,9 @@ namespace gloss {
 GlossButton::GlossButton(ControlHost& host) : m_Host(host) {}
 
 GlossButton::~GlossButton() {
-  // A control destroyed without its Terminate must still leave its window unhooked.
-  if (m_TrackingHooked) StopMouseTracking();
+  // A control destroyed without its Terminate must still leave its window with its previous
+  // procedure; the engine defers that while a call through the hook is in progress.
+  StopMouseTracking();
 }
 
 void GlossButton::SetDisplayHand(bool newValue) {
@@ -17,6 +18,7 @@ void GlossButton::SetDisplayHand(bool newValue) {
 
 void GlossButton::SetForeColor(std::int32_t NewForeColor) {
   m_ForeColor = NewForeColor;
+  m_Picture1.SetForeColor(NewForeColor);
   m_Host.PropertyChanged("ForeColor");
   std::int32_t state = 0;
   Redraw(state);
@@ -59,7 +61,7 @@ void GlossButton::SetCaption(const std::string& New_Caption) {
 }
 
 void GlossButton::SetFont(const gloss::Font& NewFont) {
-  m_SurfaceFont = NewFont;
+  m_Picture1.SetFont(NewFont);
   m_Host.PropertyChanged("Font");
   std::int32_t state = 0;
   Redraw(state);

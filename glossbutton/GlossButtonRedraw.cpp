@@ -1,5 +1,6 @@
 // Redraw: the one path by which the button changes its look.
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/Redraw.h"
 
 namespace gloss {
 
@@ -10,10 +11,49 @@ void GlossButton::Redraw(std::int32_t& state) {
   PaintAndPublish(state);
 }
 
-// Renderer, caption and picture, publishing and clearing: filled in when the drawing surface
-// is wired to the control. Until then the published image does not change.
-void GlossButton::PaintAndPublish(std::int32_t& /*state*/) {}
+void GlossButton::PaintAndPublish(std::int32_t& state) {
+  // RedrawButton clears the surface only after a complete drawing; if anything throws, nothing
+  // is published and the host keeps showing the previous image.
+  Publish(RedrawButton(m_Picture1, Look(), state));
+}
 
-void GlossButton::ClearSurface() {}
+void GlossButton::DrawIconWCaption(const std::int32_t& vState) {
+  Publish(gloss::DrawIconWCaption(m_Picture1, Look(), vState));
+}
+
+void GlossButton::ClearSurface() { m_Picture1.Clear(); }
+
+ButtonLook GlossButton::Look() {
+  // The host's engine is asked for at every drawing, so a host may supply it after creating us.
+  // It outlives the control, hence the non-owning pointer.
+  m_Picture1.SetTextEngine(std::shared_ptr<TextEngine>(std::shared_ptr<void>(), &m_Host.Text()));
+
+  ButtonLook look;
+  look.Style = m_Style;
+  look.Checked = m_Checked != VB_FALSE;
+  look.Caption = m_Caption;
+  look.Picture = m_Picture;
+  look.PictureAlignment = m_PictureAlignment;
+  look.ForeColor = m_ForeColor;
+  look.Font = m_Picture1.Font();
+  look.m_CornerRadius = m_CornerRadius;
+  look.m_ColorButtonUp = m_ColorButtonUp;
+  look.m_ColorButtonHover = m_ColorButtonHover;
+  look.m_ColorButtonDown = m_ColorButtonDown;
+  look.m_ColorBright = m_ColorBright;
+  look.m_BorderBrightness = m_BorderBrightness;
+  const ControlHost* host = &m_Host;
+  look.ParentBackColor = [host] { return host->ParentBackColor(); };
+  look.ScaleWidth = m_Host.ScaleWidth();
+  look.ScaleHeight = m_Host.ScaleHeight();
+  look.ScaleX = [host](double himetric) { return host->ScaleX(himetric); };
+  look.ScaleY = [host](double himetric) { return host->ScaleY(himetric); };
+  return look;
+}
+
+void GlossButton::Publish(std::shared_ptr<const Image> image) {
+  m_Image = image;
+  m_Host.PublishImage(std::move(image));
+}
 
 }  // namespace gloss

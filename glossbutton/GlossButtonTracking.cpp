@@ -17,14 +17,19 @@ std::int32_t Packed(platform::LPARAM lParam) {
 }  // namespace
 
 void GlossButton::StartMouseTracking() {
-  // Hooking the window and looking up the leave service arrive with the hook engine; until
-  // then the service counts as present, so the enter/leave rules are live.
-  m_CanTrackLeave = VB_TRUE;
-  m_TrackInUser32 = VB_TRUE;
-  m_TrackingHooked = true;
+  // Reading the properties again keeps the hook already on the window.
+  if (m_TrackingHooked) return;
+  const platform::HWND hWnd = m_Host.WindowHandle();
+  m_Tracker.Start(m_Subclass, hWnd);
+  m_CanTrackLeave = ToVBool(m_Tracker.CanTrackLeave());
+  m_TrackInUser32 = ToVBool(m_Tracker.TrackInUser32());
+  m_TrackingHooked = m_Subclass.TableOf(hWnd, hook::HOOK_AFTER).has_value();
 }
 
-void GlossButton::StopMouseTracking() { m_TrackingHooked = false; }
+void GlossButton::StopMouseTracking() {
+  m_Subclass.sc_UnSubclassAll();
+  m_TrackingHooked = false;
+}
 
 void GlossButton::OnHookMessage(bool /*bBefore*/, bool& /*bHandled*/, platform::LRESULT& /*lReturn*/,
                                 platform::HWND /*hWnd*/, platform::UINT uMsg, platform::WPARAM wParam,
@@ -45,7 +50,7 @@ void GlossButton::HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platfor
   if (!(fx > 0.0f && fx < m_Host.ScaleWidth() && fy > 0.0f && fy < m_Host.ScaleHeight())) return;
 
   m_MouseOver = VB_TRUE;
-  RequestLeaveNotice();
+  RequestLeaveNotice(m_Host.WindowHandle());
   if (!Raise([](GlossButtonEvents& e) { e.OnMouseEnter(); })) return;
   std::int32_t state = 3;
   Redraw(state);
@@ -60,10 +65,11 @@ void GlossButton::HandleMouseLeave() {
   }
 }
 
-void GlossButton::RequestLeaveNotice() {
+void GlossButton::RequestLeaveNotice(platform::HWND hWnd) {
   if (m_CanTrackLeave == VB_FALSE) return;
-  // One WM_MOUSELEAVE per entry; the platform's TrackMouseEvent call goes here when wired.
+  // One WM_MOUSELEAVE per entry; the platform cancels the request once it has sent it.
   ++m_LeaveRequests;
+  m_Tracker.RequestLeaveNotice(hWnd);
 }
 
 }  // namespace gloss

@@ -13,6 +13,13 @@ namespace gloss::test {
 
 class RecordingHost : public ControlHost {
  public:
+  // Owns a real platform window (default procedure: DefWindowProc), so that regions and hooks
+  // land somewhere; it is destroyed with the host.
+  RecordingHost();
+  ~RecordingHost() override;
+  RecordingHost(const RecordingHost&) = delete;
+  RecordingHost& operator=(const RecordingHost&) = delete;
+
   // Answers (settable).
   bool userMode = true;
   Font ambientFont{"MS Sans Serif", 8.25, 400, 0, false, false, false};
@@ -20,7 +27,7 @@ class RecordingHost : public ControlHost {
   std::int32_t parentBackColor = 0x8000000F;
   float scaleWidth = 100.0f;
   float scaleHeight = 30.0f;
-  platform::HWND windowHandle = 0x1234;
+  platform::HWND windowHandle = 0;
 
   // Records.
   std::vector<std::string> changedNames;
@@ -47,6 +54,9 @@ class RecordingHost : public ControlHost {
   TextEngine& Text() override { return *text; }
 
   void ClearRecords();
+
+ private:
+  platform::HWND ownWindow_ = 0;
 };
 
 }  // namespace gloss::test
