@@ -1,0 +1,151 @@
+// Form1's handlers: load, drag, minimise and close, music, reloads, blink, new windows, scroll bars.
+#include "app/Form1.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/FormLabel.h"
+#include "app/PictureBox.h"
+#include "app/webpane/UrlPolicy.h"
+#include "host/ControlSite.h"
+
+namespace app {
+
+namespace {
+
+constexpr float kTwipsPerPixel = 15.0f;
+constexpr std::int16_t kLeftButton = 1;
+// Not a button the handlers know; it only keeps such a press from reading as the left alone.
+constexpr std::int16_t kOtherButton = 8;
+
+std::int16_t ButtonMask(Qt::MouseButtons buttons) {
+  std::int16_t mask = 0;
+  if (buttons & Qt::LeftButton) mask |= 1;
+  if (buttons & Qt::RightButton) mask |= 2;
+  if (buttons & Qt::MiddleButton) mask |= 4;
+  if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) mask |= kOtherButton;
+  return mask;
+}
+
+std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
+  std::int16_t mask = 0;
+  if (modifiers & Qt::ShiftModifier) mask |= 1;
+  if (modifiers & Qt::ControlModifier) mask |= 2;
+  if (modifiers & Qt::AltModifier) mask |= 4;
+  return mask;
+}
+
+// The label handlers skip a step that fails and carry on with the next.
+template <class F>
+void Step(F&& f) {
+  try {
+    f();
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace
+
+float Form1::Left() const { return static_cast<float>(geometry().x()) * kTwipsPerPixel; }
+float Form1::Top() const { return static_cast<float>(geometry().y()) * kTwipsPerPixel; }
+
+void Form1::Move(float left, float top) { move(host::TwipsToPixels(left), host::TwipsToPixels(top)); }
+
+void Form1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), OleToQColor(m_BackColor));
+  painter.drawImage(QPoint(0, 0), m_Picture);
+}
+
+// Only presses on the background arrive here: every control takes its own.
+void Form1::mousePressEvent(QMouseEvent* event) {
+  const QPointF p = event->position();
+  Form_MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
+                 static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF p = event->position();
+  Form_MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
+                 static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
+}
+
+void Form1::Form_Load() {
+  m_WebBrowser1->Navigate(m_Addresses.portal);
+  m_WebBrowser2->SetVisible(false);
+  m_WebBrowser2->SetAudioMuted(true);  // music off is silence, even from a page kept loaded
+}
+
+void Form1::Form_MouseDown(std::int16_t, std::int16_t, float X, float Y) {
+  m_DragStartX = X;
+  m_DragStartY = Y;
+}
+
+void Form1::Form_MouseMove(std::int16_t Button, std::int16_t, float X, float Y) {
+  if (Button != kLeftButton) return;
+  // Single precision throughout, as the window's coordinates are kept.
+  const float newLeft = (Left() - m_DragStartX) + X;
+  const float newTop = (Top() - m_DragStartY) + Y;
+  Move(newLeft, newTop);
+}
+
+void Form1::GlossButton1_Click() { setWindowState(windowState() | Qt::WindowMinimized); }
+
+// The button is still inside its own Click: closing defers the form's deletion to the event
+// loop, and the application ends with its last window.
+void Form1::GlossButton3_Click() { close(); }
+
+void Form1::Label2_Click() {
+  Step([&] {
+    m_Label2->SetCaption(m_Label2->Caption() == QString::fromUtf8(kMusicOffCaption)
+                             ? QString::fromUtf8(kMusicOnCaption)
+                             : QString::fromUtf8(kMusicOffCaption));
+  });
+  if (m_WebBrowser2->Visible()) {
+    Step([&] { m_WebBrowser2->SetVisible(false); });
+    Step([&] { m_WebBrowser2->SetAudioMuted(true); });
+  } else {
+    Step([&] { m_WebBrowser2->SetVisible(true); });
+    Step([&] { m_WebBrowser2->Navigate(m_Addresses.music); });
+    Step([&] { m_WebBrowser2->SetAudioMuted(false); });
+  }
+}
+
+void Form1::Label3_Click() {
+  Step([&] { m_WebBrowser2->Refresh(); });
+}
+
+void Form1::Label4_Click() {
+  Step([&] { m_WebBrowser1->Refresh(); });
+}
+
+void Form1::Timer1_Timer() {
+  m_Label1->SetForeColor(m_Label1->ForeColor() == kBlinkGreen ? kBlinkBlue : kBlinkGreen);
+}
+
+void Form1::WebBrowser1_NewWindow2(NewWindow2Args& args) {
+  // Refused before anything else, so that no failure below can let a window open.
+  args.Cancel = true;
+  const QUrl requested = args.RequestedUrl;
+  QPointer<Form1> self(this);
+  m_WebBrowser1->Document().Member("activeElement").Get("href", [self, requested](std::optional<QString> href) {
+    if (!self) return;
+    // A window opened by script has no link behind it: the engine's address stands in.
+    self->FollowInPortal(href && !href->isEmpty() ? QUrl(*href) : requested);
+  });
+}
+
+void Form1::FollowInPortal(const QUrl& url) {
+  if (!IsFollowableUrl(url)) return;
+  try {
+    m_WebBrowser1->Navigate2(url.toString());
+  } catch (const WebPaneError&) {
+  }
+}
+
+void Form1::WebBrowser1_DocumentComplete(const QUrl&, bool) {
+  m_WebBrowser1->Document().Member("Body").SetAttribute("Scroll", "no");
+}
+
+}  // namespace app

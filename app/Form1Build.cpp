@@ -1,0 +1,222 @@
+// Form1 built from its stored layout: the window, then every control from the bottom of the
+// stacking order up, so that each new one lies above those before it.
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <algorithm>
+
+#include "app/Form1.h"
+#include "app/FormLabel.h"
+#include "app/PictureBox.h"
+#include "glossbutton/GlossButtonEvents.h"
+#include "glossbutton/PropertyBag.h"
+#include "host/ControlSite.h"
+#include "host/LayoutBag.h"
+#include "host/QtTextEngine.h"
+
+namespace app {
+
+using host::ControlKind;
+using host::ControlLayout;
+using host::FormLayout;
+using host::LayoutError;
+
+namespace {
+
+constexpr std::int32_t kPointerCustom = 99;
+
+QImage LoadImage(const std::string& control, const std::string& key, const std::string& path) {
+  QImage image(QString::fromStdString(path));
+  if (image.isNull()) throw LayoutError(control, key, "cannot load the image \"" + path + "\"");
+  return image;
+}
+
+QRect PixelRect(const host::Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+// The bag names the key it could not read; the layout keeps keys in lower case.
+std::string KeyOfTypeError(const std::string& message) {
+  static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
+  const auto m = quoted.match(QString::fromStdString(message));
+  return m.hasMatch() ? m.captured(1).toLower().toStdString() : std::string("properties");
+}
+
+const char* KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::WebBrowser: return "WebBrowser";
+    case ControlKind::Timer: return "Timer";
+    case ControlKind::GlossButton: return "GlossButton";
+    case ControlKind::PictureBox: return "PictureBox";
+    case ControlKind::Label: return "Label";
+  }
+  return "?";
+}
+
+}  // namespace
+
+// Relays one button's events to the form's handler for it.
+class Form1::ButtonEvents : public gloss::GlossButtonEvents {
+ public:
+  explicit ButtonEvents(std::function<void()> onClick) : m_OnClick(std::move(onClick)) {}
+  void OnClick() override {
+    if (m_OnClick) m_OnClick();
+  }
+
+ private:
+  std::function<void()> m_OnClick;
+};
+
+Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_Addresses(std::move(addresses)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  BuildWindow(layout);
+  for (auto it = layout.controls.rbegin(); it != layout.controls.rend(); ++it) {
+    QWidget* widget = BuildControl(*it);
+    if (widget) m_Controls[it->name] = widget;
+  }
+  BindControls(layout);
+
+  QWidget* previous = nullptr;
+  for (const std::string& name : layout.TabOrder()) {
+    QWidget* w = Control(name);
+    if (!w) continue;
+    if (previous) setTabOrder(previous, w);
+    previous = w;
+  }
+  SetUpPanes();
+  Form_Load();
+}
+
+Form1::~Form1() {
+  // Children go after this part of the form: nothing they raise may reach its handlers then.
+  for (host::ControlSite* site : {m_GlossButton1, m_GlossButton3})
+    if (site) site->SetEventListener(nullptr);
+  for (QObject* o : std::initializer_list<QObject*>{m_WebBrowser1, m_WebBrowser2, m_Timer1})
+    if (o) o->disconnect(this);
+}
+
+QWidget* Form1::Control(const std::string& name) const {
+  auto it = m_Controls.find(name);
+  return it == m_Controls.end() ? nullptr : it->second;
+}
+
+void Form1::BuildWindow(const FormLayout& layout) {
+  setObjectName(QString::fromStdString(layout.name));
+  setWindowTitle(QString::fromStdString(layout.caption));
+  m_BackColor = layout.backColor;
+  m_Picture = LoadImage(layout.name, "picture", layout.picture);
+  const QIcon icon(QPixmap::fromImage(LoadImage(layout.name, "icon", layout.icon)));
+  setWindowIcon(icon);
+  if (layout.font) setFont(host::QtTextEngine::ToQFont(*layout.font));
+  setFixedSize(layout.clientPixels.width, layout.clientPixels.height);
+  move(layout.clientPixels.left, layout.clientPixels.top);
+}
+
+QWidget* Form1::BuildControl(const ControlLayout& c) {
+  const QString name = QString::fromStdString(c.name);
+  switch (c.kind) {
+    case ControlKind::Timer: {
+      auto* timer = new QTimer(this);
+      timer->setObjectName(name);
+      timer->setInterval(c.interval);
+      // A timer of interval 0 never ticks.
+      if (c.enabled && c.interval > 0) timer->start();
+      if (c.name == "Timer1") m_Timer1 = timer;
+      return nullptr;
+    }
+    case ControlKind::WebBrowser: {
+      auto* pane = new WebPane(this);
+      pane->setObjectName(name);
+      pane->setGeometry(PixelRect(c.pixels));
+      pane->SetVisible(c.visible);
+      return pane;
+    }
+    case ControlKind::GlossButton:
+      return BuildButton(c);
+    case ControlKind::PictureBox: {
+      auto* box = new PictureBox(this);
+      box->setObjectName(name);
+      box->setGeometry(PixelRect(c.pixels));
+      box->SetBackColor(c.backColor);
+      box->SetPicture(LoadImage(c.name, "picture", c.picture));
+      return box;
+    }
+    case ControlKind::Label: {
+      auto* label = new FormLabel(this);
+      label->setObjectName(name);
+      label->setGeometry(PixelRect(c.pixels));
+      label->SetCaption(QString::fromStdString(c.caption));
+      label->SetForeColor(c.foreColor);
+      label->SetTransparent(c.transparent);
+      if (c.font) label->setFont(host::QtTextEngine::ToQFont(*c.font));
+      if (c.mousePointer == kPointerCustom && c.mouseIcon) {
+        const QImage image = LoadImage("cursors", c.mouseIcon->image, c.mouseIcon->image);
+        label->setCursor(QCursor(QPixmap::fromImage(image), c.mouseIcon->hotX, c.mouseIcon->hotY));
+      }
+      return label;
+    }
+  }
+  return nullptr;
+}
+
+host::ControlSite* Form1::BuildButton(const ControlLayout& c) {
+  auto* site = new host::ControlSite(this);
+  site->setObjectName(QString::fromStdString(c.name));
+  site->SetUserMode(true);
+  site->setGeometry(PixelRect(c.pixels));
+  try {
+    site->ReadProperties(host::MakePropertyBag(c.properties));
+  } catch (const gloss::PropertyTypeError& e) {
+    throw LayoutError(c.name, KeyOfTypeError(e.what()), e.what());
+  } catch (const LayoutError&) {
+    throw;
+  } catch (const std::exception& e) {
+    throw LayoutError(c.name, "properties", std::string("the button cannot use its stored values: ") + e.what());
+  }
+  return site;
+}
+
+template <class T>
+T* Form1::Bound(const FormLayout& layout, const char* name, ControlKind kind) const {
+  const ControlLayout* c = layout.Find(name);
+  if (!c) throw LayoutError(name, "name", "the window needs this control and the layout has none");
+  if (c->kind != kind) throw LayoutError(name, "kind", std::string("expected a ") + KindName(kind));
+  return qobject_cast<T*>(Control(name));
+}
+
+void Form1::BindControls(const FormLayout& layout) {
+  m_WebBrowser1 = Bound<WebPane>(layout, "WebBrowser1", ControlKind::WebBrowser);
+  m_WebBrowser2 = Bound<WebPane>(layout, "WebBrowser2", ControlKind::WebBrowser);
+  m_GlossButton1 = Bound<host::ControlSite>(layout, "GlossButton1", ControlKind::GlossButton);
+  m_GlossButton3 = Bound<host::ControlSite>(layout, "GlossButton3", ControlKind::GlossButton);
+  m_Picture1 = Bound<PictureBox>(layout, "Picture1", ControlKind::PictureBox);
+  m_Label1 = Bound<FormLabel>(layout, "Label1", ControlKind::Label);
+  m_Label2 = Bound<FormLabel>(layout, "Label2", ControlKind::Label);
+  m_Label3 = Bound<FormLabel>(layout, "Label3", ControlKind::Label);
+  m_Label4 = Bound<FormLabel>(layout, "Label4", ControlKind::Label);
+  Bound<QWidget>(layout, "Timer1", ControlKind::Timer);  // not a widget: only its presence is checked
+
+  m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton1_Click(); }));
+  m_GlossButton1->SetEventListener(m_ButtonEvents.back().get());
+  m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton3_Click(); }));
+  m_GlossButton3->SetEventListener(m_ButtonEvents.back().get());
+  connect(m_Label2, &FormLabel::Click, this, &Form1::Label2_Click);
+  connect(m_Label3, &FormLabel::Click, this, &Form1::Label3_Click);
+  connect(m_Label4, &FormLabel::Click, this, &Form1::Label4_Click);
+  connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::SetUpPanes() {
+  m_WebBrowser1->SetUserAgent(WebPane::MobileUserAgent);
+  // The body's scroll attribute alone does not hide a bar in this engine; the pane must.
+  m_WebBrowser1->SetScrollBarsHidden(true);
+  connect(m_WebBrowser1, &WebPane::NewWindow2, this, &Form1::WebBrowser1_NewWindow2, Qt::DirectConnection);
+  connect(m_WebBrowser1, &WebPane::DocumentComplete, this, &Form1::WebBrowser1_DocumentComplete);
+  // The player starts on its own once music is switched on.
+  m_WebBrowser2->Page()->settings()->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+}
+
+}  // namespace app
