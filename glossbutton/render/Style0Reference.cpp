@@ -1,11 +1,11 @@
-#include "glossbutton/render/Style0Renderer.h"
+#include "glossbutton/render/ReferenceRenderers.h"
 
 #include "glossbutton/render/ColorHelpers.h"
 #include "glossbutton/render/FlatStyle.h"
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/Ramp.h"
 
-namespace gloss {
+namespace gloss::reference {
 namespace {
 
 void DrawPressedFace(Surface& s, std::int32_t W, std::int32_t H) {
@@ -67,4 +67,4 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
   DrawFlatOutline(s, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);
 }
 
-}  // namespace gloss
+}  // namespace gloss::reference

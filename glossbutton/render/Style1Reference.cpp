@@ -1,11 +1,11 @@
-#include "glossbutton/render/Style1Renderer.h"
+#include "glossbutton/render/ReferenceRenderers.h"
 
 #include "glossbutton/render/ColorHelpers.h"
 #include "glossbutton/render/FlatStyle.h"
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/Ramp.h"
 
-namespace gloss {
+namespace gloss::reference {
 namespace {
 
 struct Band {
@@ -54,4 +54,4 @@ void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& Button
   DrawFlatOutline(s, size, outline, false);
 }
 
-}  // namespace gloss
+}  // namespace gloss::reference

@@ -1,10 +1,10 @@
-#include "glossbutton/render/Style6Renderer.h"
+#include "glossbutton/render/ReferenceRenderers.h"
 
 #include "glossbutton/render/ColorHelpers.h"
 #include "glossbutton/render/Geometry.h"
 #include "glossbutton/render/Numbers.h"
 
-namespace gloss {
+namespace gloss::reference {
 
 void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::int32_t Y0, std::int32_t W,
                     std::int32_t H, std::int32_t Colour) {
@@ -72,7 +72,7 @@ void RenderStyle6(Surface& s, const ButtonLook& look, const std::int32_t& Button
   }
   const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));
   const std::int32_t H = CInt32(static_cast<double>(look.ScaleHeight - 1.0f));
-  DrawStyle6Face(s, look, 0, 0, W, H, colour);
+  reference::DrawStyle6Face(s, look, 0, 0, W, H, colour);
 }
 
-}  // namespace gloss
+}  // namespace gloss::reference

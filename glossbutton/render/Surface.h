@@ -3,6 +3,11 @@
 // filled boxes, single pixels, text through a TextEngine, pictures, and a shared copy of the
 // result. Colours come in as OLE values; pixels are kept as 0xFFRRGGBB. Whatever falls outside
 // the surface is dropped silently.
+//
+// A redraw must not allocate or copy once the surface has its size: Image() hands out the pixel
+// buffer itself and the next write moves to a spare buffer the host has let go of (copy on
+// write); Clear() only records the clear, and the first operation that needs the pixels carries
+// it out, unless the operation overwrites every pixel anyway.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,11 +20,16 @@ namespace gloss {
 class Surface {
  public:
   explicit Surface(std::int32_t width = 0, std::int32_t height = 0, std::shared_ptr<TextEngine> text = nullptr);
+  // A copy draws on pixels of its own.
+  Surface(const Surface& other);
+  Surface& operator=(const Surface& other);
+  Surface(Surface&&) noexcept = default;
+  Surface& operator=(Surface&&) noexcept = default;
 
-  std::int32_t Width() const { return pixels_.width; }
-  std::int32_t Height() const { return pixels_.height; }
-  float ScaleWidth() const { return static_cast<float>(pixels_.width); }
-  float ScaleHeight() const { return static_cast<float>(pixels_.height); }
+  std::int32_t Width() const { return buf_->width; }
+  std::int32_t Height() const { return buf_->height; }
+  float ScaleWidth() const { return static_cast<float>(buf_->width); }
+  float ScaleHeight() const { return static_cast<float>(buf_->height); }
   // New size; the old drawing is discarded.
   void Resize(std::int32_t width, std::int32_t height);
 
@@ -37,9 +47,10 @@ class Surface {
   void PSet(std::int32_t x, std::int32_t y, std::int32_t color);
   // Sets one pixel without touching the current position.
   void SetPixelV(std::int32_t x, std::int32_t y, std::int32_t color) {
-    if (x >= 0 && y >= 0 && x < pixels_.width && y < pixels_.height)
-      pixels_.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels_.width) +
-                     static_cast<std::size_t>(x)] = ToPixel(color);
+    Touch();
+    if (x >= 0 && y >= 0 && x < buf_->width && y < buf_->height)
+      buf_->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(buf_->width) +
+                   static_cast<std::size_t>(x)] = ToPixel(color);
   }
 
   float CurrentX() const { return currentX_; }
@@ -64,10 +75,25 @@ class Surface {
   // pixels (alpha 0) leave the surface as it is.
   void DrawPicture(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 
-  // A copy of the current drawing, shared and never changed afterwards.
-  std::shared_ptr<const gloss::Image> Image() const { return std::make_shared<const gloss::Image>(pixels_); }
-  const gloss::Image& Pixels() const { return pixels_; }
-  std::uint32_t PixelAt(std::int32_t x, std::int32_t y) const { return pixels_.At(x, y); }
+  // The current drawing, shared and never changed afterwards (later drawing goes elsewhere).
+  std::shared_ptr<const gloss::Image> Image() const;
+  const gloss::Image& Pixels() const {
+    Settle();
+    return *buf_;
+  }
+  std::uint32_t PixelAt(std::int32_t x, std::int32_t y) const { return Pixels().At(x, y); }
+
+  // Direct row access for renderers that paint row by row. When fillAll is set, the surface was
+  // cleared and the clear was left undone: the caller must then write every pixel, clearPixel
+  // wherever it paints nothing. Nothing may throw between opening the canvas and that write.
+  struct Canvas {
+    std::uint32_t* pixels;  // row-major, stride == width
+    std::int32_t width;
+    std::int32_t height;
+    bool fillAll;
+    std::uint32_t clearPixel;
+  };
+  Canvas OpenCanvas();
 
   // OLE colour (system colours translated, untranslatable ones black) to a stored pixel.
   static std::uint32_t ToPixel(std::int32_t oleColor);
@@ -76,7 +102,26 @@ class Surface {
   void FillRow(std::int32_t y, std::int32_t xFrom, std::int32_t xTo, std::uint32_t px);  // inclusive, clipped
   TextEngine& Engine() const;
 
-  gloss::Image pixels_;
+  // Before writing: leave a published buffer and carry out a pending clear.
+  void Touch() {
+    if (published_ || clearPending_) Prepare(true);
+  }
+  // Before overwriting every pixel: leave a published buffer, skip the pending clear.
+  void PrepareOverwrite() { Prepare(false); }
+  void Prepare(bool keepPixels) const;
+  // Before reading: carry out a pending clear.
+  void Settle() const {
+    if (clearPending_) Prepare(true);
+  }
+  void LeaveBuffer(bool copyPixels) const;
+
+  // The drawing and up to two earlier buffers; all mutable because a pending clear is carried out
+  // on the first read as well.
+  mutable std::shared_ptr<gloss::Image> buf_;
+  mutable std::shared_ptr<gloss::Image> spare_[2];
+  mutable bool published_ = false;    // buf_ has been handed out by Image()
+  mutable bool clearPending_ = false;  // every pixel logically holds clearPixel_
+  std::uint32_t clearPixel_ = 0;
   std::int32_t backColor_ = 0xFFFFFF;
   std::int32_t foreColor_ = 0;
   gloss::Font font_;

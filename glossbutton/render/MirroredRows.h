@@ -1,0 +1,42 @@
+#pragma once
+// Output for the glossy renderers, which work out the left half of each row (columns 0..W \ 2)
+// and mirror it to the columns W..W - W \ 2. The half row is built in a buffer where 0 means
+// "not painted" (stored pixels always have alpha 0xFF), then written to the surface, clipped;
+// pixels left unpainted keep what the surface holds, or get the clear colour when the surface
+// still owes a clear.
+#include <cstdint>
+#include <vector>
+
+#include "glossbutton/render/Surface.h"
+
+namespace gloss {
+
+class MirroredRows {
+ public:
+  MirroredRows(const Surface::Canvas& canvas, std::int32_t W);
+  ~MirroredRows();  // rows never written get the clear colour if the surface owes a clear
+  MirroredRows(const MirroredRows&) = delete;
+  MirroredRows& operator=(const MirroredRows&) = delete;
+
+  std::int32_t HalfWidth() const { return half_; }
+  // Rows 0 .. VisibleRows() - 1 reach the surface.
+  std::int32_t VisibleRows() const { return canvas_.height; }
+
+  // The half row for row y (0 <= y < VisibleRows()), every entry 0; rows must come in ascending order.
+  std::uint32_t* Begin(std::int32_t y);
+  // Mirrors the half row and writes it to row y.
+  void Commit(std::int32_t y);
+
+ private:
+  void FillSkippedRows(std::int32_t upTo);
+
+  Surface::Canvas canvas_;
+  std::int32_t W_;
+  std::int32_t half_;
+  std::uint32_t* row_ = nullptr;  // W + 1 entries: the surface row itself or scratch
+  bool direct_ = false;           // row_ is the surface row
+  std::int32_t nextRow_ = 0;
+  std::vector<std::uint32_t>& scratch_;
+};
+
+}  // namespace gloss

@@ -1,0 +1,116 @@
+// Style 6, row by row: the face colour and the gloss colour depend on the row alone, and the
+// shape tests become runs of columns per row. Exactly the pixels of the plain renderer
+// (ReferenceRenderers.h), which takes over outside the ranges these shortcuts are written for.
+#include "glossbutton/render/Style6Renderer.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "glossbutton/render/ColorHelpers.h"
+#include "glossbutton/render/MirroredRows.h"
+#include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/PixelMath.h"
+#include "glossbutton/render/ReferenceRenderers.h"
+#include "glossbutton/render/RoundRectRows.h"
+
+namespace gloss {
+namespace {
+
+constexpr std::int32_t kMaxSide = 4096;
+
+struct Scratch {
+  RoundRectRows outer, inner, upper, lower;
+};
+
+Scratch& GetScratch() {
+  thread_local Scratch scratch;
+  return scratch;
+}
+
+inline void FillClipped(std::uint32_t* out, std::int32_t first, std::int32_t last, std::int32_t limit,
+                        std::uint32_t px) {
+  first = std::max(first, 0);
+  last = std::min(last, limit);
+  if (first <= last) std::fill(out + first, out + last + 1, px);
+}
+
+}  // namespace
+
+void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::int32_t Y0, std::int32_t W,
+                    std::int32_t H, std::int32_t Colour) {
+  if (H == 0) return;
+  const std::int32_t R = look.m_CornerRadius;
+  if (X0 != 0 || Y0 != 0 || W < 1 || W > kMaxSide || H < 1 || H > kMaxSide || R < 0 || R > kMaxSide)
+    return reference::DrawStyle6Face(s, look, X0, Y0, W, H, Colour);
+
+  const Rgb face = SplitColor(Colour);
+  const Rgb bright = SplitColor(look.m_ColorBright);
+  const Rgb white = SplitColor(kWhite);
+  const std::uint32_t edge = ToPixel(Blend(SplitColor(kBlack), face, 50));
+
+  Scratch& sc = GetScratch();
+  const std::int32_t glossWidth = W - R, glossHeight = 2 * R - 1, glossRadius = 2 * R / 3;
+  sc.outer.Reset(0, 0, W, H, R);
+  sc.inner.Reset(1, 1, W - 2, H - 2, R);
+  sc.upper.Reset(4, 2, glossWidth, glossHeight, glossRadius);
+  sc.lower.Reset(4, R / 2, glossWidth, glossHeight, glossRadius);
+
+  Surface::Canvas canvas = s.OpenCanvas();
+  MirroredRows rows(canvas, W);
+  const std::int32_t halfW = rows.HalfWidth();
+  const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
+  std::uint32_t g = ToPixel(Rgb{0, 0, 0});
+  Run outerRuns[3], innerRuns[3], upperRuns[3], lowerRuns[3];
+  for (std::int32_t j = 0; j <= lastRow; ++j) {
+    if (j < R) g = ToPixel(Blend(white, face, j * 30 / R));
+    const std::int32_t shade = std::abs((2 * j - H) * 100 / H);
+    const std::uint32_t shaded = ToPixel(Blend(face, bright, Clamp100(shade)));
+
+    std::uint32_t* out = rows.Begin(j);
+    const int nOuter = sc.outer.Row(j, outerRuns);
+    for (int k = 0; k < nOuter; ++k) FillClipped(out, outerRuns[k].first, outerRuns[k].last, halfW, edge);
+    const int nInner = sc.inner.Row(j, innerRuns);
+    const int nUpper = nInner ? sc.upper.Row(j, upperRuns) : 0;
+    const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
+    for (int k = 0; k < nInner; ++k) {
+      const Run in = innerRuns[k];
+      FillClipped(out, in.first, in.last, halfW, shaded);
+      // The crescent: inside the upper gloss shape but not inside the lower one.
+      for (int a = 0; a < nUpper; ++a) {
+        const std::int32_t first = std::max(in.first, upperRuns[a].first);
+        const std::int32_t last = std::min(in.last, upperRuns[a].last);
+        if (first > last) continue;
+        FillClipped(out, first, last, halfW, g);
+        for (int b = 0; b < nLower; ++b)
+          FillClipped(out, std::max(first, lowerRuns[b].first), std::min(last, lowerRuns[b].last), halfW, shaded);
+      }
+    }
+    rows.Commit(j);
+  }
+}
+
+void RenderStyle6(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
+  std::int32_t colour;
+  float width = look.ScaleWidth;
+  switch (ButtonState) {
+    case 0:
+    case 2:
+      colour = look.m_ColorButtonUp;
+      break;
+    case 3:
+      colour = look.m_ColorButtonHover;
+      width = s.ScaleWidth();
+      break;
+    case 1:
+    case 4:
+      colour = look.m_ColorButtonDown;
+      break;
+    default:
+      return;
+  }
+  const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));
+  const std::int32_t H = CInt32(static_cast<double>(look.ScaleHeight - 1.0f));
+  DrawStyle6Face(s, look, 0, 0, W, H, colour);
+}
+
+}  // namespace gloss

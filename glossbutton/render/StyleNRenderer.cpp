@@ -1,0 +1,184 @@
+// Styles 2 to 5, row by row: the shape tests become runs of columns per row, colours that
+// depend on the row alone are worked out once per row, and blends use pre-split components.
+// Every shortcut gives exactly the pixels of the plain renderer (ReferenceRenderers.h); inputs
+// outside the ranges the shortcuts are written for go to the plain renderer.
+#include "glossbutton/render/StyleNRenderer.h"
+
+#include <emmintrin.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "glossbutton/render/ColorHelpers.h"
+#include "glossbutton/render/MirroredRows.h"
+#include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/PixelMath.h"
+#include "glossbutton/render/ReferenceRenderers.h"
+#include "glossbutton/render/RoundRectRows.h"
+
+namespace gloss {
+namespace {
+
+constexpr std::int32_t kMaxSide = 4096;
+
+bool WithinFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int32_t H, std::int32_t R,
+                     const FaceParams& P) {
+  const auto small = [](std::int32_t v) { return std::abs(v) <= 4 * kMaxSide; };
+  return X0 == 0 && Y0 == 0 && W >= 1 && W <= kMaxSide && H >= 1 && H <= kMaxSide && R >= 0 && R <= kMaxSide &&
+         P.HighlightRadius >= 0 && P.HighlightRadius <= kMaxSide && small(P.HighlightBase) &&
+         small(P.HighlightSlope) && small(P.HighlightLeft) && small(P.HighlightTop) && small(P.HighlightWidth) &&
+         small(P.HighlightHeight) && small(P.ShadeX) && small(P.ShadeY);
+}
+
+// Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
+inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
+
+// Fills out[run] with px, for the runs clipped to 0..limit.
+inline void FillRuns(std::uint32_t* out, const Run* runs, int n, std::int32_t limit, std::uint32_t px) {
+  for (int k = 0; k < n; ++k) {
+    const std::int32_t first = std::max(runs[k].first, 0);
+    const std::int32_t last = std::min(runs[k].last, limit);
+    if (first <= last) std::fill(out + first, out + last + 1, px);
+  }
+}
+
+struct Scratch {
+  RoundRectRows outer, inner, gloss;
+  std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
+  std::vector<std::uint8_t> darkening;  // min(100, n * 70 \ R) for n = (3 j) \ 2 + i
+};
+
+Scratch& GetScratch() {
+  thread_local Scratch scratch;
+  return scratch;
+}
+
+}  // namespace
+
+void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::int32_t Y0, std::int32_t W,
+                    std::int32_t H, std::int32_t Colour, const FaceParams& P) {
+  if (W == 0 || H == 0) return;
+  const std::int32_t R = look.m_CornerRadius;
+  if (!WithinFastRange(X0, Y0, W, H, R, P)) return reference::DrawStyleNFace(s, look, X0, Y0, W, H, Colour, P);
+
+  const float sy = static_cast<float>(static_cast<double>(100 - P.ShadeY) / static_cast<double>(2 * H));
+  const float sx = static_cast<float>(static_cast<double>(100 - P.ShadeX) / static_cast<double>(W));
+
+  // A copy of BorderBrightness: the clamp in BlendColors must not write back into the look.
+  std::int32_t brightness = look.m_BorderBrightness >= 0 ? look.m_BorderBrightness : Sub32(0, look.m_BorderBrightness);
+  const std::uint32_t edge =
+      ToPixel(SplitColor(BlendColors(Colour, look.m_BorderBrightness >= 0 ? kWhite : kBlack, brightness)));
+
+  const Rgb face = SplitColor(Colour);
+  const Rgb bright = SplitColor(look.m_ColorBright);
+  const Rgb white = SplitColor(kWhite);
+
+  Scratch& sc = GetScratch();
+  sc.outer.Reset(0, 0, W, H, R);
+  sc.inner.Reset(1, 1, W - 2, H - 2, R);
+  sc.gloss.Reset(P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius);
+
+  const std::int32_t halfW = W / 2;
+  // The glow depends on the column only when there is a horizontal falloff (Style 5).
+  std::uint32_t glow[101];
+  const bool perColumn = sx != 0.0f;
+  if (perColumn) {
+    for (std::int32_t p = 0; p <= 100; ++p) glow[p] = ToPixel(Blend(bright, face, p));
+    sc.columnTerm.resize(static_cast<std::size_t>(halfW) + 1);
+    for (std::int32_t i = 0; i <= halfW; ++i) {
+      const double ex = static_cast<double>(sx) * static_cast<double>(i - halfW);
+      sc.columnTerm[static_cast<std::size_t>(i)] = ex * ex;
+    }
+  }
+  // The upper-corner darkening stops where its percentage reaches 100.
+  sc.darkening.clear();
+  if (R > 0) {
+    for (std::int32_t n = 0;; ++n) {
+      const std::int32_t pct = n * 70 / R;
+      if (pct >= 100) break;
+      sc.darkening.push_back(static_cast<std::uint8_t>(pct));
+    }
+  }
+  const auto darkLimit = static_cast<std::int32_t>(sc.darkening.size());
+
+  Surface::Canvas canvas = s.OpenCanvas();
+  MirroredRows rows(canvas, W);
+  const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
+  const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
+  std::uint32_t g = ToPixel(Rgb{0, 0, 0});
+  Run outerRuns[3], innerRuns[3], glossRuns[3];
+  for (std::int32_t j = 0; j <= lastRow; ++j) {
+    std::uint32_t* out = rows.Begin(j);
+    const int nOuter = sc.outer.Row(j, outerRuns);
+    const int nInner = sc.inner.Row(j, innerRuns);
+    FillRuns(out, outerRuns, nOuter, halfW, edge);
+
+    bool anyFace = false;
+    for (int k = 0; k < nInner; ++k) anyFace |= std::max(innerRuns[k].first, 0) <= std::min(innerRuns[k].last, halfW);
+    if (anyFace) {
+      if (P.HighlightTop < j && j < highlightBottom && R != 0)
+        g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
+
+      const double ey = static_cast<double>(sy) * static_cast<double>(j - H);
+      const double rowTerm = ey * ey;
+      const std::uint32_t rowGlow = perColumn ? 0 : ToPixel(Blend(bright, face, std::min(RoundToInt(rowTerm), 100)));
+      const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
+      for (int k = 0; k < nInner; ++k) {
+        const std::int32_t first = std::max(innerRuns[k].first, 0);
+        const std::int32_t last = std::min(innerRuns[k].last, halfW);
+        if (first > last) continue;
+        if (perColumn) {
+          const double* term = sc.columnTerm.data();
+          for (std::int32_t i = first; i <= last; ++i) out[i] = glow[std::min(RoundToInt(term[i] + rowTerm), 100)];
+        } else {
+          std::fill(out + first, out + last + 1, rowGlow);
+        }
+        // Upper-corner darkening: the columns i < R while its percentage stays below 100.
+        const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
+        for (std::int32_t i = first; i <= darkEnd; ++i)
+          out[i] = DarkenPixel(out[i], sc.darkening[static_cast<std::size_t>(darkStart + i)]);
+      }
+      // The gloss band, inside the face only.
+      const int nGloss = sc.gloss.Row(j, glossRuns);
+      for (int a = 0; a < nGloss; ++a) {
+        for (int k = 0; k < nInner; ++k) {
+          const std::int32_t first = std::max({glossRuns[a].first, innerRuns[k].first, 0});
+          const std::int32_t last = std::min({glossRuns[a].last, innerRuns[k].last, halfW});
+          if (first <= last) std::fill(out + first, out + last + 1, g);
+        }
+      }
+    }
+    rows.Commit(j);
+  }
+}
+
+void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
+  FaceParams P;
+  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight);
+
+  std::int32_t colour;
+  float width = look.ScaleWidth;
+  switch (ButtonState) {
+    case 0:
+    case 2:
+      colour = look.m_ColorButtonUp;
+      break;
+    case 3:
+      colour = look.m_ColorButtonHover;
+      width = s.ScaleWidth();
+      break;
+    case 1:
+    case 4:
+      colour = look.m_ColorButtonDown;
+      break;
+    default:
+      return;
+  }
+  if (!drawable) return;
+  const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));
+  const std::int32_t H = CInt32(static_cast<double>(look.ScaleHeight - 1.0f));
+  DrawStyleNFace(s, look, 0, 0, W, H, colour, P);
+}
+
+}  // namespace gloss

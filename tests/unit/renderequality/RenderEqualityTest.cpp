@@ -1,0 +1,179 @@
+// The fast renderers against the plain ones (gloss::reference), pixel for pixel, over seeded
+// random sizes, colours, radii, styles and states.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeinfo>
+
+#include "glossbutton/render/Redraw.h"
+#include "glossbutton/render/ReferenceRenderers.h"
+#include "glossbutton/render/Style0Renderer.h"
+#include "glossbutton/render/Style1Renderer.h"
+#include "glossbutton/render/Style6Renderer.h"
+#include "glossbutton/render/StyleNRenderer.h"
+#include "tests/support/FixedTextEngine.h"
+#include "tests/unit/renderequality/RandomLook.h"
+
+using namespace gloss;
+using renderequality::Describe;
+using renderequality::RandomLook;
+
+namespace {
+
+// Where two images first differ, or nothing.
+std::optional<std::string> FirstDifference(const Image& a, const Image& b) {
+  if (a.width != b.width || a.height != b.height) return std::string("sizes differ");
+  for (std::int32_t y = 0; y < a.height; ++y)
+    for (std::int32_t x = 0; x < a.width; ++x)
+      if (a.At(x, y) != b.At(x, y)) {
+        char text[96];
+        std::snprintf(text, sizeof text, "pixel (%d, %d): %08X, plain %08X", x, y, a.At(x, y), b.At(x, y));
+        return std::string(text);
+      }
+  return std::nullopt;
+}
+
+// The exception's type, or "" when the call returned.
+template <typename F>
+std::string Outcome(F&& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    return typeid(e).name();
+  }
+  return "";
+}
+
+Surface MakeSurface(std::int32_t w, std::int32_t h, std::int32_t back) {
+  Surface s(w, h, std::make_shared<gloss::testing::FixedTextEngine>(5, 9));
+  s.SetBackColor(back);
+  s.Clear();
+  return s;
+}
+
+// Scribbles over a surface so that pixels a renderer leaves alone can be told apart.
+void Scribble(Surface& s, RandomLook& rnd) {
+  for (std::int32_t y = 0; y < s.Height(); ++y) s.Line(0, y, s.Width(), y, rnd.Int(0, 0xFFFFFF));
+  for (int k = 0; k < 20; ++k) s.PSet(rnd.Int(0, s.Width()), rnd.Int(0, s.Height()), rnd.Int(0, 0xFFFFFF));
+}
+
+void ExpectSameSurface(const Surface& fast, const Surface& plain, const std::string& what) {
+  const auto diff = FirstDifference(fast.Pixels(), plain.Pixels());
+  EXPECT_FALSE(diff) << what << ": " << diff.value_or("");
+  EXPECT_EQ(fast.CurrentX(), plain.CurrentX()) << what;
+  EXPECT_EQ(fast.CurrentY(), plain.CurrentY()) << what;
+}
+
+TEST(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
+  RandomLook rnd(20240611);
+  auto picture = std::make_shared<Picture>();
+  picture->image = Image(6, 5, 0xFF2080C0u);
+  picture->image.pixels[7] = 0;  // transparent
+  picture->widthHimetric = static_cast<std::int32_t>(6 * kHimetricPerPixel);
+  picture->heightHimetric = static_cast<std::int32_t>(5 * kHimetricPerPixel);
+  for (int n = 0; n < 1200; ++n) {
+    const std::int32_t w = rnd.Side(), h = rnd.Side();
+    ButtonLook look = rnd.Look(w, h);
+    look.Caption = rnd.Chance(50) ? "" : rnd.Chance(50) ? "Ab" : "OK, go";
+    look.PictureAlignment = rnd.Int(-1, 4);
+    if (rnd.Chance(30)) look.Picture = picture;
+    const std::int32_t back = rnd.Colour();
+    Surface fast = MakeSurface(w, h, back), plain = MakeSurface(w, h, back);
+    // Two redraws in a row: the second draws over the first one's pending clear, while the
+    // first image is still held, as the host holds what it shows.
+    for (int round = 0; round < 2; ++round) {
+      const std::int32_t state = rnd.State();
+      const std::string what = Describe(look, w, h, state) + " round " + std::to_string(round);
+      std::int32_t fastState = state, plainState = state;
+      std::shared_ptr<const Image> fastImage, plainImage;
+      const std::string fastOutcome = Outcome([&] { fastImage = RedrawButton(fast, look, fastState); });
+      const std::string plainOutcome = Outcome([&] { plainImage = reference::RedrawButton(plain, look, plainState); });
+      ASSERT_EQ(fastOutcome, plainOutcome) << what;
+      EXPECT_EQ(fastState, plainState) << what;
+      if (fastImage && plainImage) {
+        const auto diff = FirstDifference(*fastImage, *plainImage);
+        ASSERT_FALSE(diff) << what << ": " << *diff;
+      }
+      ExpectSameSurface(fast, plain, what);
+    }
+  }
+}
+
+using Renderer = void (*)(Surface&, const ButtonLook&, const std::int32_t&);
+
+struct RendererPair {
+  Renderer fast;
+  Renderer plain;
+};
+
+RendererPair ForStyle(std::int32_t style) {
+  switch (style) {
+    case 0:
+      return {RenderStyle0, reference::RenderStyle0};
+    case 1:
+      return {RenderStyle1, reference::RenderStyle1};
+    case 6:
+      return {RenderStyle6, reference::RenderStyle6};
+    default:
+      return {RenderStyleN, reference::RenderStyleN};
+  }
+}
+
+TEST(RenderEquality, RenderersLeaveUnpaintedPixelsAsTheyFoundThem) {
+  RandomLook rnd(7);
+  for (int n = 0; n < 1200; ++n) {
+    const std::int32_t w = rnd.Side(), h = rnd.Side();
+    ButtonLook look = rnd.Look(w, h);
+    look.Style = rnd.Int(0, 6);
+    const std::int32_t state = rnd.State();
+    const std::string what = Describe(look, w, h, state);
+    Surface fast = MakeSurface(w, h, 0x123456);
+    RandomLook noise(static_cast<std::uint32_t>(n));
+    Scribble(fast, noise);
+    Surface plain = fast;
+    if (rnd.Chance(30)) (void)fast.Image();  // a published drawing must stay as it was
+    const std::shared_ptr<const Image> before = fast.Image();
+    const Image copyBefore = *before;
+    const RendererPair pair = ForStyle(look.Style);
+    const std::string fastOutcome = Outcome([&] { pair.fast(fast, look, state); });
+    const std::string plainOutcome = Outcome([&] { pair.plain(plain, look, state); });
+    ASSERT_EQ(fastOutcome, plainOutcome) << what;
+    ExpectSameSurface(fast, plain, what);
+    ASSERT_EQ(*before, copyBefore) << what << ": the published image changed";
+  }
+}
+
+TEST(RenderEquality, FacePaintersMatchForOtherOriginsAndOddSizes) {
+  RandomLook rnd(99);
+  for (int n = 0; n < 400; ++n) {
+    const std::int32_t w = rnd.Side(), h = rnd.Side();
+    ButtonLook look = rnd.Look(w, h);
+    const std::int32_t X0 = rnd.Chance(70) ? 0 : rnd.Int(-20, 20);
+    const std::int32_t Y0 = rnd.Chance(70) ? 0 : rnd.Int(-20, 20);
+    const std::int32_t W = rnd.Int(-3, w + 3), H = rnd.Int(-3, h + 3);
+    const std::int32_t colour = rnd.Colour();
+    FaceParams P;
+    ASSERT_TRUE(MakeFaceParams(P, rnd.Int(2, 5), look.m_CornerRadius, static_cast<float>(w), static_cast<float>(h)));
+    const std::string what = Describe(look, w, h, 0) + " origin " + std::to_string(X0) + "," + std::to_string(Y0) +
+                             " W " + std::to_string(W) + " H " + std::to_string(H);
+    Surface fast = MakeSurface(w, h, 0x123456);
+    if (rnd.Chance(50)) {
+      RandomLook noise(static_cast<std::uint32_t>(n));
+      Scribble(fast, noise);
+    }
+    Surface plain = fast;
+    Surface fast6 = fast, plain6 = fast;
+    ASSERT_EQ(Outcome([&] { DrawStyleNFace(fast, look, X0, Y0, W, H, colour, P); }),
+              Outcome([&] { reference::DrawStyleNFace(plain, look, X0, Y0, W, H, colour, P); }))
+        << what;
+    ExpectSameSurface(fast, plain, what);
+    ASSERT_EQ(Outcome([&] { DrawStyle6Face(fast6, look, X0, Y0, W, H, colour); }),
+              Outcome([&] { reference::DrawStyle6Face(plain6, look, X0, Y0, W, H, colour); }))
+        << what;
+    ExpectSameSurface(fast6, plain6, what + " (style 6)");
+  }
+}
+
+}  // namespace
