@@ -74,6 +74,9 @@ class GlossButton final : public hook::SubclassOwner {
 
   // Draws the caption and the picture over what the surface holds and publishes the result.
   void DrawIconWCaption(const std::int32_t& vState);
+  // Redraws in the given state outside the interaction rules (still checked-first), for tools
+  // that show one look on demand.
+  void ShowState(std::int32_t ButtonState) { Redraw(ButtonState); }
 
   // ---- State the renderers and the host read.
   bool MouseOver() const { return m_MouseOver != VB_FALSE; }

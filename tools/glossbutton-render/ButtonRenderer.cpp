@@ -1,0 +1,99 @@
+#include "ButtonRenderer.h"
+
+#include <stdexcept>
+
+#include "glossbutton/ControlHost.h"
+#include "glossbutton/GlossButton.h"
+#include "glossbutton/PropertyBag.h"
+#include "platform/Regions.h"
+#include "platform/Window.h"
+
+namespace render_tool {
+namespace {
+
+// A host with no toolkit behind it: a platform window for the shape, answers from the options.
+class ToolHost final : public gloss::ControlHost {
+ public:
+  ToolHost(gloss::TextEngine& text, std::int32_t parentBack)
+      : text_(text), parentBack_(parentBack),
+        window_(platform::CreateWindow(platform::MakeWindowProc(platform::DefWindowProc))) {}
+  ~ToolHost() override { platform::DestroyWindow(window_); }
+
+  void SetSize(std::int32_t w, std::int32_t h) {
+    width_ = static_cast<float>(w);
+    height_ = static_cast<float>(h);
+  }
+  const std::shared_ptr<const gloss::Image>& Shown() const { return shown_; }
+
+  void PropertyChanged(const std::string&) override {}
+  bool AmbientUserMode() const override { return true; }
+  gloss::Font AmbientFont() const override { return gloss::Font{}; }  // the design font, Tahoma 9
+  std::string InstanceName() const override { return "GlossButton1"; }
+  std::int32_t ParentBackColor() const override { return parentBack_; }
+  float ScaleWidth() const override { return width_; }
+  float ScaleHeight() const override { return height_; }
+  platform::HWND WindowHandle() const override { return window_; }
+  void SetMousePointer(std::int32_t) override {}
+  void SetForeColor(std::int32_t) override {}
+  void PublishImage(std::shared_ptr<const gloss::Image> image) override { shown_ = std::move(image); }
+  gloss::TextEngine& Text() override { return text_; }
+
+ private:
+  gloss::TextEngine& text_;
+  std::int32_t parentBack_;
+  platform::HWND window_;
+  float width_ = 0;
+  float height_ = 0;
+  std::shared_ptr<const gloss::Image> shown_;
+};
+
+gloss::PropertyBag StoredProperties(const RenderOptions& o, gloss::PicturePtr picture) {
+  gloss::PropertyBag bag;
+  // A missing caption would read as "GlossButton"; the renderer starts from no caption.
+  bag.WriteText("Caption", o.caption.value_or(""));
+  bag.WriteInt32("Style", o.style);
+  if (o.fontName || o.fontSize) {
+    gloss::Font font;
+    if (o.fontName) font.name = *o.fontName;
+    if (o.fontSize) font.size = *o.fontSize;
+    bag.WriteFont("Font", font);
+  }
+  if (o.fore) bag.WriteInt32("ForeColor", *o.fore);
+  if (picture) bag.WritePicture("Picture", picture);
+  if (o.alignment) bag.WriteInt32("PictureAlignment", *o.alignment);
+  if (o.checked) bag.WriteBoolean("Checked", true);
+  if (o.up) bag.WriteInt32("ColorButtonUp", *o.up);
+  if (o.hover) bag.WriteInt32("ColorButtonHover", *o.hover);
+  if (o.down) bag.WriteInt32("ColorButtonDown", *o.down);
+  if (o.bright) bag.WriteInt32("ColorBright", *o.bright);
+  if (o.border) bag.WriteInt32("BorderBrightness", *o.border);
+  return bag;
+}
+
+}  // namespace
+
+RenderedButton RenderButton(const RenderOptions& o, gloss::TextEngine& text, gloss::PicturePtr picture) {
+  ToolHost host(text, o.parentBack.value_or(static_cast<std::int32_t>(0x8000000F)));
+  RenderedButton out;
+  {
+    gloss::GlossButton button(host);
+    button.Initialize();
+    button.ReadProperties(StoredProperties(o, std::move(picture)));
+    if (o.scheme) button.SetColorScheme(*o.scheme);
+    host.SetSize(o.width, o.height);
+    button.Resize();
+    button.ShowState(o.state);
+    if (!host.Shown()) throw std::runtime_error("the button published no image");
+    out.image = *host.Shown();
+
+    out.mask.resize(static_cast<std::size_t>(o.width) * static_cast<std::size_t>(o.height));
+    for (std::int32_t y = 0; y < o.height; ++y)
+      for (std::int32_t x = 0; x < o.width; ++x)
+        out.mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(o.width) + static_cast<std::size_t>(x)] =
+            platform::PtInWindowRgn(host.WindowHandle(), x, y);
+    button.Terminate();
+  }
+  return out;
+}
+
+}  // namespace render_tool

@@ -1,0 +1,13 @@
+#pragma once
+// One labelled sheet with every style (rows) in every state (columns), each at 25 x 25 and at
+// 120 x 40, drawn with the reading defaults and clipped by the window shape as a form shows it.
+#include <string>
+
+#include "glossbutton/render/TextEngine.h"
+
+namespace render_tool {
+
+// Throws std::runtime_error when the sheet cannot be written.
+void WriteGallery(const std::string& pngPath, gloss::TextEngine& text);
+
+}  // namespace render_tool

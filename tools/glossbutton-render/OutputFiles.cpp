@@ -1,0 +1,80 @@
+#include "OutputFiles.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace render_tool {
+
+Bytes EncodePpm(const gloss::Image& image) {
+  const std::string header = "P6\n" + std::to_string(image.width) + " " + std::to_string(image.height) + "\n255\n";
+  Bytes out(header.begin(), header.end());
+  out.reserve(out.size() + image.pixels.size() * 3);
+  for (std::uint32_t px : image.pixels) {
+    out.push_back(static_cast<char>((px >> 16) & 0xFF));
+    out.push_back(static_cast<char>((px >> 8) & 0xFF));
+    out.push_back(static_cast<char>(px & 0xFF));
+  }
+  return out;
+}
+
+Bytes EncodePng(const gloss::Image& image) {
+  QImage q(image.width, image.height, QImage::Format_RGB32);
+  for (std::int32_t y = 0; y < image.height; ++y)
+    for (std::int32_t x = 0; x < image.width; ++x) q.setPixel(x, y, image.At(x, y));
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  if (!q.save(&buffer, "PNG")) throw std::runtime_error("PNG encoding failed");
+  return Bytes(data.begin(), data.end());
+}
+
+Bytes EncodePbm(const std::vector<bool>& inside, std::int32_t width, std::int32_t height) {
+  const std::string header = "P4\n" + std::to_string(width) + " " + std::to_string(height) + "\n";
+  Bytes out(header.begin(), header.end());
+  const std::size_t rowBytes = (static_cast<std::size_t>(width) + 7) / 8;
+  for (std::int32_t y = 0; y < height; ++y) {
+    Bytes row(rowBytes, 0);
+    for (std::int32_t x = 0; x < width; ++x)
+      if (inside[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)])
+        row[static_cast<std::size_t>(x) / 8] = static_cast<char>(row[static_cast<std::size_t>(x) / 8] | (0x80 >> (x % 8)));
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
+Bytes EncodeImageFor(const std::string& path, const gloss::Image& image) {
+  const bool png = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".png") == 0 ||
+                                        path.compare(path.size() - 4, 4, ".PNG") == 0);
+  return png ? EncodePng(image) : EncodePpm(image);
+}
+
+void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) {
+  std::vector<std::string> temps;
+  const auto removeTemps = [&] {
+    for (const auto& t : temps) std::remove(t.c_str());
+  };
+  for (const auto& [path, bytes] : files) {
+    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    temps.push_back(temp);
+    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+    if (f) f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (f) f.close();
+    if (!f) {
+      removeTemps();
+      throw OutputError("cannot write '" + path + "'");
+    }
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (std::rename(temps[i].c_str(), files[i].first.c_str()) != 0) {
+      removeTemps();
+      throw OutputError("cannot write '" + files[i].first + "'");
+    }
+  }
+}
+
+}  // namespace render_tool

@@ -1,0 +1,88 @@
+// glossbutton-render: draws one GlossButton as the program would and writes the image (and
+// optionally its window shape), or a gallery of every style and state.
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ButtonRenderer.h"
+#include "Gallery.h"
+#include "OutputFiles.h"
+#include "RenderOptions.h"
+#include "host/QtTextEngine.h"
+
+namespace {
+
+constexpr int kBadArguments = 2;
+constexpr int kFailed = 1;
+
+gloss::PicturePtr LoadPicture(const std::string& path) {
+  QImage q;
+  if (!q.load(QString::fromStdString(path)) || q.isNull())
+    throw render_tool::UsageError("--picture: cannot read '" + path + "'");
+  q = q.convertToFormat(QImage::Format_ARGB32);
+  auto picture = std::make_shared<gloss::Picture>();
+  picture->image = gloss::Image(q.width(), q.height());
+  for (int y = 0; y < q.height(); ++y)
+    for (int x = 0; x < q.width(); ++x)
+      picture->image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(q.width()) +
+                            static_cast<std::size_t>(x)] = q.pixel(x, y);
+  // The extent a host reports for a picture at its natural size on a 96 dpi screen.
+  picture->widthHimetric = static_cast<std::int32_t>(q.width() * gloss::kHimetricPerPixel + 0.5);
+  picture->heightHimetric = static_cast<std::int32_t>(q.height() * gloss::kHimetricPerPixel + 0.5);
+  return picture;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Taken before Qt sees them: Qt would swallow options of its own such as --style.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  // A command-line tool needs no screen, and stderr is kept for the one-line complaint.
+  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << msg.toStdString() << "\n";
+  });
+  int qtArgc = 1;
+  QGuiApplication app(qtArgc, argv);
+  if (args.empty() || args[0] == "--help") {
+    std::cerr << render_tool::Usage();
+    return args.empty() ? kBadArguments : 0;
+  }
+
+  render_tool::RenderOptions options;
+  gloss::PicturePtr picture;
+  try {
+    options = render_tool::ParseOptions(args);
+    if (options.picture) picture = LoadPicture(*options.picture);
+  } catch (const render_tool::UsageError& e) {
+    std::cerr << "glossbutton-render: " << e.what() << "\n";
+    return kBadArguments;
+  }
+
+  host::QtTextEngine text;
+  try {
+    if (!options.gallery.empty()) {
+      render_tool::WriteGallery(options.gallery, text);
+      return 0;
+    }
+    const render_tool::RenderedButton button = render_tool::RenderButton(options, text, picture);
+    std::vector<std::pair<std::string, render_tool::Bytes>> files;
+    files.emplace_back(options.out, render_tool::EncodeImageFor(options.out, button.image));
+    if (!options.maskOut.empty())
+      files.emplace_back(options.maskOut, render_tool::EncodePbm(button.mask, options.width, options.height));
+    render_tool::WriteAllOrNothing(files);
+  } catch (const render_tool::OutputError& e) {
+    std::cerr << "glossbutton-render: " << e.what() << "\n";
+    return kBadArguments;
+  } catch (const std::exception& e) {
+    std::cerr << "glossbutton-render: " << e.what() << "\n";
+    return kFailed;
+  }
+  return 0;
+}
