@@ -35,24 +35,29 @@ void MirroredRows::FillSkippedRows(std::int32_t upTo) {
 std::uint32_t* MirroredRows::Begin(std::int32_t y) {
   FillSkippedRows(y);
   row_ = direct_ ? canvas_.pixels + static_cast<std::ptrdiff_t>(y) * canvas_.width : scratch_.data();
-  std::fill(row_, row_ + half_ + 1, 0u);
+  // Owing a clear, unpainted pixels get the clear colour straight away.
+  std::fill(row_, row_ + half_ + 1, canvas_.fillAll ? canvas_.clearPixel : 0u);
   return row_;
 }
 
 void MirroredRows::Commit(std::int32_t y) {
-  std::uint32_t* row = row_;
-  // Right half: column W - i gets column i (for even W the middle column is its own mirror).
-  for (std::int32_t i = 0; i <= half_; ++i) row[W_ - i] = row[i];
-  std::uint32_t* dst = canvas_.pixels + static_cast<std::ptrdiff_t>(y) * canvas_.width;
-  const std::int32_t n = std::min(W_ + 1, canvas_.width);
+  std::uint32_t* __restrict row = row_;
+  const std::int32_t W = W_, half = half_, width = canvas_.width;
+  // Right half: column W - i gets column i. The m = W - half columns after the half row are
+  // the mirrors of columns m - 1 .. 0 (for even W the middle column is its own mirror).
+  const std::int32_t m = W - half;
+  std::uint32_t* __restrict right = row + half + 1;
+  for (std::int32_t k = 0; k < m; ++k) right[k] = row[m - 1 - k];
+  nextRow_ = y + 1;
+  if (direct_) return;
+  std::uint32_t* __restrict dst = canvas_.pixels + static_cast<std::ptrdiff_t>(y) * width;
+  const std::int32_t n = std::min(W + 1, width);
   if (canvas_.fillAll) {
-    const std::uint32_t clear = canvas_.clearPixel;
-    for (std::int32_t x = 0; x < n; ++x) dst[x] = row[x] != 0 ? row[x] : clear;
-    std::fill(dst + n, dst + canvas_.width, clear);
+    std::copy(row, row + n, dst);
+    std::fill(dst + n, dst + width, canvas_.clearPixel);
   } else {
     for (std::int32_t x = 0; x < n; ++x) dst[x] = row[x] != 0 ? row[x] : dst[x];
   }
-  nextRow_ = y + 1;
 }
 
 }  // namespace gloss

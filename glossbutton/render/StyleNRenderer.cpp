@@ -124,29 +124,43 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       const double rowTerm = ey * ey;
       const std::uint32_t rowGlow = perColumn ? 0 : ToPixel(Blend(bright, face, std::min(RoundToInt(rowTerm), 100)));
       const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
-      for (int k = 0; k < nInner; ++k) {
-        const std::int32_t first = std::max(innerRuns[k].first, 0);
-        const std::int32_t last = std::min(innerRuns[k].last, halfW);
-        if (first > last) continue;
+      // The glow with the upper-corner darkening, for columns first..last outside the gloss band.
+      const auto glowRun = [&](std::int32_t first, std::int32_t last) {
+        if (first > last) return;
         if (perColumn) {
           const double* term = sc.columnTerm.data();
-          for (std::int32_t i = first; i <= last; ++i) out[i] = glow[std::min(RoundToInt(term[i] + rowTerm), 100)];
+          // The percentage never grows towards the middle column (the distance from it shrinks),
+          // so the columns where it is still clamped at 100 come first: find where they end.
+          std::int32_t lo = first, hi = last + 1;
+          while (lo < hi) {
+            const std::int32_t mid = lo + (hi - lo) / 2;
+            if (RoundToInt(term[mid] + rowTerm) >= 100) lo = mid + 1;
+            else hi = mid;
+          }
+          std::fill(out + first, out + lo, glow[100]);
+          for (std::int32_t i = lo; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
         } else {
           std::fill(out + first, out + last + 1, rowGlow);
         }
-        // Upper-corner darkening: the columns i < R while its percentage stays below 100.
+        // Only the columns i < R, and only while the percentage stays below 100.
         const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
         for (std::int32_t i = first; i <= darkEnd; ++i)
           out[i] = DarkenPixel(out[i], sc.darkening[static_cast<std::size_t>(darkStart + i)]);
-      }
-      // The gloss band, inside the face only.
+      };
       const int nGloss = sc.gloss.Row(j, glossRuns);
-      for (int a = 0; a < nGloss; ++a) {
-        for (int k = 0; k < nInner; ++k) {
-          const std::int32_t first = std::max({glossRuns[a].first, innerRuns[k].first, 0});
-          const std::int32_t last = std::min({glossRuns[a].last, innerRuns[k].last, halfW});
-          if (first <= last) std::fill(out + first, out + last + 1, g);
+      for (int k = 0; k < nInner; ++k) {
+        std::int32_t next = std::max(innerRuns[k].first, 0);
+        const std::int32_t last = std::min(innerRuns[k].last, halfW);
+        // Runs of the gloss band split the face run: glow between them, the gloss colour on them.
+        for (int a = 0; a < nGloss && next <= last; ++a) {
+          const std::int32_t glossFirst = std::max(glossRuns[a].first, next);
+          const std::int32_t glossLast = std::min(glossRuns[a].last, last);
+          if (glossFirst > glossLast) continue;
+          glowRun(next, glossFirst - 1);
+          std::fill(out + glossFirst, out + glossLast + 1, g);
+          next = glossLast + 1;
         }
+        glowRun(next, last);
       }
     }
     rows.Commit(j);
