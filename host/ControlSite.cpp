@@ -1,0 +1,397 @@
+#include "host/ControlSite.h"
+
+#include <cmath>
+#include <exception>
+
+#include <QFocusEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QtGlobal>
+
+#include "host/InputMessages.h"
+#include "platform/EventLog.h"
+#include "platform/MouseLeave.h"
+#include "platform/Regions.h"
+
+namespace host {
+
+using namespace platform;
+
+namespace {
+
+constexpr std::int32_t kPointerArrow = 1;
+constexpr std::int32_t kPointerCustom = 99;
+
+// Qt positions are fractional on scaled screens; the control works in whole pixels.
+QPoint PixelOf(const QMouseEvent* e) {
+  const QPointF p = e->position();
+  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+}
+
+// WM_KEYDOWN/UP lParam: repeat count 1, bit 30 for a key that was already down, bit 31 on release.
+LPARAM KeyLParam(bool repeat, bool release) {
+  std::uint32_t v = 1;
+  if (repeat || release) v |= 1u << 30;
+  if (release) v |= 1u << 31;
+  return static_cast<LPARAM>(static_cast<std::int32_t>(v));
+}
+
+}  // namespace
+
+ControlSite::ControlSite(QWidget* parent) : QWidget(parent), m_Link(std::make_shared<Link>()) {
+  m_Link->site = this;
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+
+  std::shared_ptr<Link> link = m_Link;
+  m_hWnd = CreateWindow(MakeWindowProc([link](HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return DefaultProcedure(link, hWnd, uMsg, wParam, lParam);
+  }));
+  SetWindowRgnChangedHandler(m_hWnd, [link](HWND, BOOL) {
+    if (link->site) link->site->ApplyRegion();
+  });
+
+  m_Button = std::make_unique<gloss::GlossButton>(*this);
+  m_Button->Initialize();
+}
+
+ControlSite::~ControlSite() {
+  // The control releases its hooks while its window still exists; after that no message may
+  // reach it, so the default procedure is cut off before the control goes.
+  try {
+    m_Button->Terminate();
+  } catch (const std::exception& e) {
+    ReportError("Terminate", e.what());
+  }
+  m_Link->site = nullptr;
+  m_Button.reset();
+  DestroyWindow(m_hWnd);
+}
+
+void ControlSite::InitProperties() {
+  m_Button->InitProperties();
+  m_Loaded = true;
+  if (testAttribute(Qt::WA_Resized) || isVisible()) SendResize();
+}
+
+void ControlSite::ReadProperties(const gloss::PropertyBag& bag) {
+  m_Button->ReadProperties(bag);
+  m_Loaded = true;
+  if (testAttribute(Qt::WA_Resized) || isVisible()) SendResize();
+}
+
+void ControlSite::SetEventListener(gloss::GlossButtonEvents* listener) { m_Button->SetEventListener(listener); }
+
+// ---- ControlHost
+
+void ControlSite::PropertyChanged(const std::string& name) {
+  emit controlPropertyChanged(QString::fromStdString(name));
+}
+
+gloss::Font ControlSite::AmbientFont() const {
+  return ToControlFont(parentWidget() ? parentWidget()->font() : font());
+}
+
+gloss::Font ControlSite::ToControlFont(const QFont& f) {
+  gloss::Font r;
+  r.name = f.family().toStdString();
+  // Fonts given in pixels are reported in points at the 96 dpi the control draws at.
+  r.size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / 96.0;
+  r.weight = static_cast<std::int16_t>(f.weight());
+  r.italic = f.italic();
+  r.underline = f.underline();
+  r.strikethrough = f.strikeOut();
+  return r;
+}
+
+std::string ControlSite::InstanceName() const { return objectName().toStdString(); }
+
+std::int32_t ControlSite::ParentBackColor() const {
+  const QColor c = (parentWidget() ? parentWidget()->palette() : palette()).color(QPalette::Window);
+  return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+void ControlSite::SetMousePointer(std::int32_t kind) {
+  m_MousePointer = kind;
+  if (kind == kPointerCustom)
+    setCursor(Qt::PointingHandCursor);  // a custom pointer without an image of its own
+  else if (kind == kPointerArrow)
+    setCursor(Qt::ArrowCursor);
+  else
+    unsetCursor();
+}
+
+void ControlSite::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; }
+
+void ControlSite::PublishImage(std::shared_ptr<const gloss::Image> image) {
+  m_Image = std::move(image);
+  update();
+}
+
+// ---- The window procedure
+
+LRESULT ControlSite::DefaultProcedure(const std::shared_ptr<Link>& link, HWND hWnd, UINT uMsg, WPARAM wParam,
+                                      LPARAM lParam) {
+  ControlSite* site = link->site;
+  if (!site || !site->m_Loaded) return DefWindowProc(hWnd, uMsg, wParam, lParam);
+  site->HandleMessage(uMsg, wParam, lParam);
+  return 0;
+}
+
+bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  // The control's handlers may delete this site; the link tells, and nothing of the site is
+  // touched once it says so.
+  const std::shared_ptr<Link> link = m_Link;
+  gloss::GlossButton& b = *m_Button;
+  const float x = static_cast<float>(GET_X_LPARAM(lParam));
+  const float y = static_cast<float>(GET_Y_LPARAM(lParam));
+  const std::int16_t shift = ShiftMaskFromKeyState(wParam, m_Modifiers & Qt::AltModifier);
+
+  switch (uMsg) {
+    case WM_MOUSEMOVE:
+      b.MouseMove(ButtonMaskFromKeyState(wParam), shift, x, y);
+      break;
+    case WM_LBUTTONDOWN:
+      m_LeftPressed = true;
+      m_AfterDoubleClick = false;
+      b.MouseDown(1, shift, x, y);
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      b.MouseDown(ButtonOfMessage(uMsg), shift, x, y);
+      break;
+    case WM_LBUTTONDBLCLK:
+      m_LeftPressed = true;
+      m_AfterDoubleClick = true;
+      b.DblClick();
+      break;
+    case WM_LBUTTONUP: {
+      // The toolkit's click: a left press and release on the button's visible pixels, except
+      // the release that ends a double click.
+      const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(QPoint(int(x), int(y)));
+      m_LeftPressed = false;
+      m_AfterDoubleClick = false;
+      b.MouseUp(1, shift, x, y);
+      if (click && link->site) b.Click();
+      break;
+    }
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      b.MouseUp(ButtonOfMessage(uMsg), shift, x, y);
+      break;
+    case WM_KEYDOWN:
+      b.KeyDown(static_cast<std::int16_t>(wParam), ShiftMask(m_Modifiers));
+      break;
+    case WM_KEYUP:
+      b.KeyUp(static_cast<std::int16_t>(wParam), ShiftMask(m_Modifiers));
+      break;
+    case WM_SETFOCUS:
+      b.EnterFocus();
+      break;
+    case WM_KILLFOCUS:
+      b.ExitFocus();
+      break;
+    default:
+      break;
+  }
+  return link->site != nullptr;
+}
+
+bool ControlSite::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  const QPointer<ControlSite> guard(this);
+  try {
+    SendMessage(m_hWnd, uMsg, wParam, lParam);
+  } catch (const std::exception& e) {
+    if (!guard) return false;
+    ReportError("SendMessage", e.what());
+  }
+  if (!guard) return false;
+  return DispatchPosted();
+}
+
+bool ControlSite::DispatchPosted() {
+  // Posted messages may be for any window, and their handlers may delete this site too.
+  const QPointer<ControlSite> guard(this);
+  try {
+    DispatchPostedMessages();
+  } catch (const std::exception& e) {
+    ReportError("DispatchPostedMessages", e.what());
+  }
+  return !guard.isNull();
+}
+
+template <class F>
+bool ControlSite::Notify(const char* what, F&& f) {
+  const QPointer<ControlSite> guard(this);
+  try {
+    f();
+  } catch (const std::exception& e) {
+    ReportError(what, e.what());
+  }
+  if (!guard) return false;
+  return DispatchPosted();
+}
+
+void ControlSite::ReportError(const char* what, const char* message) {
+  // Errors of the control's handlers end the handler; the toolkit reports them and goes on.
+  const std::string text = std::string("ControlSite.") + what + ": " + message;
+  LogEvent(text, EVENTLOG_ERROR);
+  qWarning("%s", text.c_str());
+}
+
+// ---- Shape and face
+
+void ControlSite::ApplyRegion() {
+  bool hasRegion = false;
+  const std::vector<RECT> rects = GetWindowRgnRects(m_hWnd, &hasRegion);
+  if (!hasRegion) {
+    clearMask();
+  } else {
+    QRegion mask;
+    for (const RECT& r : rects) mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    // An empty QRegion would mean "no mask"; an empty shape must hide every pixel instead.
+    if (mask.isEmpty()) mask = QRegion(-1, -1, 1, 1);
+    setMask(mask);
+  }
+  update();
+}
+
+bool ControlSite::InsideShape(const QPoint& p) const {
+  return rect().contains(p) && PtInWindowRgn(m_hWnd, p.x(), p.y());
+}
+
+void ControlSite::SendResize() {
+  m_SentResize = true;
+  m_LastSize = size();
+  Notify("Resize", [this] { m_Button->Resize(); });
+}
+
+void ControlSite::paintEvent(QPaintEvent*) {
+  if (!m_Image || m_Image->width <= 0 || m_Image->height <= 0) return;
+  const QImage face(reinterpret_cast<const uchar*>(m_Image->pixels.data()), m_Image->width, m_Image->height,
+                    m_Image->width * 4, QImage::Format_RGB32);
+  QPainter painter(this);
+  painter.drawImage(0, 0, face);
+}
+
+// ---- Lifecycle from Qt
+
+void ControlSite::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (m_Loaded && size() != m_LastSize) SendResize();
+}
+
+void ControlSite::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!m_Loaded) return;
+  if (!m_SentResize || size() != m_LastSize) {
+    const QPointer<ControlSite> guard(this);
+    SendResize();
+    if (!guard) return;
+  }
+  Notify("Show", [this] { m_Button->Show(); });
+}
+
+// ---- Input
+
+void ControlSite::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = PixelOf(event);
+  m_Modifiers = event->modifiers();
+  // The pointer may already be over us when the widget appears, before any enter event.
+  if (event->buttons() == Qt::NoButton && !IsPointerInside(m_hWnd) && InsideShape(p))
+    SetPointerInside(m_hWnd, true);
+  Send(WM_MOUSEMOVE, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+}
+
+void ControlSite::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = PixelOf(event);
+  const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
+  // Outside the visible shape a first press belongs to what is behind (a direct event may
+  // bypass the mask).
+  if (firstButton && !InsideShape(p)) {
+    event->ignore();
+    return;
+  }
+  // The second press of a double click is reported as the double click that follows it.
+  if (event->flags() & Qt::MouseEventCreatedDoubleClick) return;
+  const UINT msg = ButtonDownMessage(event->button());
+  if (msg == WM_NULL) return;
+  m_Modifiers = event->modifiers();
+  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+}
+
+void ControlSite::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint p = PixelOf(event);
+  const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
+  if (firstButton && !InsideShape(p)) {
+    event->ignore();
+    return;
+  }
+  const UINT msg = ButtonDblClkMessage(event->button());
+  if (msg == WM_NULL) return;
+  m_Modifiers = event->modifiers();
+  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+}
+
+void ControlSite::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = PixelOf(event);
+  const UINT msg = ButtonUpMessage(event->button());
+  if (msg == WM_NULL) return;
+  m_Modifiers = event->modifiers();
+  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+}
+
+void ControlSite::keyPressEvent(QKeyEvent* event) {
+  const WPARAM vk = VirtualKey(event->key());
+  if (vk == 0) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  m_Modifiers = event->modifiers();
+  if (!Send(WM_KEYDOWN, vk, KeyLParam(event->isAutoRepeat(), false))) return;  // stays accepted
+  // Only Enter means something to the button; other keys go on to the parent (dialogs...).
+  if (vk != VK_RETURN) event->ignore();
+}
+
+void ControlSite::keyReleaseEvent(QKeyEvent* event) {
+  const WPARAM vk = VirtualKey(event->key());
+  // Auto-repeat shows up as release/press pairs; the platform repeats key-downs only.
+  if (vk == 0 || event->isAutoRepeat()) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  m_Modifiers = event->modifiers();
+  if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return;
+  if (vk != VK_RETURN) event->ignore();
+}
+
+void ControlSite::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  Send(WM_SETFOCUS, 0, 0);
+}
+
+void ControlSite::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  Send(WM_KILLFOCUS, 0, 0);
+}
+
+void ControlSite::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  SetPointerInside(m_hWnd, true);
+}
+
+void ControlSite::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  // An armed leave request turns into a posted WM_MOUSELEAVE here. It is delivered from the
+  // event loop, as a posted message is: Qt's enter/leave dispatch cannot survive a handler that
+  // deletes this widget from inside leaveEvent.
+  SetPointerInside(m_hWnd, false);
+  QMetaObject::invokeMethod(this, [this] { DispatchPosted(); }, Qt::QueuedConnection);
+}
+
+}  // namespace host

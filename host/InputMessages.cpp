@@ -1,0 +1,113 @@
+#include "host/InputMessages.h"
+
+#include <algorithm>
+
+namespace host {
+
+using namespace platform;
+
+WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  WPARAM w = 0;
+  if (buttons & Qt::LeftButton) w |= MK_LBUTTON;
+  if (buttons & Qt::RightButton) w |= MK_RBUTTON;
+  if (buttons & Qt::MiddleButton) w |= MK_MBUTTON;
+  if (modifiers & Qt::ShiftModifier) w |= MK_SHIFT;
+  if (modifiers & Qt::ControlModifier) w |= MK_CONTROL;
+  return w;
+}
+
+LPARAM PackPoint(int x, int y) {
+  const int cx = std::clamp(x, -32768, 32767);
+  const int cy = std::clamp(y, -32768, 32767);
+  return MAKELPARAM(cx, cy);
+}
+
+UINT ButtonDownMessage(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return WM_LBUTTONDOWN;
+    case Qt::RightButton: return WM_RBUTTONDOWN;
+    case Qt::MiddleButton: return WM_MBUTTONDOWN;
+    default: return WM_NULL;
+  }
+}
+
+UINT ButtonUpMessage(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return WM_LBUTTONUP;
+    case Qt::RightButton: return WM_RBUTTONUP;
+    case Qt::MiddleButton: return WM_MBUTTONUP;
+    default: return WM_NULL;
+  }
+}
+
+UINT ButtonDblClkMessage(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return WM_LBUTTONDBLCLK;
+    case Qt::RightButton: return WM_RBUTTONDBLCLK;
+    case Qt::MiddleButton: return WM_MBUTTONDBLCLK;
+    default: return WM_NULL;
+  }
+}
+
+WPARAM VirtualKey(int qtKey) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<WPARAM>('A' + (qtKey - Qt::Key_A));
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<WPARAM>('0' + (qtKey - Qt::Key_0));
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt: return VK_MENU;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    default: return 0;
+  }
+}
+
+std::int16_t ButtonMaskFromKeyState(WPARAM keyState) {
+  std::int16_t b = 0;
+  if (keyState & MK_LBUTTON) b |= 1;
+  if (keyState & MK_RBUTTON) b |= 2;
+  if (keyState & MK_MBUTTON) b |= 4;
+  return b;
+}
+
+std::int16_t ShiftMaskFromKeyState(WPARAM keyState, bool altDown) {
+  std::int16_t s = 0;
+  if (keyState & MK_SHIFT) s |= 1;
+  if (keyState & MK_CONTROL) s |= 2;
+  if (altDown) s |= 4;
+  return s;
+}
+
+std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
+  std::int16_t s = 0;
+  if (modifiers & Qt::ShiftModifier) s |= 1;
+  if (modifiers & Qt::ControlModifier) s |= 2;
+  if (modifiers & Qt::AltModifier) s |= 4;
+  return s;
+}
+
+std::int16_t ButtonOfMessage(UINT uMsg) {
+  switch (uMsg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK: return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return 2;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return 4;
+    default: return 0;
+  }
+}
+
+}  // namespace host

@@ -1,0 +1,34 @@
+#pragma once
+// Qt input encoded as the platform's window messages, and the messages decoded back into the
+// arguments the control's notifications take.
+#include <cstdint>
+
+#include <Qt>
+
+#include "platform/WinTypes.h"
+
+namespace host {
+
+// Key-state mask of a mouse message: the buttons held plus MK_SHIFT / MK_CONTROL.
+platform::WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+// Client position packed as two signed 16-bit words (x low, y high); values beyond the 16-bit
+// range are clamped rather than wrapped, so a far-away pointer stays on the correct side.
+platform::LPARAM PackPoint(int x, int y);
+
+// WM_xBUTTONDOWN / UP / DBLCLK for one button; WM_NULL for a button the platform has no
+// message for.
+platform::UINT ButtonDownMessage(Qt::MouseButton button);
+platform::UINT ButtonUpMessage(Qt::MouseButton button);
+platform::UINT ButtonDblClkMessage(Qt::MouseButton button);
+
+// A Qt key as a virtual-key code, 0 when it has none.
+platform::WPARAM VirtualKey(int qtKey);
+
+// The control's argument masks: Button 1 left, 2 right, 4 middle; Shift 1 shift, 2 ctrl, 4 alt.
+std::int16_t ButtonMaskFromKeyState(platform::WPARAM keyState);
+std::int16_t ShiftMaskFromKeyState(platform::WPARAM keyState, bool altDown);
+std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
+// The single button a WM_xBUTTONDOWN/UP/DBLCLK message names (1, 2 or 4), 0 for others.
+std::int16_t ButtonOfMessage(platform::UINT uMsg);
+
+}  // namespace host
