@@ -27,6 +27,8 @@ Surface& Surface::operator=(const Surface& other) {
   currentX_ = other.currentX_;
   currentY_ = other.currentY_;
   text_ = other.text_;
+  widthMemo_ = other.widthMemo_;
+  heightMemo_ = other.heightMemo_;
   return *this;
 }
 
@@ -164,8 +166,24 @@ TextEngine& Surface::Engine() const {
   return *text_;
 }
 
-double Surface::TextWidth(const std::string& s) const { return Engine().TextWidth(font_, s); }
-double Surface::TextHeight(const std::string& s) const { return Engine().TextHeight(font_, s); }
+template <typename Measure>
+double Surface::Measured(Measurement& memo, const std::string& s, Measure measure) const {
+  if (memo.valid && memo.text == s && memo.font == font_) return memo.value;
+  const double value = measure(Engine());
+  memo.valid = false;  // stays so if an assignment below throws
+  memo.font = font_;
+  memo.text = s;
+  memo.value = value;
+  memo.valid = true;
+  return value;
+}
+
+double Surface::TextWidth(const std::string& s) const {
+  return Measured(widthMemo_, s, [&](TextEngine& e) { return e.TextWidth(font_, s); });
+}
+double Surface::TextHeight(const std::string& s) const {
+  return Measured(heightMemo_, s, [&](TextEngine& e) { return e.TextHeight(font_, s); });
+}
 
 void Surface::Print(const std::string& s) {
   if (s.empty()) return;

@@ -63,8 +63,13 @@ class Surface {
   const gloss::Font& Font() const { return font_; }
   void SetFont(const gloss::Font& font) { font_ = font; }
 
-  void SetTextEngine(std::shared_ptr<TextEngine> text) { text_ = std::move(text); }
-  // Text needs an engine: without one these throw std::logic_error.
+  void SetTextEngine(std::shared_ptr<TextEngine> text) {
+    text_ = std::move(text);
+    widthMemo_.valid = heightMemo_.valid = false;
+  }
+  // Text needs an engine: without one these throw std::logic_error. A measurement depends only
+  // on the font and the text, so the last one of each is remembered: a redraw measures the same
+  // caption every time.
   double TextWidth(const std::string& s) const;
   double TextHeight(const std::string& s) const;
   // Draws s with its top-left corner at the current position in ForeColor; an empty s draws nothing.
@@ -101,6 +106,16 @@ class Surface {
  private:
   void FillRow(std::int32_t y, std::int32_t xFrom, std::int32_t xTo, std::uint32_t px);  // inclusive, clipped
   TextEngine& Engine() const;
+
+  struct Measurement {
+    bool valid = false;
+    gloss::Font font;
+    std::string text;
+    double value = 0;
+  };
+  template <typename Measure>
+  double Measured(Measurement& memo, const std::string& s, Measure measure) const;
+  mutable Measurement widthMemo_, heightMemo_;
 
   // Before writing: leave a published buffer and carry out a pending clear.
   void Touch() {

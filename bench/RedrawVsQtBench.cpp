@@ -1,0 +1,101 @@
+// Redraw per style, state and size beside two comparators at the same sizes: Qt's QPushButton
+// (default style, caption "OK") rendered into a QImage with QWidget::render, and filling the
+// surface with one colour. Redraw runs without a caption (caption:0) and with the caption "OK"
+// measured and drawn by the program's Qt text engine (caption:1). Read "per_px" as time per pixel.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPushButton>
+
+#include <cstdint>
+#include <memory>
+
+#include "bench/BenchLook.h"
+#include "glossbutton/render/Redraw.h"
+#include "host/QtTextEngine.h"
+
+namespace {
+
+using bench::kSizes;
+
+void SetPixelCounter(benchmark::State& state, std::int32_t w, std::int32_t h) {
+  state.counters["per_px"] = benchmark::Counter(static_cast<double>(w) * h,
+                                                benchmark::Counter::kIsIterationInvariantRate |
+                                                    benchmark::Counter::kInvert);
+}
+
+void BM_Redraw(benchmark::State& state) {
+  const auto style = static_cast<std::int32_t>(state.range(0));
+  const auto w = static_cast<std::int32_t>(state.range(1));
+  const auto h = static_cast<std::int32_t>(state.range(2));
+  const auto buttonState = static_cast<std::int32_t>(state.range(3));
+  gloss::ButtonLook look = bench::Look(style, w, h);
+  if (state.range(4) != 0) look.Caption = "OK";
+
+  gloss::Surface surface(w, h, std::make_shared<host::QtTextEngine>());
+  std::shared_ptr<const gloss::Image> shown;  // the host holds what it shows until the next image
+  for (auto _ : state) {
+    std::int32_t s = buttonState;
+    shown = gloss::RedrawButton(surface, look, s);
+    benchmark::DoNotOptimize(shown.get());
+  }
+  SetPixelCounter(state, w, h);
+}
+
+void BM_QPushButton(benchmark::State& state) {
+  const auto w = static_cast<int>(state.range(0));
+  const auto h = static_cast<int>(state.range(1));
+  QPushButton button(QStringLiteral("OK"));
+  button.resize(w, h);
+  button.ensurePolished();
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    button.render(&image);
+    benchmark::DoNotOptimize(image.constBits());
+    benchmark::ClobberMemory();
+  }
+  SetPixelCounter(state, w, h);
+}
+
+void BM_Fill(benchmark::State& state) {
+  const auto w = static_cast<std::int32_t>(state.range(0));
+  const auto h = static_cast<std::int32_t>(state.range(1));
+  gloss::Surface surface(w, h);
+  for (auto _ : state) {
+    surface.LineBF(0, 0, w - 1, h - 1, 0x336699);
+    benchmark::DoNotOptimize(surface.Pixels().pixels.data());
+    benchmark::ClobberMemory();
+  }
+  SetPixelCounter(state, w, h);
+}
+
+void RedrawArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"style", "w", "h", "state", "caption"});
+  for (int caption : {0, 1})
+    for (int style = 0; style <= 6; ++style)
+      for (const auto& size : kSizes)
+        for (int st : {0, 3}) b->Args({style, size[0], size[1], st, caption});
+}
+
+void SizeArgs(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"w", "h"});
+  for (const auto& size : kSizes) b->Args({size[0], size[1]});
+}
+
+BENCHMARK(BM_Fill)->Apply(SizeArgs);
+BENCHMARK(BM_QPushButton)->Apply(SizeArgs);
+BENCHMARK(BM_Redraw)->Apply(RedrawArgs);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  // No display needed: the widgets only render into images.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
