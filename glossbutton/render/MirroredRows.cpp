@@ -35,9 +35,20 @@ void MirroredRows::FillSkippedRows(std::int32_t upTo) {
 std::uint32_t* MirroredRows::Begin(std::int32_t y) {
   FillSkippedRows(y);
   row_ = direct_ ? canvas_.pixels + static_cast<std::ptrdiff_t>(y) * canvas_.width : scratch_.data();
-  // Owing a clear, unpainted pixels get the clear colour straight away.
-  std::fill(row_, row_ + half_ + 1, canvas_.fillAll ? canvas_.clearPixel : 0u);
   return row_;
+}
+
+void MirroredRows::LeaveUnpainted(const Run* painted, int n) {
+  // Owing a clear, unpainted pixels get the clear colour straight away.
+  const std::uint32_t value = canvas_.fillAll ? canvas_.clearPixel : 0u;
+  std::int32_t next = 0;
+  for (int k = 0; k < n && next <= half_; ++k) {
+    const std::int32_t first = std::max(painted[k].first, next);
+    if (painted[k].last < first) continue;
+    if (first > next) std::fill(row_ + next, row_ + std::min(first, half_ + 1), value);
+    next = painted[k].last + 1;
+  }
+  if (next <= half_) std::fill(row_ + next, row_ + half_ + 1, value);
 }
 
 void MirroredRows::Commit(std::int32_t y) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "glossbutton/render/RoundRectRows.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss {
@@ -22,8 +23,11 @@ class MirroredRows {
   // Rows 0 .. VisibleRows() - 1 reach the surface.
   std::int32_t VisibleRows() const { return canvas_.height; }
 
-  // The half row for row y (0 <= y < VisibleRows()), every entry 0; rows must come in ascending order.
+  // The half row for row y (0 <= y < VisibleRows()); rows must come in ascending order. Every
+  // entry must be written: the painted runs by the caller, the rest with LeaveUnpainted.
   std::uint32_t* Begin(std::int32_t y);
+  // Marks the columns of the half row outside the given runs as not painted.
+  void LeaveUnpainted(const Run* painted, int n);
   // Mirrors the half row and writes it to row y.
   void Commit(std::int32_t y);
 

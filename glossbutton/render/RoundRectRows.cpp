@@ -11,6 +11,7 @@ void RoundRectRows::Reset(std::int32_t left, std::int32_t top, std::int32_t widt
   top_ = top;
   width_ = width;
   height_ = height;
+  if (radius == radius_) return;  // the corner table depends on the radius alone
   radius_ = radius;
   // CircleTest's column height h(a) for a = 0..radius, as it computes it; it never grows with a,
   // so the columns inside at distance k from the centre row are exactly a <= reach_[k].
@@ -26,6 +27,30 @@ void RoundRectRows::Reset(std::int32_t left, std::int32_t top, std::int32_t widt
     while (a >= 0 && heightAt(a) <= k) --a;
     reach_[static_cast<std::size_t>(k)] = a;
   }
+}
+
+int UniteRuns(const Run* a, int na, const Run* b, int nb, Run* out) {
+  int n = 0, i = 0, j = 0;
+  while (i < na || j < nb) {
+    const Run next = (j >= nb || (i < na && a[i].first <= b[j].first)) ? a[i++] : b[j++];
+    if (n > 0 && next.first <= out[n - 1].last + 1) out[n - 1].last = std::max(out[n - 1].last, next.last);
+    else out[n++] = next;
+  }
+  return n;
+}
+
+int SubtractRuns(const Run* a, int na, const Run* b, int nb, Run* out) {
+  int n = 0;
+  for (int i = 0; i < na; ++i) {
+    std::int32_t first = a[i].first;
+    for (int j = 0; j < nb && first <= a[i].last; ++j) {
+      if (b[j].last < first || b[j].first > a[i].last) continue;
+      if (b[j].first > first) out[n++] = {first, b[j].first - 1};
+      first = b[j].last + 1;
+    }
+    if (first <= a[i].last) out[n++] = {first, a[i].last};
+  }
+  return n;
 }
 
 int RoundRectRows::Row(std::int32_t y, Run out[3]) const {

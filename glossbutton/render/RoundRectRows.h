@@ -12,6 +12,11 @@ struct Run {
   std::int32_t last;  // inclusive; first > last is empty
 };
 
+// Runs of one row as a small set: a + b (out holds na + nb runs) and a - b (out holds
+// na * (nb + 1) runs), each sorted with gaps between runs; both return how many they wrote.
+int UniteRuns(const Run* a, int na, const Run* b, int nb, Run* out);
+int SubtractRuns(const Run* a, int na, const Run* b, int nb, Run* out);
+
 class RoundRectRows {
  public:
   // radius must be 0 or more and at most kMaxRadius; the other values must stay within a few
@@ -24,7 +29,7 @@ class RoundRectRows {
   int Row(std::int32_t y, Run out[3]) const;
 
  private:
-  std::int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, radius_ = 0;
+  std::int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0, radius_ = -1;
   // reach_[k]: the largest distance a from the circle's centre column for which CircleTest at a
   // row k away from the centre row holds; -1 when none.
   std::vector<std::int32_t> reach_;

@@ -68,8 +68,13 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
     std::uint32_t* out = rows.Begin(j);
     const int nOuter = sc.outer.Row(j, outerRuns);
-    for (int k = 0; k < nOuter; ++k) FillClipped(out, outerRuns[k].first, outerRuns[k].last, halfW, edge);
     const int nInner = sc.inner.Row(j, innerRuns);
+    // Each pixel written once outside the crescent: nothing outside both shapes, the edge ring
+    // where only the outer shape holds.
+    Run painted[6], ring[12];
+    rows.LeaveUnpainted(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted));
+    const int nRing = SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring);
+    for (int k = 0; k < nRing; ++k) FillClipped(out, ring[k].first, ring[k].last, halfW, edge);
     const int nUpper = nInner ? sc.upper.Row(j, upperRuns) : 0;
     const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
     for (int k = 0; k < nInner; ++k) {

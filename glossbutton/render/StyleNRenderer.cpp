@@ -112,7 +112,11 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     std::uint32_t* out = rows.Begin(j);
     const int nOuter = sc.outer.Row(j, outerRuns);
     const int nInner = sc.inner.Row(j, innerRuns);
-    FillRuns(out, outerRuns, nOuter, halfW, edge);
+    // Each pixel written once: nothing outside both shapes, the edge ring where only the outer
+    // shape holds, the face where the inner one does.
+    Run painted[6], ring[12];
+    rows.LeaveUnpainted(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted));
+    FillRuns(out, ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), halfW, edge);
 
     bool anyFace = false;
     for (int k = 0; k < nInner; ++k) anyFace |= std::max(innerRuns[k].first, 0) <= std::min(innerRuns[k].last, halfW);
