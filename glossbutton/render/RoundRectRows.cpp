@@ -53,6 +53,18 @@ int SubtractRuns(const Run* a, int na, const Run* b, int nb, Run* out) {
   return n;
 }
 
+int IntersectRuns(const Run* a, int na, const Run* b, int nb, Run* out) {
+  int n = 0, i = 0, j = 0;
+  while (i < na && j < nb) {
+    const std::int32_t first = std::max(a[i].first, b[j].first);
+    const std::int32_t last = std::min(a[i].last, b[j].last);
+    if (first <= last) out[n++] = {first, last};
+    if (a[i].last < b[j].last) ++i;
+    else ++j;
+  }
+  return n;
+}
+
 int RoundRectRows::Row(std::int32_t y, Run out[3]) const {
   const std::int32_t r = radius_, w = width_;
   const std::int32_t dy = y - top_;

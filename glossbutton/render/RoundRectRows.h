@@ -12,10 +12,12 @@ struct Run {
   std::int32_t last;  // inclusive; first > last is empty
 };
 
-// Runs of one row as a small set: a + b (out holds na + nb runs) and a - b (out holds
-// na * (nb + 1) runs), each sorted with gaps between runs; both return how many they wrote.
+// Runs of one row as a small set: a + b and a - b, each sorted with gaps between runs; out
+// must hold na + nb runs; each returns how many it wrote.
 int UniteRuns(const Run* a, int na, const Run* b, int nb, Run* out);
 int SubtractRuns(const Run* a, int na, const Run* b, int nb, Run* out);
+// a and b (out holds na + nb runs).
+int IntersectRuns(const Run* a, int na, const Run* b, int nb, Run* out);
 
 class RoundRectRows {
  public:

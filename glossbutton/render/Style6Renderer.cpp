@@ -75,21 +75,18 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     rows.LeaveUnpainted(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted));
     const int nRing = SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring);
     for (int k = 0; k < nRing; ++k) FillClipped(out, ring[k].first, ring[k].last, halfW, edge);
-    const int nUpper = nInner ? sc.upper.Row(j, upperRuns) : 0;
-    const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
-    for (int k = 0; k < nInner; ++k) {
-      const Run in = innerRuns[k];
-      FillClipped(out, in.first, in.last, halfW, shaded);
-      // The crescent: inside the upper gloss shape but not inside the lower one.
-      for (int a = 0; a < nUpper; ++a) {
-        const std::int32_t first = std::max(in.first, upperRuns[a].first);
-        const std::int32_t last = std::min(in.last, upperRuns[a].last);
-        if (first > last) continue;
-        FillClipped(out, first, last, halfW, g);
-        for (int b = 0; b < nLower; ++b)
-          FillClipped(out, std::max(first, lowerRuns[b].first), std::min(last, lowerRuns[b].last), halfW, shaded);
-      }
+    // The crescent: inside the face and the upper gloss shape but not inside the lower one.
+    Run crescent[12], band[6], plain[12];
+    int nCrescent = 0;
+    if (nInner != 0) {
+      const int nUpper = sc.upper.Row(j, upperRuns);
+      const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
+      const int nBand = IntersectRuns(innerRuns, nInner, upperRuns, nUpper, band);
+      nCrescent = SubtractRuns(band, nBand, lowerRuns, nLower, crescent);
     }
+    const int nPlain = SubtractRuns(innerRuns, nInner, crescent, nCrescent, plain);
+    for (int k = 0; k < nPlain; ++k) FillClipped(out, plain[k].first, plain[k].last, halfW, shaded);
+    for (int k = 0; k < nCrescent; ++k) FillClipped(out, crescent[k].first, crescent[k].last, halfW, g);
     rows.Commit(j);
   }
 }

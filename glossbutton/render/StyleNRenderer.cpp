@@ -4,7 +4,7 @@
 // outside the ranges the shortcuts are written for go to the plain renderer.
 #include "glossbutton/render/StyleNRenderer.h"
 
-#include <emmintrin.h>
+#include <immintrin.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,6 +33,31 @@ bool WithinFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int3
 
 // Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
 inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
+
+// out[i] = glow[round(term[i] + rowTerm)] for i in first..last, every index already known to be
+// within 0..99. Eight pixels at a time where the processor has AVX2: the conversion rounds the
+// same way (the MXCSR default, halves to even) and the table look-up becomes one gather.
+__attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const double* term, double rowTerm,
+                                                     const std::uint32_t* glow, std::int32_t first,
+                                                     std::int32_t last) {
+  const __m256d add = _mm256_set1_pd(rowTerm);
+  std::int32_t i = first;
+  for (; i + 7 <= last; i += 8) {
+    const __m128i lo = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i), add));
+    const __m128i hi = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i + 4), add));
+    const __m256i index = _mm256_set_m128i(hi, lo);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
+                        _mm256_i32gather_epi32(reinterpret_cast<const int*>(glow), index, 4));
+  }
+  for (; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
+}
+
+void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow,
+                      std::int32_t first, std::int32_t last) {
+  for (std::int32_t i = first; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
+}
+
+const auto GlowColumns = __builtin_cpu_supports("avx2") ? GlowColumnsAvx2 : GlowColumnsPlain;
 
 // Fills out[run] with px, for the runs clipped to 0..limit.
 inline void FillRuns(std::uint32_t* out, const Run* runs, int n, std::int32_t limit, std::uint32_t px) {
@@ -142,7 +167,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
             else hi = mid;
           }
           std::fill(out + first, out + lo, glow[100]);
-          for (std::int32_t i = lo; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
+          GlowColumns(out, term, rowTerm, glow, lo, last);
         } else {
           std::fill(out + first, out + last + 1, rowGlow);
         }
