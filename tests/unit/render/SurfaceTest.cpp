@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "glossbutton/render/Surface.h"
 #include "platform/SystemColors.h"
@@ -146,6 +148,74 @@ TEST(SurfaceImage, IsASnapshotAndClearRestoresTheBackground) {
   EXPECT_EQ(s.Width(), 7);
   EXPECT_EQ(s.Height(), 2);
   EXPECT_EQ(CountPainted(s, kCleared), 14);
+}
+
+TEST(SurfaceImage, DrawingAfterPublishingNeverReachesThePublishedImage) {
+  Surface s = ClearedSurface(4, 3);
+  s.PSet(1, 1, kRed);
+  auto shown = s.Image();
+  s.PSet(2, 1, kRed);  // no clear in between: the drawing so far must come along
+  s.Line(0, 2, 4, 2, kRed);
+  EXPECT_EQ(shown->At(1, 1), kRedPx);
+  EXPECT_EQ(shown->At(2, 1), kCleared);
+  EXPECT_EQ(shown->At(0, 2), kCleared);
+  EXPECT_EQ(s.PixelAt(1, 1), kRedPx);
+  EXPECT_EQ(s.PixelAt(2, 1), kRedPx);
+  EXPECT_EQ(s.PixelAt(3, 2), kRedPx);
+
+  const Surface copy = s;  // a copy draws on its own pixels
+  s.PSet(0, 0, kRed);
+  EXPECT_EQ(copy.PixelAt(0, 0), kCleared);
+}
+
+TEST(SurfaceImage, TwoBuffersTakeTurnsWhileTheHostHoldsTheLastImage) {
+  Surface s = ClearedSurface(8, 6);
+  std::shared_ptr<const Image> shown;
+  std::vector<const std::uint32_t*> buffers;
+  for (int n = 0; n < 6; ++n) {
+    s.PSet(n, 0, kRed);
+    shown = s.Image();  // the host lets go of the previous image here
+    s.Clear();
+    buffers.push_back(shown->pixels.data());
+    EXPECT_EQ(shown->At(n, 0), kRedPx) << n;
+    if (n > 0) EXPECT_EQ(shown->At(n - 1, 0), kCleared) << "a reused buffer kept an old drawing";
+  }
+  EXPECT_NE(buffers[0], buffers[1]);
+  for (std::size_t n = 2; n < buffers.size(); ++n) EXPECT_EQ(buffers[n], buffers[n - 2]) << n;
+
+  // A host that lets go before the next drawing leaves the surface a single buffer.
+  shown.reset();
+  s.PSet(0, 0, kRed);
+  const std::uint32_t* single = s.Image()->pixels.data();
+  s.Clear();
+  s.PSet(1, 0, kRed);
+  EXPECT_EQ(s.Image()->pixels.data(), single);
+}
+
+TEST(SurfaceClear, UsesTheBackColourOfTheMomentItWasAskedFor) {
+  Surface s = ClearedSurface(3, 2);
+  s.PSet(0, 0, kRed);
+  s.Clear();
+  s.SetBackColor(0x00FF00);  // later back colour: for the next clear only
+  EXPECT_EQ(s.PixelAt(0, 0), kCleared);
+  s.Clear();
+  EXPECT_EQ(s.PixelAt(2, 1), Px(0, 255, 0));
+}
+
+TEST(SurfaceCanvas, OwesTheClearOnlyOnceAndKeepsDrawingOtherwise) {
+  Surface s = ClearedSurface(3, 2);
+  s.PSet(1, 1, kRed);
+  Surface::Canvas kept = s.OpenCanvas();
+  EXPECT_FALSE(kept.fillAll);
+  EXPECT_EQ(kept.pixels[1 * 3 + 1], kRedPx);
+
+  s.Clear();
+  Surface::Canvas owed = s.OpenCanvas();
+  EXPECT_TRUE(owed.fillAll);
+  EXPECT_EQ(owed.clearPixel, kCleared);
+  std::fill(owed.pixels, owed.pixels + 6, kRedPx);  // the promise: every pixel written
+  EXPECT_FALSE(s.OpenCanvas().fillAll);
+  EXPECT_EQ(CountPainted(s, kRedPx), 6);
 }
 
 TEST(SurfaceText, MeasuresAndPrintsThroughTheEngineAtTheCurrentPosition) {

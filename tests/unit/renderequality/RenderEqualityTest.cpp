@@ -73,7 +73,7 @@ TEST(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
   picture->image.pixels[7] = 0;  // transparent
   picture->widthHimetric = static_cast<std::int32_t>(6 * kHimetricPerPixel);
   picture->heightHimetric = static_cast<std::int32_t>(5 * kHimetricPerPixel);
-  for (int n = 0; n < 1200; ++n) {
+  for (int n = 0; n < 700; ++n) {
     const std::int32_t w = rnd.Side(), h = rnd.Side();
     ButtonLook look = rnd.Look(w, h);
     look.Caption = rnd.Chance(50) ? "" : rnd.Chance(50) ? "Ab" : "OK, go";
@@ -123,7 +123,7 @@ RendererPair ForStyle(std::int32_t style) {
 
 TEST(RenderEquality, RenderersLeaveUnpaintedPixelsAsTheyFoundThem) {
   RandomLook rnd(7);
-  for (int n = 0; n < 1200; ++n) {
+  for (int n = 0; n < 700; ++n) {
     const std::int32_t w = rnd.Side(), h = rnd.Side();
     ButtonLook look = rnd.Look(w, h);
     look.Style = rnd.Int(0, 6);
@@ -147,7 +147,7 @@ TEST(RenderEquality, RenderersLeaveUnpaintedPixelsAsTheyFoundThem) {
 
 TEST(RenderEquality, FacePaintersMatchForOtherOriginsAndOddSizes) {
   RandomLook rnd(99);
-  for (int n = 0; n < 400; ++n) {
+  for (int n = 0; n < 300; ++n) {
     const std::int32_t w = rnd.Side(), h = rnd.Side();
     ButtonLook look = rnd.Look(w, h);
     const std::int32_t X0 = rnd.Chance(70) ? 0 : rnd.Int(-20, 20);
