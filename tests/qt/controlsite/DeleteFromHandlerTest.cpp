@@ -40,6 +40,8 @@ struct Case {
   bool deleteParent;
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << c.event << (c.deleteParent ? " deletes the parent" : " deletes the site"); }
+
 class DeleteFromHandlerTest : public SiteFixture, public ::testing::WithParamInterface<Case> {
  protected:
   void Arm() {
