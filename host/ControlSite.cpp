@@ -203,6 +203,9 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool ControlSite::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  // Posted messages go before new input, as the platform's queue orders them: a leave still
+  // waiting from the previous widget is delivered before this input can enter us.
+  if (!DispatchPosted()) return false;
   const QPointer<ControlSite> guard(this);
   try {
     SendMessage(m_hWnd, uMsg, wParam, lParam);

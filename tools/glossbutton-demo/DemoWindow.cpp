@@ -44,7 +44,7 @@ DemoWindow::DemoWindow(QWidget* parent) : QWidget(parent) {
     styleGrid->addWidget(AddButton(QString("Style%1").arg(s), QString("Style %1").arg(s), s), 0, s);
     auto* scheme = AddButton(QString("Style%1Scheme3").arg(s), QString("Style %1").arg(s), s);
     scheme->setColorScheme(3);
-    scheme->setForeColor(Qt::white);  // the dark blue scheme needs a light caption
+    if (s >= 2) scheme->setForeColor(Qt::white);  // the dark blue scheme needs a light caption
     styleGrid->addWidget(scheme, 1, s);
   }
   outer->addWidget(styles);

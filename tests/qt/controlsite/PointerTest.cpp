@@ -188,6 +188,41 @@ TEST_F(PointerTest, CheckedButtonKeepsItsFaceThroughHoverPressAndLeave) {
   EXPECT_TRUE(site->Button().Checked());
 }
 
+TEST_F(PointerTest, MovingStraightToANeighbourLeavesTheFirstBeforeEnteringTheSecond) {
+  auto* neighbour = new host::ControlSite(top.get());
+  neighbour->setGeometry(50, 66, 100, 30);  // just below, touching
+  gloss::test::EventRecorder second;
+  second.Attach(neighbour->Button());
+  neighbour->ReadProperties(StyleBag(0));
+  neighbour->show();
+  Load(StyleBag(0));
+
+  // Both recorders write into one timeline, so the order across the two buttons shows.
+  Strings timeline;
+  struct Tap : gloss::GlossButtonEvents {
+    Strings* out;
+    std::string who;
+    void OnMouseEnter() override { out->push_back(who + " MouseEnter"); }
+    void OnMouseLeave() override { out->push_back(who + " MouseLeave"); }
+  };
+  Tap a, b;
+  a.out = b.out = &timeline;
+  a.who = "first";
+  b.who = "second";
+  site->SetEventListener(&a);
+  neighbour->SetEventListener(&b);
+
+  MoveTo(kCentre);
+  MoveToWin(QPoint(100, 80));
+  EXPECT_EQ(timeline, (Strings{"first MouseEnter", "first MouseLeave", "second MouseEnter"}));
+  EXPECT_FALSE(site->Button().MouseOver());
+  EXPECT_TRUE(neighbour->Button().MouseOver());
+
+  // The listeners and the second recorder end with this test.
+  site->SetEventListener(nullptr);
+  delete neighbour;
+}
+
 TEST_F(PointerTest, DesignerModeInstallsNoHookAndNeverHovers) {
   Load(StyleBag(3), /*userMode=*/false);
   EXPECT_FALSE(site->Button().TrackingHooked());
