@@ -1,13 +1,13 @@
 // Form1 built from its stored layout: the window, then every control from the bottom of the
 // stacking order up, so that each new one lies above those before it.
 #include <QCursor>
+#include <functional>
 #include <QIcon>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
-#include <algorithm>
 
 #include "app/Form1.h"
 #include "app/FormLabel.h"
@@ -88,6 +88,11 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   }
   SetUpPanes();
   Form_Load();
+  // Last, so that a form whose construction failed leaves no button pointing at its handlers.
+  m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton1_Click(); }));
+  m_GlossButton1->SetEventListener(m_ButtonEvents.back().get());
+  m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton3_Click(); }));
+  m_GlossButton3->SetEventListener(m_ButtonEvents.back().get());
 }
 
 Form1::~Form1() {
@@ -199,10 +204,6 @@ void Form1::BindControls(const FormLayout& layout) {
   m_Label4 = Bound<FormLabel>(layout, "Label4", ControlKind::Label);
   Bound<QWidget>(layout, "Timer1", ControlKind::Timer);  // not a widget: only its presence is checked
 
-  m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton1_Click(); }));
-  m_GlossButton1->SetEventListener(m_ButtonEvents.back().get());
-  m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton3_Click(); }));
-  m_GlossButton3->SetEventListener(m_ButtonEvents.back().get());
   connect(m_Label2, &FormLabel::Click, this, &Form1::Label2_Click);
   connect(m_Label3, &FormLabel::Click, this, &Form1::Label3_Click);
   connect(m_Label4, &FormLabel::Click, this, &Form1::Label4_Click);
