@@ -57,7 +57,14 @@ void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, co
   for (std::int32_t i = first; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
 }
 
-const auto GlowColumns = __builtin_cpu_supports("avx2") ? GlowColumnsAvx2 : GlowColumnsPlain;
+void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow,
+                 std::int32_t first, std::int32_t last) {
+  static const bool avx2 = [] {
+    __builtin_cpu_init();  // may run before the run-time library's own start-up
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  (avx2 ? GlowColumnsAvx2 : GlowColumnsPlain)(out, term, rowTerm, glow, first, last);
+}
 
 // Fills out[run] with px, for the runs clipped to 0..limit.
 inline void FillRuns(std::uint32_t* out, const Run* runs, int n, std::int32_t limit, std::uint32_t px) {
@@ -71,7 +78,7 @@ inline void FillRuns(std::uint32_t* out, const Run* runs, int n, std::int32_t li
 struct Scratch {
   RoundRectRows outer, inner, gloss;
   std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
-  std::vector<std::uint8_t> darkening;  // min(100, n * 70 \ R) for n = (3 j) \ 2 + i
+  std::vector<std::uint8_t> darkening;  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100
 };
 
 Scratch& GetScratch() {
