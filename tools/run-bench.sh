@@ -13,9 +13,21 @@ targets=$(cmake --build "$build" --target help | sed -n 's/^\(bench_[a-z_]*\):.*
 # shellcheck disable=SC2086
 cmake --build "$build" --target $targets
 
+# The other Google Benchmark programs print their own tables.
+others() {
+  for t in $targets; do
+    case $t in bench_render | bench_redraw_vs_qt) continue ;; esac
+    [ -x "$build/bench/$t" ] || continue
+    echo
+    echo "== $t"
+    "$build/bench/$t" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true
+  done
+}
+
 if [ ! -x "$build/bench/bench_redraw_vs_qt" ]; then
   # Without Qt there is no QPushButton to compare with: the fill is the only comparator.
   "$build/bench/bench_render" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true
+  others
   exit 0
 fi
 
@@ -26,6 +38,7 @@ trap 'rm -f "$out"' EXIT
 
 if ! command -v python3 >/dev/null; then
   cat "$out"
+  others
   exit 0
 fi
 python3 - "$out" <<'PY'
@@ -64,3 +77,4 @@ print()
 print("Goals (faster than QPushButton everywhere; within 5x the fill at 400x120) not met for:" if slow else "Every goal met.")
 for s in slow: print("  " + s)
 PY
+others
