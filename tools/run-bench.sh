@@ -78,3 +78,10 @@ print("Goals (faster than QPushButton everywhere; within 5x the fill at 400x120)
 for s in slow: print("  " + s)
 PY
 others
+
+# Start-up time and peak memory of the program beside a bare web view (bench/startup.sh documents
+# its method); bench_hover runs above with the other benchmarks.
+if cmake --build "$build" --target help | grep '^korvane-bench:' >/dev/null; then
+  echo
+  "$root/bench/startup.sh" "$build"
+fi

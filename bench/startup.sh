@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of the program beside a bare QWebEngineView program.
+#
+#   bench/startup.sh [BUILD]          BUILD defaults to build; env RUNS (default 5), SETTLE_MS (2000)
+#
+# Builds korvane-bench (the program with a paint probe), bare-webview (one QWebEngineView, 519 x 368,
+# same probe) and sample-portal in BUILD, serves the portal on korvane-bench's compiled-in port, and
+# under one Xvfb screen starts the two programs RUNS times each, alternating, after one untimed
+# warm-up of each. Per run:
+#   time    from just before exec to the probe's "painted" line: the first load finished and the
+#           frame after it produced (both clocks CLOCK_MONOTONIC);
+#   memory  the largest sum of PSS (smaps_rollup; RSS where that is missing) over the program and
+#           every process below it (the web engine's zygote and renderers), sampled every 10 ms from
+#           exec until SETTLE_MS after the paint.
+# Prints the medians and the ratios program / bare. Figures only: nothing passes or fails here.
+set -euo pipefail
+build=${1:-build}
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+runs=${RUNS:-5}
+settle=${SETTLE_MS:-2000}
+
+cmake --build "$build" --target korvane-bench bare-webview sample-portal >/dev/null
+port=$(cat "$build/bench/bare-webview/portal-port.txt")
+portal="$build/tools/sample-portal/sample-portal"
+
+log=$(mktemp -t korvane-startup-portal.XXXXXX)
+"$portal" --port "$port" >"$log" 2>&1 &
+portal_pid=$!
+trap 'kill $portal_pid 2>/dev/null || true; wait $portal_pid 2>/dev/null || true; rm -f "$log"' EXIT
+for _ in $(seq 50); do
+  grep -q listening "$log" && break
+  kill -0 $portal_pid 2>/dev/null || { cat "$log" >&2; echo "startup: port $port busy?" >&2; exit 1; }
+  sleep 0.1
+done
+grep -q listening "$log" || { echo "startup: the sample portal did not start" >&2; exit 1; }
+
+export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
+xvfb-run -a -s "-screen 0 1280x800x24" python3 - "$build/bench/bare-webview/korvane-bench" \
+  "$build/bench/bare-webview/bare-webview" "http://127.0.0.1:$port/qqwap/" "$runs" "$settle" <<'PY'
+import os, signal, statistics, subprocess, sys, threading, time
+
+korvane, bare, url, runs, settle_ms = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), float(sys.argv[5])
+PROGRAMS = {"program": [korvane], "bare": [bare, url]}
+
+def descendants(pid):
+    """pid and every process below it, through each thread's children list."""
+    found, todo = [], [pid]
+    while todo:
+        p = todo.pop()
+        found.append(p)
+        try:
+            tids = os.listdir(f"/proc/{p}/task")
+        except OSError:
+            continue
+        for t in tids:
+            try:
+                with open(f"/proc/{p}/task/{t}/children") as f:
+                    todo.extend(int(c) for c in f.read().split())
+            except OSError:
+                pass
+    return found
+
+def memory_kib(pid):
+    for path, key in ((f"/proc/{pid}/smaps_rollup", "Pss:"), (f"/proc/{pid}/status", "VmRSS:")):
+        try:
+            with open(path) as f:
+                for line in f:
+                    if line.startswith(key):
+                        return int(line.split()[1])
+        except OSError:
+            pass
+    return 0
+
+def run_once(argv):
+    start = time.monotonic() * 1e3
+    proc = subprocess.Popen(argv, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    lines = {}
+    def read():
+        for line in proc.stdout:
+            parts = line.split()
+            if len(parts) == 2 and parts[0] in ("loaded", "painted", "failed"):
+                lines.setdefault(parts[0], float(parts[1]))
+    reader = threading.Thread(target=read, daemon=True)
+    reader.start()
+    peak, seen, deadline = 0, set(), None
+    limit = time.monotonic() * 1e3 + 30000
+    while proc.poll() is None:
+        now = time.monotonic() * 1e3
+        if deadline is None and ("painted" in lines or "failed" in lines):
+            deadline = now + settle_ms
+        if (deadline is not None and now >= deadline) or now > limit:
+            break
+        pids = descendants(proc.pid)
+        seen.update(pids)
+        peak = max(peak, sum(memory_kib(p) for p in pids))
+        time.sleep(0.01)
+    proc.send_signal(signal.SIGTERM)
+    try:
+        proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+    for p in seen - {proc.pid}:  # engine helpers left behind by the signal
+        try:
+            os.kill(p, signal.SIGKILL)
+        except OSError:
+            pass
+    reader.join(timeout=2)
+    if "painted" not in lines:
+        raise SystemExit(f"startup: {argv[0]} never reported its paint ({'load failed' if 'failed' in lines else 'timed out'})")
+    return lines["painted"] - start, peak / 1024.0, lines.get("loaded", lines["painted"]) - start
+
+for name, argv in PROGRAMS.items():  # warm-up: caches filled for both alike
+    run_once(argv)
+results = {name: [] for name in PROGRAMS}
+for i in range(runs):
+    order = list(PROGRAMS) if i % 2 == 0 else list(reversed(PROGRAMS))
+    for name in order:
+        ms, mib, loaded = run_once(PROGRAMS[name])
+        results[name].append((ms, mib, loaded))
+        print(f"  run {i + 1} {name:>7}: painted {ms:7.1f} ms (loaded {loaded:7.1f} ms), peak {mib:6.1f} MiB", flush=True)
+
+med = {n: (statistics.median(r[0] for r in rs), statistics.median(r[1] for r in rs)) for n, rs in results.items()}
+p, b = med["program"], med["bare"]
+print(f"Start-up to first painted portal frame and peak memory (PSS of all processes), median of {runs} runs:")
+print(f"  {'':8} {'start-up ms':>12} {'peak MiB':>10}")
+print(f"  {'program':8} {p[0]:12.1f} {p[1]:10.1f}")
+print(f"  {'bare':8} {b[0]:12.1f} {b[1]:10.1f}")
+print(f"  {'ratio':8} {p[0] / b[0]:12.3f} {p[1] / b[1]:10.3f}   (goal: 1.15 or less on both)")
+PY
