@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 reps=${BENCH_REPETITIONS:-3}
 
-targets=$(cmake --build "$build" --target help | sed -n 's/^\(bench_[a-z_]*\):.*/\1/p' | sort -u | tr '\n' ' ')
+targets=$(cmake --build "$build" --target help | sed -n 's/^\(bench_[a-z_]*\):.*/\1/p' | { grep -v '_autogen$' || true; } | sort -u | tr '\n' ' ')
 [ -n "$targets" ] || { echo "bench: no benchmark targets in $build (KORVANE_WITH_BENCH off?)" >&2; exit 1; }
 # shellcheck disable=SC2086
 cmake --build "$build" --target $targets
@@ -16,8 +16,8 @@ cmake --build "$build" --target $targets
 # The other Google Benchmark programs print their own tables.
 others() {
   for t in $targets; do
-    case $t in bench_render | bench_redraw_vs_qt) continue ;; esac
-    [ -x "$build/bench/$t" ] || continue
+    case $t in bench_render | bench_redraw_vs_qt | *_autogen) continue ;; esac
+    [ -f "$build/bench/$t" ] && [ -x "$build/bench/$t" ] || continue
     echo
     echo "== $t"
     "$build/bench/$t" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true
