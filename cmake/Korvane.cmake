@@ -31,3 +31,13 @@ function(korvane_test name dir label)
   endif()
   gtest_discover_tests(${name} PROPERTIES LABELS ${label} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# korvane_add_subfolders(): add every folder beside the calling CMakeLists.txt that has one of its own.
+function(korvane_add_subfolders)
+  file(GLOB _dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*")
+  foreach(_dir ${_dirs})
+    if(IS_DIRECTORY ${_dir} AND EXISTS ${_dir}/CMakeLists.txt)
+      add_subdirectory(${_dir})
+    endif()
+  endforeach()
+endfunction()
