@@ -10,7 +10,6 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -117,11 +116,12 @@ class TablePool {
   static constexpr std::uint16_t kIdentity = 0;
   TablePool() { Intern(IdentityTable()); }
   std::uint16_t Intern(const ChannelTable& t) {
-    const std::string_view bytes(reinterpret_cast<const char*>(t.data()), t.size());
-    if (auto it = index_.find(std::string(bytes)); it != index_.end()) return it->second;
+    if (!tables_.empty() && t == tables_[kIdentity]) return kIdentity;  // most of a caption's box
+    std::string bytes(reinterpret_cast<const char*>(t.data()), t.size());
+    if (auto it = index_.find(bytes); it != index_.end()) return it->second;
     const auto id = static_cast<std::uint16_t>(tables_.size());
     tables_.push_back(t);
-    index_.emplace(std::string(bytes), id);
+    index_.emplace(std::move(bytes), id);
     return id;
   }
   const ChannelTable& operator[](std::uint16_t id) const { return tables_[id]; }
@@ -149,6 +149,7 @@ inline std::uint32_t Apply(const Cell& cell, const TablePool& pool, std::uint32_
 }
 
 struct Mask {
+  bool built = false;  // a caption seen only once is drawn by Qt: a mask pays off from the second print
   bool usable = false;
   std::vector<Cell> cells;
   std::uint64_t lastUse = 0;
@@ -183,6 +184,7 @@ constexpr int kMargin = 2;                // pixels around the measured box that
 constexpr double kMaxMaskCanvas = 1 << 20;  // beyond this many pixels a caption is simply drawn
 constexpr std::size_t kMaxMaskBox = 1 << 14;
 constexpr std::size_t kMaxMasks = 64, kMaxExtents = 512, kMaxFonts = 16, kMaxTables = 8192;
+static_assert(kMaxTables + 3 * kMaxMaskBox <= 65536, "table ids are 16 bits");
 
 // Draws the caption on every grey level 0..255 and records, per pixel and channel, the new value
 // for each old one. Qt blends each pixel on its own and each channel on its own, so that covers
@@ -203,8 +205,13 @@ Mask BuildMask(TablePool& pool, const QtFont& font, double x, double y, std::uin
   std::vector<std::uint32_t> canvas(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
   QImage image(reinterpret_cast<uchar*>(canvas.data()), w, h, static_cast<qsizetype>(w) * 4, QImage::Format_RGB32);
   CaptionPainter painter(image, x, y, font, color, box);
-  auto at = [&](std::size_t i) -> std::uint32_t& {
-    return canvas[(top + i / roiW) * static_cast<std::size_t>(w) + left + i % roiW];
+  // Visits the examined box row by row; i counts its pixels.
+  auto eachInBox = [&](auto&& visit) {
+    std::size_t i = 0;
+    for (int py = top; py < h; ++py) {
+      std::uint32_t* row = canvas.data() + static_cast<std::size_t>(py) * w + left;
+      for (int px = 0; px < roiW; ++px, ++i) visit(i, row[px]);
+    }
   };
   // Everything outside the examined box must stay as it was.
   auto outsideIs = [&](std::uint32_t px) {
@@ -221,15 +228,16 @@ Mask BuildMask(TablePool& pool, const QtFont& font, double x, double y, std::uin
     if (whole) {
       std::fill(canvas.begin(), canvas.end(), grey);
     } else {
-      for (std::size_t i = 0; i < roiSize; ++i) at(i) = grey;
+      eachInBox([&](std::size_t, std::uint32_t& px) { px = grey; });
     }
     painter.Draw(lines);
     if (whole && !outsideIs(grey)) return mask;
-    for (std::size_t i = 0; i < roiSize; ++i) {
-      const std::uint32_t px = at(i);
-      if ((px >> 24) != 0xFFu) return mask;
+    bool opaque = true;
+    eachInBox([&](std::size_t i, std::uint32_t px) {
+      opaque = opaque && (px >> 24) == 0xFFu;
       for (int c = 0; c < 3; ++c) tables[i * 3 + c][v] = static_cast<std::uint8_t>(Channel(px, c));
-    }
+    });
+    if (!opaque) return mask;
   }
   for (std::size_t i = 0; i < roiSize; ++i) {
     Cell cell{static_cast<std::uint16_t>(left + i % roiW), static_cast<std::uint16_t>(top + i / roiW), {}};
@@ -312,13 +320,17 @@ struct QtTextEngine::Caches {
           return a.second.lastUse < b.second.lastUse;
         }));
       }
+      it = masks.emplace(std::move(key), Mask{}).first;
+    } else if (!it->second.built) {
       if (tables.size() >= kMaxTables) {  // many colours over time: start afresh
-        masks.clear();
+        for (auto& [k, m] : masks) m = Mask{};
         tables = TablePool();
+        ++stats.tableResets;
       }
       Mask mask = BuildMask(tables, FontFor(font), x, y, color, Lines(text), ExtentOf(font, text));
       ++(mask.usable ? stats.masksBuilt : stats.masksRefused);
-      it = masks.emplace(std::move(key), std::move(mask)).first;
+      mask.built = true;
+      it->second = std::move(mask);
     }
     it->second.lastUse = ++tick;
     return it->second;

@@ -38,7 +38,8 @@ class QtTextEngine : public gloss::TextEngine {
     std::uint64_t fromMask = 0;   // replayed from a mask
     std::uint64_t drawn = 0;      // drawn by Qt
     std::uint64_t masksBuilt = 0;
-    std::uint64_t masksRefused = 0;  // Qt's output did not fit the coverage model
+    std::uint64_t masksRefused = 0;  // Qt's output could not be recorded or replayed exactly
+    std::uint64_t tableResets = 0;   // so many colours were seen that every mask was let go
   };
   const PrintStats& Stats() const;
 
