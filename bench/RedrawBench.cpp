@@ -6,17 +6,15 @@
 #include <cstdint>
 
 #include "bench/BenchLook.h"
+#include "bench/SurfaceBench.h"
 #include "glossbutton/render/Redraw.h"
 
 namespace {
 
+using bench::BM_Fill;
 using bench::kSizes;
-
-void SetPixelCounter(benchmark::State& state, std::int32_t w, std::int32_t h) {
-  state.counters["per_px"] = benchmark::Counter(static_cast<double>(w) * h,
-                                                benchmark::Counter::kIsIterationInvariantRate |
-                                                    benchmark::Counter::kInvert);
-}
+using bench::SetPixelCounter;
+using bench::SizeArgs;
 
 void BM_Redraw(benchmark::State& state) {
   const auto style = static_cast<std::int32_t>(state.range(0));
@@ -35,18 +33,6 @@ void BM_Redraw(benchmark::State& state) {
   SetPixelCounter(state, w, h);
 }
 
-void BM_Fill(benchmark::State& state) {
-  const auto w = static_cast<std::int32_t>(state.range(0));
-  const auto h = static_cast<std::int32_t>(state.range(1));
-  gloss::Surface surface(w, h);
-  for (auto _ : state) {
-    surface.LineBF(0, 0, w - 1, h - 1, 0x336699);
-    benchmark::DoNotOptimize(surface.Pixels().pixels.data());
-    benchmark::ClobberMemory();
-  }
-  SetPixelCounter(state, w, h);
-}
-
 void RedrawArgs(benchmark::internal::Benchmark* b) {
   b->ArgNames({"style", "w", "h", "state"});
   for (int style = 0; style <= 6; ++style)
@@ -54,12 +40,7 @@ void RedrawArgs(benchmark::internal::Benchmark* b) {
       for (int st : {0, 3}) b->Args({style, size[0], size[1], st});
 }
 
-void FillArgs(benchmark::internal::Benchmark* b) {
-  b->ArgNames({"w", "h"});
-  for (const auto& size : kSizes) b->Args({size[0], size[1]});
-}
-
-BENCHMARK(BM_Fill)->Apply(FillArgs);
+BENCHMARK(BM_Fill)->Apply(SizeArgs);
 BENCHMARK(BM_Redraw)->Apply(RedrawArgs);
 
 }  // namespace
