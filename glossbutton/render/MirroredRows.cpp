@@ -51,6 +51,12 @@ void MirroredRows::LeaveUnpainted(const Run* painted, int n) {
   if (next <= half_) std::fill(row_ + next, row_ + half_ + 1, value);
 }
 
+void MirroredRows::PaintFrame(const Run* outer, int nOuter, const Run* inner, int nInner, std::uint32_t edge) {
+  Run painted[6], ring[12];
+  LeaveUnpainted(painted, UniteRuns(outer, nOuter, inner, nInner, painted));
+  Fill(ring, SubtractRuns(outer, nOuter, inner, nInner, ring), edge);
+}
+
 void MirroredRows::Commit(std::int32_t y) {
   std::uint32_t* __restrict row = row_;
   const std::int32_t W = W_, half = half_, width = canvas_.width;

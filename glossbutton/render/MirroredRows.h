@@ -4,6 +4,7 @@
 // "not painted" (stored pixels always have alpha 0xFF), then written to the surface, clipped;
 // pixels left unpainted keep what the surface holds, or get the clear colour when the surface
 // still owes a clear.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +29,17 @@ class MirroredRows {
   std::uint32_t* Begin(std::int32_t y);
   // Marks the columns of the half row outside the given runs as not painted.
   void LeaveUnpainted(const Run* painted, int n);
+  // Paints the given runs of the half row with px, clipped to the half row.
+  void Fill(const Run* runs, int n, std::uint32_t px) {
+    for (int k = 0; k < n; ++k) {
+      const std::int32_t first = std::max(runs[k].first, 0);
+      const std::int32_t last = std::min(runs[k].last, half_);
+      if (first <= last) std::fill(row_ + first, row_ + last + 1, px);
+    }
+  }
+  // The frame of a rounded face on the half row, each pixel written once: nothing outside both
+  // shapes, the edge colour where only the outer shape holds. The inner runs are the caller's.
+  void PaintFrame(const Run* outer, int nOuter, const Run* inner, int nInner, std::uint32_t edge);
   // Mirrors the half row and writes it to row y.
   void Commit(std::int32_t y);
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "glossbutton/render/ColorHelpers.h"
+#include "glossbutton/render/GlossyFace.h"
 #include "glossbutton/render/MirroredRows.h"
-#include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
 #include "glossbutton/render/RoundRectRows.h"
@@ -25,13 +25,6 @@ struct Scratch {
 Scratch& GetScratch() {
   thread_local Scratch scratch;
   return scratch;
-}
-
-inline void FillClipped(std::uint32_t* out, std::int32_t first, std::int32_t last, std::int32_t limit,
-                        std::uint32_t px) {
-  first = std::max(first, 0);
-  last = std::min(last, limit);
-  if (first <= last) std::fill(out + first, out + last + 1, px);
 }
 
 }  // namespace
@@ -57,7 +50,6 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
   Surface::Canvas canvas = s.OpenCanvas();
   MirroredRows rows(canvas, W);
-  const std::int32_t halfW = rows.HalfWidth();
   const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
   std::uint32_t g = ToPixel(Rgb{0, 0, 0});
   Run outerRuns[3], innerRuns[3], upperRuns[3], lowerRuns[3];
@@ -66,15 +58,10 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     const std::int32_t shade = std::abs((2 * j - H) * 100 / H);
     const std::uint32_t shaded = ToPixel(Blend(face, bright, Clamp100(shade)));
 
-    std::uint32_t* out = rows.Begin(j);
+    rows.Begin(j);
     const int nOuter = sc.outer.Row(j, outerRuns);
     const int nInner = sc.inner.Row(j, innerRuns);
-    // Each pixel written once outside the crescent: nothing outside both shapes, the edge ring
-    // where only the outer shape holds.
-    Run painted[6], ring[12];
-    rows.LeaveUnpainted(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted));
-    const int nRing = SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring);
-    for (int k = 0; k < nRing; ++k) FillClipped(out, ring[k].first, ring[k].last, halfW, edge);
+    rows.PaintFrame(outerRuns, nOuter, innerRuns, nInner, edge);
     // The crescent: inside the face and the upper gloss shape but not inside the lower one.
     Run crescent[12], band[6], plain[12];
     int nCrescent = 0;
@@ -85,34 +72,15 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       nCrescent = SubtractRuns(band, nBand, lowerRuns, nLower, crescent);
     }
     const int nPlain = SubtractRuns(innerRuns, nInner, crescent, nCrescent, plain);
-    for (int k = 0; k < nPlain; ++k) FillClipped(out, plain[k].first, plain[k].last, halfW, shaded);
-    for (int k = 0; k < nCrescent; ++k) FillClipped(out, crescent[k].first, crescent[k].last, halfW, g);
+    rows.Fill(plain, nPlain, shaded);
+    rows.Fill(crescent, nCrescent, g);
     rows.Commit(j);
   }
 }
 
 void RenderStyle6(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
-  std::int32_t colour;
-  float width = look.ScaleWidth;
-  switch (ButtonState) {
-    case 0:
-    case 2:
-      colour = look.m_ColorButtonUp;
-      break;
-    case 3:
-      colour = look.m_ColorButtonHover;
-      width = s.ScaleWidth();
-      break;
-    case 1:
-    case 4:
-      colour = look.m_ColorButtonDown;
-      break;
-    default:
-      return;
-  }
-  const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));
-  const std::int32_t H = CInt32(static_cast<double>(look.ScaleHeight - 1.0f));
-  DrawStyle6Face(s, look, 0, 0, W, H, colour);
+  FaceBox box;
+  if (GlossyFaceBox(s, look, ButtonState, box)) DrawStyle6Face(s, look, 0, 0, box.W, box.H, box.Colour);
 }
 
 }  // namespace gloss

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "glossbutton/render/ColorHelpers.h"
+#include "glossbutton/render/GlossyFace.h"
 #include "glossbutton/render/MirroredRows.h"
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/PixelMath.h"
@@ -64,15 +65,6 @@ void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const s
     return __builtin_cpu_supports("avx2") != 0;
   }();
   (avx2 ? GlowColumnsAvx2 : GlowColumnsPlain)(out, term, rowTerm, glow, first, last);
-}
-
-// Fills out[run] with px, for the runs clipped to 0..limit.
-inline void FillRuns(std::uint32_t* out, const Run* runs, int n, std::int32_t limit, std::uint32_t px) {
-  for (int k = 0; k < n; ++k) {
-    const std::int32_t first = std::max(runs[k].first, 0);
-    const std::int32_t last = std::min(runs[k].last, limit);
-    if (first <= last) std::fill(out + first, out + last + 1, px);
-  }
 }
 
 struct Scratch {
@@ -144,11 +136,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     std::uint32_t* out = rows.Begin(j);
     const int nOuter = sc.outer.Row(j, outerRuns);
     const int nInner = sc.inner.Row(j, innerRuns);
-    // Each pixel written once: nothing outside both shapes, the edge ring where only the outer
-    // shape holds, the face where the inner one does.
-    Run painted[6], ring[12];
-    rows.LeaveUnpainted(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted));
-    FillRuns(out, ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), halfW, edge);
+    // The face goes where the inner shape holds.
+    rows.PaintFrame(outerRuns, nOuter, innerRuns, nInner, edge);
 
     bool anyFace = false;
     for (int k = 0; k < nInner; ++k) anyFace |= std::max(innerRuns[k].first, 0) <= std::min(innerRuns[k].last, halfW);
@@ -206,29 +195,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   FaceParams P;
   const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight);
-
-  std::int32_t colour;
-  float width = look.ScaleWidth;
-  switch (ButtonState) {
-    case 0:
-    case 2:
-      colour = look.m_ColorButtonUp;
-      break;
-    case 3:
-      colour = look.m_ColorButtonHover;
-      width = s.ScaleWidth();
-      break;
-    case 1:
-    case 4:
-      colour = look.m_ColorButtonDown;
-      break;
-    default:
-      return;
-  }
-  if (!drawable) return;
-  const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));
-  const std::int32_t H = CInt32(static_cast<double>(look.ScaleHeight - 1.0f));
-  DrawStyleNFace(s, look, 0, 0, W, H, colour, P);
+  FaceBox box;
+  if (drawable && GlossyFaceBox(s, look, ButtonState, box)) DrawStyleNFace(s, look, 0, 0, box.W, box.H, box.Colour, P);
 }
 
 }  // namespace gloss
