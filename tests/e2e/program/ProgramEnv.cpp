@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -13,9 +12,6 @@
 namespace {
 
 ProgramEnv* g_Env = nullptr;
-int g_Argc = 1;
-char g_Arg0[] = "e2e_program";
-char* g_Argv[] = {g_Arg0, nullptr};
 
 }  // namespace
 
@@ -30,8 +26,7 @@ void ProgramEnv::Shutdown() {
 }
 
 ProgramEnv::ProgramEnv() {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  m_App = std::make_unique<QApplication>(g_Argc, g_Argv);
+  m_App = e2e::MakeApplication("e2e_program");
   // Forms closed by the tests must not end the run.
   QApplication::setQuitOnLastWindowClosed(false);
   app::PrepareHost();
@@ -85,23 +80,6 @@ app::Form1* ProgramEnv::NewForm() {
   form->show();
   if (!QTest::qWaitForWindowExposed(form.get())) throw std::runtime_error("form never shown");
   return form.release();
-}
-
-QVariant Eval(QWebEnginePage* page, const QString& js) {
-  auto state = std::make_shared<std::pair<bool, QVariant>>();
-  page->runJavaScript(js, [state](const QVariant& v) {
-    state->first = true;
-    state->second = v;
-  });
-  EXPECT_TRUE(QTest::qWaitFor([&] { return state->first; }, 10000)) << "script timed out: " << js.toStdString();
-  return state->second;
-}
-
-bool Load(app::WebPane& pane, const QUrl& url) {
-  QSignalSpy spy(&pane, &app::WebPane::DocumentComplete);
-  pane.Navigate(url.toString());
-  if (!spy.wait(20000)) return false;
-  return spy.last().at(1).toBool();
 }
 
 bool WaitForPage(app::WebPane& pane, const QUrl& url, int timeoutMs) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/Form1.h"
+#include "tests/e2e/support/PageSupport.h"
 
 class QApplication;
 class QWebEnginePage;
@@ -39,10 +40,6 @@ class ProgramEnv {
   app::Form1* m_Form = nullptr;
 };
 
-// Runs `js` in the page and waits for its value.
-QVariant Eval(QWebEnginePage* page, const QString& js);
-// Navigates `pane` and waits for its DocumentComplete; false on a timeout or failed load.
-bool Load(app::WebPane& pane, const QUrl& url);
 // Waits until the pane shows `url` with its load finished.
 bool WaitForPage(app::WebPane& pane, const QUrl& url, int timeoutMs = 15000);
 // Visible top-level windows other than forms: a second browser window would be one.

@@ -5,15 +5,10 @@
 #include <QHttpServer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
-#include <QSignalSpy>
-#include <QWebEnginePage>
 
 namespace {
 
 Harness* g_Harness = nullptr;
-int g_Argc = 1;
-char g_Arg0[] = "e2e_webpane";
-char* g_Argv[] = {g_Arg0, nullptr};
 
 }  // namespace
 
@@ -28,8 +23,7 @@ void Harness::Shutdown() {
 }
 
 Harness::Harness() {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    m_App = std::make_unique<QApplication>(g_Argc, g_Argv);
+    m_App = e2e::MakeApplication("e2e_webpane");
     m_Server = std::make_unique<QHttpServer>();
 
     Serve("/plain", "text/html", "<html><head><title>Plain</title></head><body><p>plain</p></body></html>");
@@ -77,21 +71,4 @@ QUrl Harness::Url(const QString& path) const {
 int Harness::Hits(const QString& path) const {
     auto it = m_Hits.find(path);
     return it == m_Hits.end() ? 0 : it->second;
-}
-
-bool Harness::Load(app::WebPane& pane, const QUrl& url) {
-    QSignalSpy spy(&pane, &app::WebPane::DocumentComplete);
-    pane.Navigate(url.toString());
-    if (!spy.wait(20000)) return false;
-    return spy.last().at(1).toBool();
-}
-
-QVariant Eval(QWebEnginePage* page, const QString& js) {
-    auto state = std::make_shared<std::pair<bool, QVariant>>();
-    page->runJavaScript(js, [state](const QVariant& v) {
-        state->first = true;
-        state->second = v;
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state->first; }, 10000)) << "script timed out: " << js.toStdString();
-    return state->second;
 }

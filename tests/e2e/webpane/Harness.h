@@ -2,6 +2,7 @@
 // One QApplication, one loopback QHttpServer and one shown WebPane for the whole run: the engine
 // is slow to start, so the tests share them and reset what they change.
 #include "app/webpane/WebPane.h"
+#include "tests/e2e/support/PageSupport.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,9 +28,6 @@ public:
     QByteArray LastUserAgent() const { return m_LastUserAgent; }
     app::WebPane& Pane() { return *m_Pane; }
 
-    // Navigates `pane` and waits for DocumentComplete; false on timeout or a failed load.
-    static bool Load(app::WebPane& pane, const QUrl& url);
-
 private:
     Harness();
     ~Harness();
@@ -42,9 +40,6 @@ private:
     std::map<QString, int> m_Hits;
     QByteArray m_LastUserAgent;
 };
-
-// Runs `js` in the page's main world and waits for its value.
-QVariant Eval(QWebEnginePage* page, const QString& js);
 
 // Starts an asynchronous call that reports through a callback taking T, and waits for the answer.
 template <class T, class Start>

@@ -83,7 +83,7 @@ TEST_F(WebPaneTest, RefreshThrowsWithoutDocumentAndReloadsWithOne) {
     WebPane fresh;
     EXPECT_THROW(fresh.Refresh(), WebPaneError);
 
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/plain")));
+    ASSERT_TRUE(Load(*pane, h->Url("/plain")));
     const int before = h->Hits("/plain");
     QSignalSpy complete(pane, &WebPane::DocumentComplete);
     pane->Refresh();
@@ -103,7 +103,7 @@ TEST_F(WebPaneTest, VisibleIsThePanesOwnFlag) {
 }
 
 TEST_F(WebPaneTest, CancelledNewWindowOpensNothingAndActiveHrefIsReadable) {
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/link")));
+    ASSERT_TRUE(Load(*pane, h->Url("/link")));
     QObject context;
     int raised = 0;
     NewWindow2Args seen;
@@ -128,7 +128,7 @@ TEST_F(WebPaneTest, CancelledNewWindowOpensNothingAndActiveHrefIsReadable) {
 }
 
 TEST_F(WebPaneTest, MouseClickOnBlankLinkRaisesNewWindow2WithTheLinkActive) {
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/link")));
+    ASSERT_TRUE(Load(*pane, h->Url("/link")));
     QObject context;
     int raised = 0;
     NewWindow2Args seen;
@@ -163,7 +163,7 @@ TEST_F(WebPaneTest, MouseClickOnBlankLinkRaisesNewWindow2WithTheLinkActive) {
 }
 
 TEST_F(WebPaneTest, NewWindowNotCancelledOpensASeparateWindow) {
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/link")));
+    ASSERT_TRUE(Load(*pane, h->Url("/link")));
     const int targetHits = h->Hits("/target");
     Eval(pane->Page(), "document.getElementById('blank').click();");
     ASSERT_TRUE(QTest::qWaitFor([&] { return OtherBrowserWindows(pane) == 1; }, 10000));
@@ -175,7 +175,7 @@ TEST_F(WebPaneTest, NewWindowNotCancelledOpensASeparateWindow) {
 }
 
 TEST_F(WebPaneTest, ScrollAttributeOfBodyIsWrittenByName) {
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/plain")));
+    ASSERT_TRUE(Load(*pane, h->Url("/plain")));
     const DomObject body = pane->Document().Member("Body");
     EXPECT_TRUE(Await<bool>([&](auto cb) { body.SetAttribute("Scroll", "no", cb); }));
     EXPECT_EQ(Eval(pane->Page(), "document.body.getAttribute('scroll')").toString(), "no");
@@ -183,7 +183,7 @@ TEST_F(WebPaneTest, ScrollAttributeOfBodyIsWrittenByName) {
 }
 
 TEST_F(WebPaneTest, MissingObjectsAnswerNothingInsteadOfFailing) {
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/image.svg")));  // an SVG document has no body
+    ASSERT_TRUE(Load(*pane, h->Url("/image.svg")));  // an SVG document has no body
     const DomObject body = pane->Document().Member("Body");
     EXPECT_FALSE(Await<bool>([&](auto cb) { body.SetAttribute("Scroll", "no", cb); }));
     EXPECT_EQ(Await<Value>([&](auto cb) { body.GetAttribute("scroll", cb); }), std::nullopt);
@@ -193,7 +193,7 @@ TEST_F(WebPaneTest, MissingObjectsAnswerNothingInsteadOfFailing) {
 
 TEST_F(WebPaneTest, MembersChainByName) {
     pane->SetUserAgent(WebPane::MobileUserAgent);
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/plain")));
+    ASSERT_TRUE(Load(*pane, h->Url("/plain")));
     EXPECT_EQ(h->LastUserAgent(), QByteArray(WebPane::MobileUserAgent));
     const DomObject navigator = pane->Document().Member("defaultView").Member("navigator");
     EXPECT_EQ(Await<Value>([&](auto cb) { navigator.Get("userAgent", cb); }), Value(WebPane::MobileUserAgent));
@@ -206,14 +206,14 @@ int ScrollBarWidth(QWebEnginePage* page) {
 }
 
 TEST_F(WebPaneTest, HiddenScrollBarsLeaveTheLongPageFullWidth) {
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/long")));
+    ASSERT_TRUE(Load(*pane, h->Url("/long")));
     EXPECT_GT(ScrollBarWidth(pane->Page()), 0) << "the long page should scroll with bars shown";
     QImage shot = ShotWhenShown(pane, kGreen);
     EXPECT_NE(shot.pixelColor(shot.width() - 3, shot.height() / 2), kGreen) << "a bar was expected";
 
     // Same page in another colour, so that the shot below is surely of the new load.
     pane->SetScrollBarsHidden(true);
-    ASSERT_TRUE(Harness::Load(*pane, h->Url("/long-blue")));
+    ASSERT_TRUE(Load(*pane, h->Url("/long-blue")));
     EXPECT_EQ(ScrollBarWidth(pane->Page()), 0);
     EXPECT_GT(Eval(pane->Page(), "document.documentElement.scrollHeight").toInt(), 1000);
     shot = ShotWhenShown(pane, kBlue);
@@ -235,7 +235,7 @@ namespace {
 
 TEST_F(WebPaneTest, PendingReadAnswersNothingWhenThePaneGoesAway) {
     auto* doomed = new WebPane();
-    ASSERT_TRUE(Harness::Load(*doomed, h->Url("/plain")));
+    ASSERT_TRUE(Load(*doomed, h->Url("/plain")));
     const DomObject doc = doomed->Document();
     auto answer = std::make_shared<std::optional<Value>>();
     doc.Get("title", [answer](Value v) { *answer = v; });
