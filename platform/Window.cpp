@@ -53,6 +53,29 @@ WindowRecord* FindWindowRecord(HWND hWnd) {
 }
 }  // namespace detail
 
+namespace {
+
+// The window, or null with the last error set for an invalid handle.
+detail::WindowRecord* FindValidWindow(HWND hWnd) {
+  auto* rec = detail::FindWindowRecord(hWnd);
+  if (!rec) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+  return rec;
+}
+
+// The window whose nIndex value is asked for; null with the last error set when the window is
+// invalid or the index is not GWL_WNDPROC, the only value windows keep here.
+detail::WindowRecord* FindProcedureSlot(HWND hWnd, int nIndex) {
+  auto* rec = FindValidWindow(hWnd);
+  if (!rec) return nullptr;
+  if (nIndex != GWL_WNDPROC) {
+    SetLastError(ERROR_INVALID_INDEX);
+    return nullptr;
+  }
+  return rec;
+}
+
+}  // namespace
+
 WNDPROC MakeWindowProc(WindowProcFunction fn) {
   return std::make_shared<FunctionProcedure>(std::move(fn));
 }
@@ -75,11 +98,8 @@ HWND CreateWindow(WNDPROC lpfnWndProc) {
 }
 
 BOOL DestroyWindow(HWND hWnd) {
-  auto* rec = detail::FindWindowRecord(hWnd);
-  if (!rec) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
+  auto* rec = FindValidWindow(hWnd);
+  if (!rec) return FALSE;
   if (rec->destroying) return TRUE;  // destroyed again from its own WM_DESTROY
   rec->destroying = true;
   SendMessage(hWnd, WM_DESTROY, 0, 0);
@@ -93,15 +113,8 @@ BOOL DestroyWindow(HWND hWnd) {
 BOOL IsWindow(HWND hWnd) { return detail::FindWindowRecord(hWnd) ? TRUE : FALSE; }
 
 WNDPROC SetWindowLong(HWND hWnd, int nIndex, WNDPROC dwNewLong) {
-  auto* rec = detail::FindWindowRecord(hWnd);
-  if (!rec) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
-  if (nIndex != GWL_WNDPROC) {
-    SetLastError(ERROR_INVALID_INDEX);
-    return nullptr;
-  }
+  auto* rec = FindProcedureSlot(hWnd, nIndex);
+  if (!rec) return nullptr;
   if (!dwNewLong) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
@@ -110,16 +123,8 @@ WNDPROC SetWindowLong(HWND hWnd, int nIndex, WNDPROC dwNewLong) {
 }
 
 WNDPROC GetWindowLong(HWND hWnd, int nIndex) {
-  auto* rec = detail::FindWindowRecord(hWnd);
-  if (!rec) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
-  if (nIndex != GWL_WNDPROC) {
-    SetLastError(ERROR_INVALID_INDEX);
-    return nullptr;
-  }
-  return rec->proc;
+  auto* rec = FindProcedureSlot(hWnd, nIndex);
+  return rec ? rec->proc : nullptr;
 }
 
 LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
@@ -129,20 +134,14 @@ LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARA
 }
 
 LRESULT SendMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  auto* rec = detail::FindWindowRecord(hWnd);
-  if (!rec) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto* rec = FindValidWindow(hWnd);
+  if (!rec) return 0;
   WNDPROC proc = rec->proc;  // alive for the call even if replaced or destroyed meanwhile
   return (*proc)(hWnd, uMsg, wParam, lParam);
 }
 
 BOOL PostMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  if (!IsWindow(hWnd)) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
-  }
+  if (!FindValidWindow(hWnd)) return FALSE;
   State().posted.push_back({hWnd, uMsg, wParam, lParam});
   return TRUE;
 }
@@ -164,11 +163,8 @@ int DispatchPostedMessages() {
 int PostedMessageCount() { return static_cast<int>(State().posted.size()); }
 
 DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId) {
-  auto* rec = detail::FindWindowRecord(hWnd);
-  if (!rec) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto* rec = FindValidWindow(hWnd);
+  if (!rec) return 0;
   if (lpdwProcessId) *lpdwProcessId = rec->processId;
   return kUiThreadId;
 }
