@@ -303,48 +303,38 @@ void ControlSite::showEvent(QShowEvent* event) {
 // ---- Input
 
 void ControlSite::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = PixelOf(event);
-  m_Modifiers = event->modifiers();
   // The pointer may already be over us when the widget appears, before any enter event.
-  if (event->buttons() == Qt::NoButton && !IsPointerInside(m_hWnd) && InsideShape(p))
+  if (event->buttons() == Qt::NoButton && !IsPointerInside(m_hWnd) && InsideShape(PixelOf(event)))
     SetPointerInside(m_hWnd, true);
-  Send(WM_MOUSEMOVE, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+  SendMouse(WM_MOUSEMOVE, event);
 }
 
 void ControlSite::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = PixelOf(event);
-  const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
-  // Outside the visible shape a first press belongs to what is behind (a direct event may
-  // bypass the mask).
-  if (firstButton && !InsideShape(p)) {
-    event->ignore();
-    return;
-  }
+  if (FallsThrough(event)) return;
   // The second press of a double click is reported as the double click that follows it.
   if (event->flags() & Qt::MouseEventCreatedDoubleClick) return;
-  const UINT msg = ButtonDownMessage(event->button());
-  if (msg == WM_NULL) return;
-  m_Modifiers = event->modifiers();
-  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+  SendMouse(ButtonDownMessage(event->button()), event);
 }
 
 void ControlSite::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint p = PixelOf(event);
-  const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
-  if (firstButton && !InsideShape(p)) {
-    event->ignore();
-    return;
-  }
-  const UINT msg = ButtonDblClkMessage(event->button());
-  if (msg == WM_NULL) return;
-  m_Modifiers = event->modifiers();
-  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+  if (FallsThrough(event)) return;
+  SendMouse(ButtonDblClkMessage(event->button()), event);
 }
 
-void ControlSite::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = PixelOf(event);
-  const UINT msg = ButtonUpMessage(event->button());
+void ControlSite::mouseReleaseEvent(QMouseEvent* event) { SendMouse(ButtonUpMessage(event->button()), event); }
+
+bool ControlSite::FallsThrough(QMouseEvent* event) {
+  // Outside the visible shape a first press belongs to what is behind (a direct event may
+  // bypass the mask).
+  const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
+  if (!firstButton || InsideShape(PixelOf(event))) return false;
+  event->ignore();
+  return true;
+}
+
+void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
   if (msg == WM_NULL) return;
+  const QPoint p = PixelOf(event);
   m_Modifiers = event->modifiers();
   Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
 }

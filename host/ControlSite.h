@@ -111,6 +111,10 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   // Returns false when the site was destroyed meanwhile: the caller must return at once.
   bool Send(platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam);
   bool DispatchPosted();
+  // Mouse input: a first press outside the shape is ignored and left to what is behind (true);
+  // the others are sent as msg (nothing for WM_NULL).
+  bool FallsThrough(QMouseEvent* event);
+  void SendMouse(platform::UINT msg, QMouseEvent* event);
   // Runs a lifecycle notification with the same guard and error report.
   template <class F>
   bool Notify(const char* what, F&& f);
