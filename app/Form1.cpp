@@ -9,6 +9,7 @@
 #include "app/PictureBox.h"
 #include "app/webpane/UrlPolicy.h"
 #include "host/ControlSite.h"
+#include "host/InputMessages.h"
 
 namespace app {
 
@@ -25,14 +26,6 @@ std::int16_t ButtonMask(Qt::MouseButtons buttons) {
   if (buttons & Qt::RightButton) mask |= 2;
   if (buttons & Qt::MiddleButton) mask |= 4;
   if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) mask |= kOtherButton;
-  return mask;
-}
-
-std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
-  std::int16_t mask = 0;
-  if (modifiers & Qt::ShiftModifier) mask |= 1;
-  if (modifiers & Qt::ControlModifier) mask |= 2;
-  if (modifiers & Qt::AltModifier) mask |= 4;
   return mask;
 }
 
@@ -61,13 +54,13 @@ void Form1::paintEvent(QPaintEvent*) {
 // Only presses on the background arrive here: every control takes its own.
 void Form1::mousePressEvent(QMouseEvent* event) {
   const QPointF p = event->position();
-  Form_MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
+  Form_MouseDown(ButtonMask(event->button()), host::ShiftMask(event->modifiers()),
                  static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
   const QPointF p = event->position();
-  Form_MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
+  Form_MouseMove(ButtonMask(event->buttons()), host::ShiftMask(event->modifiers()),
                  static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
 }
 
