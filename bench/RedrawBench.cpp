@@ -17,10 +17,7 @@ using bench::SetPixelCounter;
 using bench::SizeArgs;
 
 void BM_Redraw(benchmark::State& state) {
-  const auto style = static_cast<std::int32_t>(state.range(0));
-  const auto w = static_cast<std::int32_t>(state.range(1));
-  const auto h = static_cast<std::int32_t>(state.range(2));
-  const auto buttonState = static_cast<std::int32_t>(state.range(3));
+  const auto [style, w, h, buttonState] = bench::ReadRedrawArgs(state);
 
   const gloss::ButtonLook look = bench::Look(style, w, h);
 

@@ -24,10 +24,7 @@ using bench::SetPixelCounter;
 using bench::SizeArgs;
 
 void BM_Redraw(benchmark::State& state) {
-  const auto style = static_cast<std::int32_t>(state.range(0));
-  const auto w = static_cast<std::int32_t>(state.range(1));
-  const auto h = static_cast<std::int32_t>(state.range(2));
-  const auto buttonState = static_cast<std::int32_t>(state.range(3));
+  const auto [style, w, h, buttonState] = bench::ReadRedrawArgs(state);
   gloss::ButtonLook look = bench::Look(style, w, h);
   if (state.range(4) != 0) look.Caption = "OK";
 

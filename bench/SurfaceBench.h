@@ -30,6 +30,15 @@ inline void BM_Fill(benchmark::State& state) {
   SetPixelCounter(state, w, h);
 }
 
+// The first four arguments of a redraw benchmark: style, w, h, button state.
+struct RedrawArgs {
+  std::int32_t style, w, h, buttonState;
+};
+inline RedrawArgs ReadRedrawArgs(const benchmark::State& state) {
+  return {static_cast<std::int32_t>(state.range(0)), static_cast<std::int32_t>(state.range(1)),
+          static_cast<std::int32_t>(state.range(2)), static_cast<std::int32_t>(state.range(3))};
+}
+
 // w, h for each of kSizes.
 inline void SizeArgs(benchmark::internal::Benchmark* b) {
   b->ArgNames({"w", "h"});
