@@ -33,6 +33,10 @@ class ControlHost {
   virtual float ScaleWidth() const = 0;
   virtual float ScaleHeight() const = 0;
 
+  // Device pixels per pixel of the control's screen; the control draws its face and builds its
+  // window shape at that resolution.
+  virtual double DevicePixelRatio() const { return 1.0; }
+
   // HIMETRIC to pixels at the screen's resolution (ScaleX / ScaleY).
   virtual double ScaleX(double himetric) const { return himetric / kHimetricPerPixel; }
   virtual double ScaleY(double himetric) const { return himetric / kHimetricPerPixel; }
@@ -44,7 +48,8 @@ class ControlHost {
   virtual void SetMousePointer(std::int32_t kind) = 0;
   virtual void SetForeColor(std::int32_t oleColor) = 0;
 
-  // The image the control displays: a copy of the drawing surface, shared, never changed after.
+  // The image the control displays: a copy of the drawing surface, shared, never changed after;
+  // its size is in device pixels, as is the window region.
   virtual void PublishImage(std::shared_ptr<const Image> image) = 0;
 
   // Measures and prints the caption on the control's drawing surface; lives as long as the host.

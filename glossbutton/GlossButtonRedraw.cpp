@@ -44,8 +44,11 @@ ButtonLook GlossButton::Look() {
   look.m_BorderBrightness = m_BorderBrightness;
   const ControlHost* host = &m_Host;
   look.ParentBackColor = [host] { return host->ParentBackColor(); };
-  look.ScaleWidth = m_Host.ScaleWidth();
-  look.ScaleHeight = m_Host.ScaleHeight();
+  const double ratio = m_Host.DevicePixelRatio();
+  look.DevicePixelRatio = ratio;
+  // At another ratio the device size is whole pixels, the size of the surface (UpdateShape).
+  look.ScaleWidth = ratio == 1.0 ? m_Host.ScaleWidth() : static_cast<float>(CInt32(m_Host.ScaleWidth() * ratio));
+  look.ScaleHeight = ratio == 1.0 ? m_Host.ScaleHeight() : static_cast<float>(CInt32(m_Host.ScaleHeight() * ratio));
   look.ScaleX = [host](double himetric) { return host->ScaleX(himetric); };
   look.ScaleY = [host](double himetric) { return host->ScaleY(himetric); };
   return look;

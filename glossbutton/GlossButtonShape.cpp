@@ -10,8 +10,10 @@ namespace gloss {
 
 void GlossButton::UpdateShape() {
   const platform::HWND hWnd = m_Host.WindowHandle();
-  const std::int32_t W = CInt32(m_Host.ScaleWidth());
-  const std::int32_t H = CInt32(m_Host.ScaleHeight());
+  // The shape and the surface are in device pixels.
+  const double ratio = m_Host.DevicePixelRatio();
+  const std::int32_t W = CInt32(m_Host.ScaleWidth() * ratio);
+  const std::int32_t H = CInt32(m_Host.ScaleHeight() * ratio);
 
   std::int32_t radius = 0;
   bool rounded = true;
@@ -22,7 +24,7 @@ void GlossButton::UpdateShape() {
       radius = ClampValue(IntDiv32(H, 2), 0, IntDiv32(W, 2));  // a pill
       break;
     case 3:
-      radius = 12;
+      radius = CInt32(12.0 * ratio);
       break;
     case 6:
       radius = ClampValue(IntDiv32(H, 3), 0, IntDiv32(W, 3));

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTimer>
 #include <QtGlobal>
 
 #include "host/InputMessages.h"
@@ -26,10 +27,8 @@ constexpr std::int32_t kPointerArrow = 1;
 constexpr std::int32_t kPointerCustom = 99;
 
 // Qt positions are fractional on scaled screens; the control works in whole pixels.
-QPoint PixelOf(const QMouseEvent* e) {
-  const QPointF p = e->position();
-  return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
-}
+QPoint PixelOf(const QPointF& p) { return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))}; }
+QPoint PixelOf(const QMouseEvent* e) { return PixelOf(e->position()); }
 
 // WM_KEYDOWN/UP lParam: repeat count 1, bit 30 for a key that was already down, bit 31 on release.
 LPARAM KeyLParam(bool repeat, bool release) {
@@ -128,6 +127,7 @@ void ControlSite::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; 
 
 void ControlSite::PublishImage(std::shared_ptr<const gloss::Image> image) {
   m_Image = std::move(image);
+  m_ImageRatio = devicePixelRatioF();
   update();
 }
 
@@ -255,8 +255,16 @@ void ControlSite::ApplyRegion() {
   if (!hasRegion) {
     clearMask();
   } else {
+    // The region is in device pixels; the mask holds every widget pixel with any part inside it,
+    // and presses on the device pixels outside the region fall through (FallsThrough).
+    const double ratio = devicePixelRatioF();
     QRegion mask;
-    for (const RECT& r : rects) mask += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    for (const RECT& r : rects) {
+      const int left = static_cast<int>(std::floor(r.left / ratio)), top = static_cast<int>(std::floor(r.top / ratio));
+      const int right = static_cast<int>(std::ceil(r.right / ratio));
+      const int bottom = static_cast<int>(std::ceil(r.bottom / ratio));
+      mask += QRect(left, top, right - left, bottom - top);
+    }
     // An empty QRegion would mean "no mask"; an empty shape must hide every pixel instead.
     if (mask.isEmpty()) mask = QRegion(-1, -1, 1, 1);
     setMask(mask);
@@ -264,8 +272,10 @@ void ControlSite::ApplyRegion() {
   update();
 }
 
-bool ControlSite::InsideShape(const QPoint& p) const {
-  return rect().contains(p) && PtInWindowRgn(m_hWnd, p.x(), p.y());
+bool ControlSite::InsideShape(const QPointF& p) const {
+  const double ratio = devicePixelRatioF();
+  const int x = static_cast<int>(std::floor(p.x() * ratio)), y = static_cast<int>(std::floor(p.y() * ratio));
+  return rect().contains(PixelOf(p)) && PtInWindowRgn(m_hWnd, x, y);
 }
 
 void ControlSite::SendResize() {
@@ -275,9 +285,17 @@ void ControlSite::SendResize() {
 }
 
 void ControlSite::paintEvent(QPaintEvent*) {
+  if (m_Loaded && m_SentResize && devicePixelRatioF() != m_ImageRatio) {
+    // Moved to a screen of another density: redraw at its resolution once this paint is done.
+    m_ImageRatio = devicePixelRatioF();
+    QTimer::singleShot(0, this, [this] {
+      if (m_Loaded) SendResize();
+    });
+  }
   if (!m_Image || m_Image->width <= 0 || m_Image->height <= 0) return;
-  const QImage face(reinterpret_cast<const uchar*>(m_Image->pixels.data()), m_Image->width, m_Image->height,
-                    m_Image->width * 4, QImage::Format_RGB32);
+  QImage face(reinterpret_cast<const uchar*>(m_Image->pixels.data()), m_Image->width, m_Image->height,
+              m_Image->width * 4, QImage::Format_RGB32);
+  face.setDevicePixelRatio(m_ImageRatio);
   QPainter painter(this);
   painter.drawImage(0, 0, face);
 }
@@ -304,7 +322,7 @@ void ControlSite::showEvent(QShowEvent* event) {
 
 void ControlSite::mouseMoveEvent(QMouseEvent* event) {
   // The pointer may already be over us when the widget appears, before any enter event.
-  if (event->buttons() == Qt::NoButton && !IsPointerInside(m_hWnd) && InsideShape(PixelOf(event)))
+  if (event->buttons() == Qt::NoButton && !IsPointerInside(m_hWnd) && InsideShape(event->position()))
     SetPointerInside(m_hWnd, true);
   SendMouse(WM_MOUSEMOVE, event);
 }
@@ -327,7 +345,7 @@ bool ControlSite::FallsThrough(QMouseEvent* event) {
   // Outside the visible shape a first press belongs to what is behind (a direct event may
   // bypass the mask).
   const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
-  if (!firstButton || InsideShape(PixelOf(event))) return false;
+  if (!firstButton || InsideShape(event->position())) return false;
   event->ignore();
   return true;
 }

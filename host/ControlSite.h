@@ -64,6 +64,7 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   std::int32_t ParentBackColor() const override;
   float ScaleWidth() const override { return static_cast<float>(width()); }
   float ScaleHeight() const override { return static_cast<float>(height()); }
+  double DevicePixelRatio() const override { return devicePixelRatioF(); }
   platform::HWND WindowHandle() const override { return m_hWnd; }
   void SetMousePointer(std::int32_t kind) override;
   void SetForeColor(std::int32_t oleColor) override;
@@ -121,7 +122,8 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   void ReportError(const char* what, const char* message);
 
   void ApplyRegion();
-  bool InsideShape(const QPoint& p) const;
+  // Is the device pixel under the logical position p inside the shape?
+  bool InsideShape(const QPointF& p) const;
   void SendResize();
 
   std::shared_ptr<Link> m_Link;
@@ -141,6 +143,7 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   Qt::KeyboardModifiers m_Modifiers; // of the input being sent
 
   std::shared_ptr<const gloss::Image> m_Image;
+  double m_ImageRatio = 1.0;  // the device pixel ratio m_Image was drawn at
   std::int32_t m_MousePointer = 0;
   std::int32_t m_ForeColor = 0;
 };

@@ -24,6 +24,9 @@ struct OutlineColors {
   std::int32_t outline;
 };
 // The sixteen outline steps; firstShadeOnLeft puts the first corner pixel at (0, 1) before (1, 0).
-void DrawFlatOutline(Surface& surface, const FlatSize& size, const OutlineColors& colors, bool firstShadeOnLeft);
+// At a device pixel ratio whose one- and two-pixel lengths are not 1 and 2, the same outline with
+// its line width and its corner cuts scaled.
+void DrawFlatOutline(Surface& surface, const ButtonLook& look, const FlatSize& size, const OutlineColors& colors,
+                     bool firstShadeOnLeft);
 
 }  // namespace gloss

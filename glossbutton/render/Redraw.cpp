@@ -52,12 +52,21 @@ Placement PlaceIconAndCaption(std::int32_t PictureAlignment, std::int32_t W, std
 
 std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look, const std::int32_t& vState) {
   s.SetForeColor(look.ForeColor);
-  s.SetFont(look.Font);
+  // The caption is drawn at the device's resolution: the font scaled for this drawing only, since
+  // the surface's font is the control's own setting.
+  gloss::Font deviceFont = look.Font;
+  deviceFont.size *= look.DevicePixelRatio;
+  s.SetFont(deviceFont);
+  struct RestoreFont {
+    Surface& s;
+    const gloss::Font& font;
+    ~RestoreFont() { s.SetFont(font); }
+  } restore{s, look.Font};
 
   std::int32_t pw = 0, ph = 0;
   if (look.Picture) {
-    pw = CInt32(HimetricToPixels(look.ScaleX, look.Picture->widthHimetric));
-    ph = CInt32(HimetricToPixels(look.ScaleY, look.Picture->heightHimetric));
+    pw = CInt32(HimetricToPixels(look.ScaleX, look.Picture->widthHimetric) * look.DevicePixelRatio);
+    ph = CInt32(HimetricToPixels(look.ScaleY, look.Picture->heightHimetric) * look.DevicePixelRatio);
   }
   std::int32_t tw = 0, th = 0;
   if (!look.Caption.empty()) {
@@ -66,7 +75,7 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
   }
   const std::int32_t W = CInt32(look.ScaleWidth);
   const std::int32_t H = CInt32(look.ScaleHeight);
-  const std::int32_t margin = look.m_CornerRadius != 0 ? look.m_CornerRadius : 8;
+  const std::int32_t margin = look.m_CornerRadius != 0 ? look.m_CornerRadius : DeviceLength(look, 8);
 
   Placement p = PlaceIconAndCaption(look.PictureAlignment, W, H, pw, ph, tw, th, margin);
   if (p.placesCaption) {
@@ -74,10 +83,11 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
     s.SetCurrentY(static_cast<float>(p.cy));
   }
   if (vState == 1) {
-    p.px = Add32(p.px, 1);
-    s.SetCurrentX(s.CurrentX() + 1.0f);
-    p.py = Add32(p.py, 1);
-    s.SetCurrentY(s.CurrentY() + 1.0f);
+    const std::int32_t offset = DeviceLength(look, 1);
+    p.px = Add32(p.px, offset);
+    s.SetCurrentX(s.CurrentX() + static_cast<float>(offset));
+    p.py = Add32(p.py, offset);
+    s.SetCurrentY(s.CurrentY() + static_cast<float>(offset));
   }
 
   s.Print(look.Caption);

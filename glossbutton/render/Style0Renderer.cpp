@@ -1,7 +1,7 @@
 // Style 0 in one pass per row: each row gets the host's colour and its face ramp together, the
 // inner frame goes straight into the rows, and only the outline uses the surface's line
 // operations (which also leave the current position where the caption step expects it).
-// Small or mismatched surfaces go to the plain renderer (ReferenceRenderers.h).
+// Small or mismatched surfaces, and scaled looks, go to the plain renderer (ReferenceRenderers.h).
 #include "glossbutton/render/Style0Renderer.h"
 
 #include "glossbutton/render/ColorHelpers.h"
@@ -55,7 +55,9 @@ void InnerFrame(FlatRows& rows, std::int32_t W, std::int32_t H, const FrameColor
 
 void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   const FlatSize size = LastColumnAndRow(look);
-  if (!FlatRows::Covers(s, size, 8)) return reference::RenderStyle0(s, look, ButtonState);
+  // Rows scaled to a device pixel ratio other than 1 are left to the plain renderer.
+  if (!FlatRows::Covers(s, size, 8) || look.DevicePixelRatio != 1.0)
+    return reference::RenderStyle0(s, look, ButtonState);
 
   FlatRows rows(s, look);
   if (ButtonState == 1) PressedFace(rows, size.W, size.H);
@@ -66,7 +68,7 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
   else if (ButtonState == 3)
     InnerFrame(rows, size.W, size.H, {{255, 240, 202}, {253, 216, 137}, {248, 178, 48}, {229, 151, 0}});
 
-  DrawFlatOutline(s, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);
+  DrawFlatOutline(s, look, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);
 }
 
 }  // namespace gloss

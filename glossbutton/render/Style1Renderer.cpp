@@ -1,6 +1,6 @@
 // Style 1 in one pass per row, like Style 0: host colour and band colour per row together, the
 // outline through the surface's own operations. Small or mismatched surfaces, and the states
-// that show only the host's colour, go to the plain renderer (ReferenceRenderers.h).
+// that show only the host's colour, and scaled looks, go to the plain renderer (ReferenceRenderers.h).
 #include "glossbutton/render/Style1Renderer.h"
 
 #include "glossbutton/render/ColorHelpers.h"
@@ -33,7 +33,8 @@ void Bands(FlatRows& rows, std::int32_t W, std::int32_t H, const Band& top, cons
 
 void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   const FlatSize size = LastColumnAndRow(look);
-  if ((ButtonState != 1 && ButtonState != 3 && ButtonState != 4) || !FlatRows::Covers(s, size, 8))
+  if ((ButtonState != 1 && ButtonState != 3 && ButtonState != 4) || !FlatRows::Covers(s, size, 8) ||
+      look.DevicePixelRatio != 1.0)
     return reference::RenderStyle1(s, look, ButtonState);
 
   FlatRows rows(s, look);
@@ -59,7 +60,7 @@ void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& Button
       break;
     }
   }
-  DrawFlatOutline(s, size, outline, false);
+  DrawFlatOutline(s, look, size, outline, false);
 }
 
 }  // namespace gloss

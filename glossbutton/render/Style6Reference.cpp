@@ -14,9 +14,13 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   std::int32_t half = 50;
   const std::int32_t edge = BlendColors(kBlack, Colour, half);
 
-  const std::int32_t glossLeft = 4;
+  const std::int32_t border = DeviceLength(look, 1);
+  const std::int32_t innerW = Sub32(W, Mul32(2, border));
+  const std::int32_t innerH = Sub32(H, Mul32(2, border));
+  const std::int32_t glossLeft = DeviceLength(look, 4);
+  const std::int32_t glossTop = DeviceLength(look, 2);
   const std::int32_t glossWidth = Sub32(W, R);
-  const std::int32_t glossHeight = Sub32(Mul32(2, R), 1);
+  const std::int32_t glossHeight = Sub32(Mul32(2, R), border);
   const std::int32_t glossRadius = IntDiv32(Mul32(2, R), 3);
   const std::int32_t lowerTop = IntDiv32(R, 2);
   const std::int32_t halfW = IntDiv32(W, 2);
@@ -31,8 +35,8 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     const std::int32_t shade = signedShade < 0 ? Sub32(0, signedShade) : signedShade;
     for (std::int32_t i = 0; i <= halfW; ++i) {
       std::int32_t c;
-      if (RoundCornerTest(i, j, 1, 1, Sub32(W, 2), Sub32(H, 2), R)) {
-        const bool a = RoundCornerTest(i, j, glossLeft, 2, glossWidth, glossHeight, glossRadius);
+      if (RoundCornerTest(i, j, border, border, innerW, innerH, R)) {
+        const bool a = RoundCornerTest(i, j, glossLeft, glossTop, glossWidth, glossHeight, glossRadius);
         const bool b = RoundCornerTest(i, j, glossLeft, lowerTop, glossWidth, glossHeight, glossRadius);
         if (a && !b) {
           c = g;

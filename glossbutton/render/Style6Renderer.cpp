@@ -33,7 +33,8 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
                     std::int32_t H, std::int32_t Colour) {
   if (H == 0) return;
   const std::int32_t R = look.m_CornerRadius;
-  if (X0 != 0 || Y0 != 0 || W < 1 || W > kMaxSide || H < 1 || H > kMaxSide || R < 0 || R > kMaxSide)
+  if (X0 != 0 || Y0 != 0 || W < 1 || W > kMaxSide || H < 1 || H > kMaxSide || R < 0 || R > kMaxSide ||
+      look.DevicePixelRatio < 1.0 || look.DevicePixelRatio > 8.0)
     return reference::DrawStyle6Face(s, look, X0, Y0, W, H, Colour);
 
   const Rgb face = SplitColor(Colour);
@@ -42,11 +43,12 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const std::uint32_t edge = ToPixel(Blend(SplitColor(kBlack), face, 50));
 
   Scratch& sc = GetScratch();
-  const std::int32_t glossWidth = W - R, glossHeight = 2 * R - 1, glossRadius = 2 * R / 3;
+  const std::int32_t border = DeviceLength(look, 1), glossLeft = DeviceLength(look, 4);
+  const std::int32_t glossWidth = W - R, glossHeight = 2 * R - border, glossRadius = 2 * R / 3;
   sc.outer.Reset(0, 0, W, H, R);
-  sc.inner.Reset(1, 1, W - 2, H - 2, R);
-  sc.upper.Reset(4, 2, glossWidth, glossHeight, glossRadius);
-  sc.lower.Reset(4, R / 2, glossWidth, glossHeight, glossRadius);
+  sc.inner.Reset(border, border, W - 2 * border, H - 2 * border, R);
+  sc.upper.Reset(glossLeft, DeviceLength(look, 2), glossWidth, glossHeight, glossRadius);
+  sc.lower.Reset(glossLeft, R / 2, glossWidth, glossHeight, glossRadius);
 
   Surface::Canvas canvas = s.OpenCanvas();
   MirroredRows rows(canvas, W);

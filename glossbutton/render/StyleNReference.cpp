@@ -25,11 +25,14 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
   std::int32_t g = kBlack;
   const std::int32_t halfW = IntDiv32(W, 2);
+  const std::int32_t border = DeviceLength(look, 1);
+  const std::int32_t innerW = Sub32(W, Mul32(2, border));
+  const std::int32_t innerH = Sub32(H, Mul32(2, border));
   const std::int32_t highlightBottom = Add32(P.HighlightTop, P.HighlightHeight);
   for (std::int32_t j = 0; j <= H; ++j) {
     for (std::int32_t i = 0; i <= halfW; ++i) {
       std::int32_t c;
-      if (RoundCornerTest(i, j, 1, 1, Sub32(W, 2), Sub32(H, 2), R)) {
+      if (RoundCornerTest(i, j, border, border, innerW, innerH, R)) {
         if (P.HighlightTop < j && j < highlightBottom && R != 0) {
           std::int32_t pct = Add32(IntDiv32(Mul32(P.HighlightSlope, j), R), P.HighlightBase);
           g = BlendColors(kWhite, Colour, pct);
@@ -62,7 +65,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
 void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   FaceParams P;
-  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight);
+  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight,
+                                       look.DevicePixelRatio);
 
   std::int32_t colour;
   float width = look.ScaleWidth;

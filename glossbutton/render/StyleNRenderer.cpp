@@ -84,7 +84,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
                     std::int32_t H, std::int32_t Colour, const FaceParams& P) {
   if (W == 0 || H == 0) return;
   const std::int32_t R = look.m_CornerRadius;
-  if (!WithinFastRange(X0, Y0, W, H, R, P)) return reference::DrawStyleNFace(s, look, X0, Y0, W, H, Colour, P);
+  if (!WithinFastRange(X0, Y0, W, H, R, P) || look.DevicePixelRatio < 1.0 || look.DevicePixelRatio > 8.0) return reference::DrawStyleNFace(s, look, X0, Y0, W, H, Colour, P);
 
   const float sy = static_cast<float>(static_cast<double>(100 - P.ShadeY) / static_cast<double>(2 * H));
   const float sx = static_cast<float>(static_cast<double>(100 - P.ShadeX) / static_cast<double>(W));
@@ -100,7 +100,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
   Scratch& sc = GetScratch();
   sc.outer.Reset(0, 0, W, H, R);
-  sc.inner.Reset(1, 1, W - 2, H - 2, R);
+  const std::int32_t border = DeviceLength(look, 1);
+  sc.inner.Reset(border, border, W - 2 * border, H - 2 * border, R);
   sc.gloss.Reset(P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius);
 
   const std::int32_t halfW = W / 2;
@@ -194,7 +195,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
 void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   FaceParams P;
-  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight);
+  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight,
+                                       look.DevicePixelRatio);
   FaceBox box;
   if (drawable && GlossyFaceBox(s, look, ButtonState, box)) DrawStyleNFace(s, look, 0, 0, box.W, box.H, box.Colour, P);
 }

@@ -23,8 +23,9 @@ struct FaceParams {
 
 // The record for Style with corner radius R; all zero for a style outside 2..5. Returns false
 // when the Style 3 falloff cannot be worked out (a control of height 0): nothing is drawn then.
+// Sizes are in device pixels; the record's fixed lengths are scaled by devicePixelRatio.
 bool MakeFaceParams(FaceParams& P, std::int32_t Style, std::int32_t R, float surfaceScaleWidth,
-                    float controlScaleHeight);
+                    float controlScaleHeight, double devicePixelRatio = 1.0);
 
 void DrawStyleNFace(Surface& surface, const ButtonLook& look, std::int32_t X0, std::int32_t Y0, std::int32_t W,
                     std::int32_t H, std::int32_t Colour, const FaceParams& P);

@@ -14,8 +14,8 @@ namespace {
 // A host with no toolkit behind it: a platform window for the shape, answers from the options.
 class ToolHost final : public gloss::ControlHost {
  public:
-  ToolHost(gloss::TextEngine& text, std::int32_t parentBack)
-      : text_(text), parentBack_(parentBack),
+  ToolHost(gloss::TextEngine& text, std::int32_t parentBack, double ratio)
+      : text_(text), parentBack_(parentBack), ratio_(ratio),
         window_(platform::CreateWindow(platform::MakeWindowProc(platform::DefWindowProc))) {}
   ~ToolHost() override { platform::DestroyWindow(window_); }
 
@@ -32,6 +32,7 @@ class ToolHost final : public gloss::ControlHost {
   std::int32_t ParentBackColor() const override { return parentBack_; }
   float ScaleWidth() const override { return width_; }
   float ScaleHeight() const override { return height_; }
+  double DevicePixelRatio() const override { return ratio_; }
   platform::HWND WindowHandle() const override { return window_; }
   void SetMousePointer(std::int32_t) override {}
   void SetForeColor(std::int32_t) override {}
@@ -41,6 +42,7 @@ class ToolHost final : public gloss::ControlHost {
  private:
   gloss::TextEngine& text_;
   std::int32_t parentBack_;
+  double ratio_;
   platform::HWND window_;
   float width_ = 0;
   float height_ = 0;
@@ -73,7 +75,7 @@ gloss::PropertyBag StoredProperties(const RenderOptions& o, gloss::PicturePtr pi
 }  // namespace
 
 RenderedButton RenderButton(const RenderOptions& o, gloss::TextEngine& text, gloss::PicturePtr picture) {
-  ToolHost host(text, o.parentBack.value_or(static_cast<std::int32_t>(0x8000000F)));
+  ToolHost host(text, o.parentBack.value_or(static_cast<std::int32_t>(0x8000000F)), o.scale);
   RenderedButton out;
   {
     gloss::GlossButton button(host);
@@ -86,10 +88,12 @@ RenderedButton RenderButton(const RenderOptions& o, gloss::TextEngine& text, glo
     if (!host.Shown()) throw std::runtime_error("the button published no image");
     out.image = *host.Shown();
 
-    out.mask.resize(static_cast<std::size_t>(o.width) * static_cast<std::size_t>(o.height));
-    for (std::int32_t y = 0; y < o.height; ++y)
-      for (std::int32_t x = 0; x < o.width; ++x)
-        out.mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(o.width) + static_cast<std::size_t>(x)] =
+    // The shape in device pixels, over the image.
+    const std::int32_t w = out.image.width, h = out.image.height;
+    out.mask.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    for (std::int32_t y = 0; y < h; ++y)
+      for (std::int32_t x = 0; x < w; ++x)
+        out.mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)] =
             platform::PtInWindowRgn(host.WindowHandle(), x, y);
     button.Terminate();
   }

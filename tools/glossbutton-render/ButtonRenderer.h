@@ -13,7 +13,7 @@ namespace render_tool {
 
 struct RenderedButton {
   gloss::Image image;      // the published image
-  std::vector<bool> mask;  // width * height, row-major: inside the window's shape
+  std::vector<bool> mask;  // image.width * image.height, row-major: inside the window's shape
 };
 
 RenderedButton RenderButton(const RenderOptions& options, gloss::TextEngine& text, gloss::PicturePtr picture);

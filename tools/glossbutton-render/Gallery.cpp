@@ -1,5 +1,7 @@
 #include "Gallery.h"
 
+#include <cmath>
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -33,22 +35,24 @@ void Paste(QImage& sheet, const RenderedButton& b, int left, int top) {
 
 }  // namespace
 
-void WriteGallery(const std::string& pngPath, gloss::TextEngine& text) {
-  const int width = kLabelWidth + 5 * kColumnWidth;
-  const int height = kHeaderHeight + 7 * kRowHeight;
+void WriteGallery(const std::string& pngPath, gloss::TextEngine& text, double scale) {
+  // Sheet positions in device pixels.
+  const auto at = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+  const int width = at(kLabelWidth + 5 * kColumnWidth);
+  const int height = at(kHeaderHeight + 7 * kRowHeight);
   QImage sheet(width, height, QImage::Format_RGB32);
   sheet.fill(kSheet);
 
   QPainter painter(&sheet);
   QFont labelFont("DejaVu Sans");
-  labelFont.setPixelSize(12);
+  labelFont.setPixelSize(at(12));
   painter.setFont(labelFont);
   painter.setPen(QColor(40, 40, 40));
   for (int state = 0; state < 5; ++state)
-    painter.drawText(QRect(kLabelWidth + state * kColumnWidth, 0, kColumnWidth, kHeaderHeight),
+    painter.drawText(QRect(at(kLabelWidth + state * kColumnWidth), 0, at(kColumnWidth), at(kHeaderHeight)),
                      Qt::AlignCenter, kStateNames[state]);
   for (int style = 0; style < 7; ++style)
-    painter.drawText(QRect(8, kHeaderHeight + style * kRowHeight, kLabelWidth - 8, kRowHeight),
+    painter.drawText(QRect(at(8), at(kHeaderHeight + style * kRowHeight), at(kLabelWidth - 8), at(kRowHeight)),
                      Qt::AlignVCenter | Qt::AlignLeft, QString("Style %1").arg(style));
   painter.end();
 
@@ -58,17 +62,18 @@ void WriteGallery(const std::string& pngPath, gloss::TextEngine& text) {
       o.style = style;
       o.state = state;
       o.parentBack = static_cast<std::int32_t>(kSheet & 0xFFFFFF);  // grey: the same in RGB and OLE order
+      o.scale = scale;
       const int left = kLabelWidth + state * kColumnWidth + kGap;
       const int top = kHeaderHeight + style * kRowHeight + kGap;
 
       o.width = o.height = kSmall;
       o.caption = "\xC3\x97";
-      Paste(sheet, RenderButton(o, text, nullptr), left, top + (kBigHeight - kSmall) / 2);
+      Paste(sheet, RenderButton(o, text, nullptr), at(left), at(top + (kBigHeight - kSmall) / 2));
 
       o.width = kBigWidth;
       o.height = kBigHeight;
       o.caption = "Caption";
-      Paste(sheet, RenderButton(o, text, nullptr), left + kSmall + kGap, top);
+      Paste(sheet, RenderButton(o, text, nullptr), at(left + kSmall + kGap), at(top));
     }
   }
 

@@ -7,7 +7,9 @@
 
 namespace render_tool {
 
-// Throws std::runtime_error when the sheet cannot be written.
-void WriteGallery(const std::string& pngPath, gloss::TextEngine& text);
+// At a scale other than 1 the whole sheet is drawn at that device pixel ratio (scale times the
+// size, every button drawn at that resolution). Throws std::runtime_error when the sheet cannot
+// be written.
+void WriteGallery(const std::string& pngPath, gloss::TextEngine& text, double scale = 1.0);
 
 }  // namespace render_tool

@@ -27,6 +27,15 @@ double ParseDouble(const std::string& option, const std::string& text) {
   return v;
 }
 
+double ParseScale(const std::string& option, const std::string& text) {
+  char* end = nullptr;
+  errno = 0;
+  const double v = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || errno != 0 || !std::isfinite(v) || v <= 0 || v > 8)
+    throw UsageError(option + ": must be a number above 0 and at most 8: '" + text + "'");
+  return v;
+}
+
 }  // namespace
 
 std::int32_t ParseInt32(const std::string& option, const std::string& text) {
@@ -62,7 +71,7 @@ RenderOptions ParseOptions(const std::vector<std::string>& args) {
     static const char* const kKnown[] = {"--style", "--state", "--width", "--height", "--up", "--hover",
                                          "--down", "--bright", "--border", "--scheme", "--parent-back",
                                          "--fore", "--caption", "--font", "--font-size", "--picture",
-                                         "--alignment", "--out", "--mask-out", "--gallery"};
+                                         "--alignment", "--out", "--mask-out", "--gallery", "--scale"};
     bool known = false;
     for (const char* k : kKnown) known = known || opt == k;
     if (!known) throw UsageError("unknown option '" + opt + "'");
@@ -89,6 +98,7 @@ RenderOptions ParseOptions(const std::vector<std::string>& args) {
     else if (opt == "--out") o.out = v;
     else if (opt == "--mask-out") o.maskOut = v;
     else if (opt == "--gallery") o.gallery = v;
+    else if (opt == "--scale") o.scale = ParseScale(opt, v);
   }
 
   if (!o.gallery.empty()) {
@@ -111,8 +121,9 @@ std::string Usage() {
          "    [--up C] [--hover C] [--down C] [--bright C] [--border B] [--scheme K]\n"
          "    [--parent-back C] [--fore C] [--caption TEXT] [--font NAME] [--font-size PT]\n"
          "    [--picture FILE] [--alignment A] [--checked]\n"
-         "    --out FILE.ppm|FILE.png [--mask-out FILE.pbm]\n"
-         "  or: glossbutton-render --gallery FILE.png\n"
+         "    [--scale R] --out FILE.ppm|FILE.png [--mask-out FILE.pbm]\n"
+         "  or: glossbutton-render --gallery FILE.png [--scale R]\n"
+         "R: device pixel ratio above 0 and at most 8 (default 1); the image is R times the size\n"
          "C: OLE colour 0x00BBGGRR, decimal or 0x hex\n";
 }
 

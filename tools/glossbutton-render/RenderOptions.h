@@ -29,6 +29,7 @@ struct RenderOptions {
   std::optional<double> fontSize;
   std::optional<std::string> picture;
   bool checked = false;
+  double scale = 1.0;  // device pixel ratio: the image has the size times this, drawn at that resolution
 
   std::string out;      // .ppm or .png
   std::string maskOut;  // .pbm, optional
@@ -36,7 +37,8 @@ struct RenderOptions {
 };
 
 // Throws UsageError for an unknown option, a missing or malformed value, a size outside 1 to
-// 8192, an output name with the wrong extension, or a missing required option.
+// 8192, a --scale that is not a number above 0 and at most 8, an output name with the wrong
+// extension, or a missing required option.
 RenderOptions ParseOptions(const std::vector<std::string>& args);
 
 // Decimal (optionally signed) or 0x hex up to 32 bits, the whole text; hex is taken as the bit

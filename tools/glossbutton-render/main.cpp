@@ -68,14 +68,14 @@ int main(int argc, char** argv) {
   host::QtTextEngine text;
   try {
     if (!options.gallery.empty()) {
-      render_tool::WriteGallery(options.gallery, text);
+      render_tool::WriteGallery(options.gallery, text, options.scale);
       return 0;
     }
     const render_tool::RenderedButton button = render_tool::RenderButton(options, text, picture);
     std::vector<std::pair<std::string, render_tool::Bytes>> files;
     files.emplace_back(options.out, render_tool::EncodeImageFor(options.out, button.image));
     if (!options.maskOut.empty())
-      files.emplace_back(options.maskOut, render_tool::EncodePbm(button.mask, options.width, options.height));
+      files.emplace_back(options.maskOut, render_tool::EncodePbm(button.mask, button.image.width, button.image.height));
     render_tool::WriteAllOrNothing(files);
   } catch (const render_tool::OutputError& e) {
     std::cerr << "glossbutton-render: " << e.what() << "\n";

@@ -101,6 +101,33 @@ TEST(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
   }
 }
 
+TEST(RenderEquality, ScaledLooksMatchThePlainRedraw) {
+  // Device sizes of controls up to 100 pixels at ratios with whole, half and quarter steps; the
+  // radius is mostly the one the shape step works out at that size.
+  RandomLook rnd(31337);
+  const double ratios[] = {1.25, 1.5, 2, 3};
+  for (int n = 0; n < 400; ++n) {
+    const double ratio = ratios[rnd.Int(0, 3)];
+    const std::int32_t w = CInt32(rnd.Int(1, 100) * ratio), h = CInt32(rnd.Int(1, 100) * ratio);
+    ButtonLook look = rnd.Look(w, h);
+    look.DevicePixelRatio = ratio;
+    if (look.Style == 3 && rnd.Chance(60)) look.m_CornerRadius = CInt32(12 * ratio);
+    look.Caption = rnd.Chance(50) ? "" : "Ab";
+    const std::int32_t state = rnd.State();
+    const std::string what = Describe(look, w, h, state) + " ratio " + std::to_string(ratio);
+    Surface fast = MakeSurface(w, h, 0x123456), plain = MakeSurface(w, h, 0x123456);
+    std::int32_t fastState = state, plainState = state;
+    std::shared_ptr<const Image> fastImage, plainImage;
+    ASSERT_EQ(Outcome([&] { fastImage = RedrawButton(fast, look, fastState); }),
+              Outcome([&] { plainImage = reference::RedrawButton(plain, look, plainState); }))
+        << what;
+    if (fastImage && plainImage) {
+      const auto diff = FirstDifference(*fastImage, *plainImage);
+      ASSERT_FALSE(diff) << what << ": " << *diff;
+    }
+  }
+}
+
 using Renderer = void (*)(Surface&, const ButtonLook&, const std::int32_t&);
 
 struct RendererPair {

@@ -118,33 +118,40 @@ TEST_F(RenderTool, CheckedIsReadAsStoredAndWinsOverTheState) {
 }
 
 TEST_F(RenderTool, MaskFollowsTheRegionRule) {
-  for (int style : {3, 6}) {
-    const fs::path img = dir / "b.png";
-    const fs::path mask = dir / "b.pbm";
-    const int W = 40, H = 22;
-    ASSERT_EQ(Run("--style " + std::to_string(style) + " --state 0 --width 40 --height 22 --out " + img.string() +
-                  " --mask-out " + mask.string()),
-              0)
-        << err;
-    const Raster m = ReadNetpbm(mask, "P4");
-    ASSERT_EQ(m.width, W);
-    ASSERT_EQ(m.height, H);
-    // Rows 1 to Hr - 1 keep the columns strictly between RunEnd and Wr - RunEnd.
-    const int Wr = W - 1, Hr = H - 1;
-    const int R = style == 3 ? 12 : 7;  // style 6: min(H \ 3, W \ 3)
-    for (int y = 0; y < H; ++y) {
-      int runEnd = 0;
-      for (int i = 0; i <= Wr / 2; ++i)
-        if (!gloss::RoundCornerTest(i, y, 0, 0, Wr, Hr, R)) runEnd = i;
-      for (int x = 0; x < W; ++x) {
-        const bool expected = y >= 1 && y <= Hr - 1 && x > runEnd && x < Wr - runEnd;
-        EXPECT_EQ(MaskAt(m, x, y), expected) << "style " << style << " at " << x << ", " << y;
+  // At --scale 1.5 the shape is worked out in device pixels: 60 x 33, Style 3's radius 12 * 1.5.
+  struct Case {
+    const char* scale;
+    int W, H, R3, R6;  // R6: min(H \ 3, W \ 3)
+  };
+  for (const Case& c : {Case{"1", 40, 22, 12, 7}, Case{"1.5", 60, 33, 18, 11}}) {
+    for (int style : {3, 6}) {
+      const fs::path img = dir / "b.png";
+      const fs::path mask = dir / "b.pbm";
+      const int W = c.W, H = c.H;
+      ASSERT_EQ(Run("--style " + std::to_string(style) + " --state 0 --width 40 --height 22 --scale " + c.scale +
+                    " --out " + img.string() + " --mask-out " + mask.string()),
+                0)
+          << err;
+      const Raster m = ReadNetpbm(mask, "P4");
+      ASSERT_EQ(m.width, W);
+      ASSERT_EQ(m.height, H);
+      // Rows 1 to Hr - 1 keep the columns strictly between RunEnd and Wr - RunEnd.
+      const int Wr = W - 1, Hr = H - 1;
+      const int R = style == 3 ? c.R3 : c.R6;
+      for (int y = 0; y < H; ++y) {
+        int runEnd = 0;
+        for (int i = 0; i <= Wr / 2; ++i)
+          if (!gloss::RoundCornerTest(i, y, 0, 0, Wr, Hr, R)) runEnd = i;
+        for (int x = 0; x < W; ++x) {
+          const bool expected = y >= 1 && y <= Hr - 1 && x > runEnd && x < Wr - runEnd;
+          EXPECT_EQ(MaskAt(m, x, y), expected) << "style " << style << " scale " << c.scale << " at " << x << ", " << y;
+        }
       }
+      std::ifstream png(img, std::ios::binary);
+      char sig[8] = {};
+      png.read(sig, 8);
+      EXPECT_EQ(std::string(sig + 1, 3), "PNG");
     }
-    std::ifstream png(img, std::ios::binary);
-    char sig[8] = {};
-    png.read(sig, 8);
-    EXPECT_EQ(std::string(sig + 1, 3), "PNG");
   }
 
   const fs::path mask = dir / "flat.pbm";
@@ -172,6 +179,11 @@ TEST_F(RenderTool, BadArgumentsExitTwoWithOneLineAndWriteNothing) {
       base + "--width 25 --height 25 --out " + (dir / "o.ppm").string() + " --mask-out " +
           (dir / "no" / "o.pbm").string(),                        // unwritable mask: no image either
       "--style 3 --width 25 --height 25" + out,                   // no state
+      base + "--width 25 --height 25 --scale 0" + out,            // scale not above 0
+      base + "--width 25 --height 25 --scale -2" + out,
+      base + "--width 25 --height 25 --scale nan" + out,
+      base + "--width 25 --height 25 --scale 8.5" + out,          // above 8
+      base + "--width 25 --height 25 --scale 2x" + out,
   };
   for (const std::string& args : bad) {
     SCOPED_TRACE(args);
