@@ -40,4 +40,14 @@ inline gloss::ButtonLook Look(std::int32_t style, std::int32_t w, std::int32_t h
   return look;
 }
 
+// The same button of w x h on a screen of the given device pixel ratio, as the control hands it
+// to the renderers: device sizes, the radius the shape step works out at them, the ratio.
+inline gloss::ButtonLook LookAtRatio(std::int32_t style, std::int32_t w, std::int32_t h, double ratio) {
+  const std::int32_t dw = gloss::CInt32(w * ratio), dh = gloss::CInt32(h * ratio);
+  gloss::ButtonLook look = Look(style, dw, dh);
+  look.DevicePixelRatio = ratio;
+  if (style == 3) look.m_CornerRadius = gloss::CInt32(12 * ratio);
+  return look;
+}
+
 }  // namespace bench
