@@ -89,6 +89,9 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   SetUpPanes();
   Form_Load();
   // Last, so that a form whose construction failed leaves no button pointing at its handlers.
+  // Their captions "-" and "×" say little when read aloud.
+  m_GlossButton1->setAccessibleName(QStringLiteral("Minimise"));
+  m_GlossButton3->setAccessibleName(QStringLiteral("Close"));
   m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton1_Click(); }));
   m_GlossButton1->SetEventListener(m_ButtonEvents.back().get());
   m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton3_Click(); }));

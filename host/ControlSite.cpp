@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtGlobal>
 
+#include "host/ControlAccessible.h"
 #include "host/InputMessages.h"
 #include "platform/EventLog.h"
 #include "platform/MouseLeave.h"
@@ -42,6 +43,7 @@ LPARAM KeyLParam(bool repeat, bool release) {
 
 ControlSite::ControlSite(QWidget* parent) : QWidget(parent), m_Link(std::make_shared<Link>()) {
   m_Link->site = this;
+  InstallControlAccessibleFactory();
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
 
@@ -87,6 +89,7 @@ void ControlSite::SetEventListener(gloss::GlossButtonEvents* listener) { m_Butto
 // ---- ControlHost
 
 void ControlSite::PropertyChanged(const std::string& name) {
+  NotifyAccessibleChange(this, name == "Caption", name == "Checked", false);
   emit controlPropertyChanged(QString::fromStdString(name));
 }
 
@@ -157,6 +160,7 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       m_LeftPressed = true;
       m_AfterDoubleClick = false;
+      NotifyAccessibleChange(this, false, false, true);
       b.MouseDown(1, shift, x, y);
       break;
     case WM_RBUTTONDOWN:
@@ -176,6 +180,7 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(QPoint(int(x), int(y)));
       m_LeftPressed = false;
       m_AfterDoubleClick = false;
+      NotifyAccessibleChange(this, false, false, true);
       b.MouseUp(1, shift, x, y);
       if (click && link->site) b.Click();
       break;
@@ -185,9 +190,17 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       b.MouseUp(ButtonOfMessage(uMsg), shift, x, y);
       break;
     case WM_KEYDOWN:
+      if (wParam == VK_RETURN && !m_EnterDown) {
+        m_EnterDown = true;
+        NotifyAccessibleChange(this, false, false, true);
+      }
       b.KeyDown(static_cast<std::int16_t>(wParam), ShiftMask(m_Modifiers));
       break;
     case WM_KEYUP:
+      if (wParam == VK_RETURN && m_EnterDown) {
+        m_EnterDown = false;
+        NotifyAccessibleChange(this, false, false, true);
+      }
       b.KeyUp(static_cast<std::int16_t>(wParam), ShiftMask(m_Modifiers));
       break;
     case WM_SETFOCUS:
@@ -403,6 +416,24 @@ void ControlSite::leaveEvent(QEvent* event) {
   // deletes this widget from inside leaveEvent.
   SetPointerInside(m_hWnd, false);
   QMetaObject::invokeMethod(this, [this] { DispatchPosted(); }, Qt::QueuedConnection);
+}
+
+// ---- Assistive technology
+
+void ControlSite::PressAndRelease() {
+  // The centre, or else the first pixel of the shape; a button with no visible pixel gets the
+  // press and release but, as with the mouse, no click.
+  QPoint at = rect().center();
+  for (int y = 0; y < height() && !InsideShape(at); ++y)
+    for (int x = 0; x < width(); ++x)
+      if (InsideShape({x, y})) {
+        at = {x, y};
+        break;
+      }
+  m_Modifiers = Qt::NoModifier;
+  const LPARAM where = PackPoint(at.x(), at.y());
+  if (!Send(WM_LBUTTONDOWN, MK_LBUTTON, where)) return;
+  Send(WM_LBUTTONUP, 0, where);
 }
 
 }  // namespace host

@@ -51,6 +51,12 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   // Not owned; may be null. Handlers may delete this site.
   void SetEventListener(gloss::GlossButtonEvents* listener);
 
+  // A left press (or Enter) is down on the button.
+  bool Pressed() const { return m_LeftPressed || m_EnterDown; }
+  // A left press and release at a pixel of the shape, sent as the mouse's would be: the same
+  // events and looks as a click. For assistive technology's press action.
+  void PressAndRelease();
+
   // What the widget currently shows.
   std::shared_ptr<const gloss::Image> PublishedImage() const { return m_Image; }
   std::int32_t MousePointer() const { return m_MousePointer; }
@@ -141,6 +147,7 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   bool m_LeftPressed = false;        // a left press arrived here and has not been released
   bool m_AfterDoubleClick = false;   // the next left release ends a double click: no Click
   Qt::KeyboardModifiers m_Modifiers; // of the input being sent
+  bool m_EnterDown = false;          // Enter is held on the button
 
   std::shared_ptr<const gloss::Image> m_Image;
   double m_ImageRatio = 1.0;  // the device pixel ratio m_Image was drawn at

@@ -19,11 +19,22 @@ QColor FromOle(std::int32_t ole) {
   return FromColorRef(rgb);
 }
 
+bool Usable(const QColor& c, const char* property) {
+  if (c.isValid()) return true;
+  qWarning("GlossButtonWidget: %s: not a valid colour; the colour stays as it was", property);
+  return false;
+}
+
 }  // namespace
 
 GlossButtonWidget::GlossButtonWidget(QWidget* parent) : GlossButtonWidget(gloss::PropertyBag{}, parent) {}
 
-GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, QWidget* parent) : ControlSite(parent) {
+GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, QWidget* parent)
+    : GlossButtonWidget(bag, true, parent) {}
+
+GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, bool userMode, QWidget* parent)
+    : ControlSite(parent) {
+  SetUserMode(userMode);
   setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
   SetEventListener(this);
   ReadProperties(bag);
@@ -34,7 +45,10 @@ GlossButtonWidget::~GlossButtonWidget() { SetEventListener(nullptr); }
 QString GlossButtonWidget::caption() const { return QString::fromStdString(Button().Caption()); }
 void GlossButtonWidget::setCaption(const QString& caption) { Button().SetCaption(caption.toStdString()); }
 int GlossButtonWidget::style() const { return Button().Style(); }
-void GlossButtonWidget::setStyle(int style) { Button().SetStyle(style); }
+void GlossButtonWidget::setStyle(int style) {
+  if (style < 0 || style > 6) qWarning("GlossButtonWidget: style %d is none of 0 to 6; the button draws no face", style);
+  Button().SetStyle(style);
+}
 int GlossButtonWidget::colorScheme() const { return Button().ColorScheme(); }
 void GlossButtonWidget::setColorScheme(int scheme) { Button().SetColorScheme(scheme); }
 bool GlossButtonWidget::isChecked() const { return Button().Checked(); }
@@ -52,17 +66,34 @@ int GlossButtonWidget::borderBrightness() const { return Button().BorderBrightne
 void GlossButtonWidget::setBorderBrightness(int brightness) { Button().SetBorderBrightness(brightness); }
 
 QColor GlossButtonWidget::colorButtonUp() const { return FromOle(Button().ColorButtonUp()); }
-void GlossButtonWidget::setColorButtonUp(const QColor& c) { Button().SetColorButtonUp(ToOle(c)); }
+void GlossButtonWidget::setColorButtonUp(const QColor& c) {
+  if (Usable(c, "colorButtonUp")) Button().SetColorButtonUp(ToOle(c));
+}
 QColor GlossButtonWidget::colorButtonHover() const { return FromOle(Button().ColorButtonHover()); }
-void GlossButtonWidget::setColorButtonHover(const QColor& c) { Button().SetColorButtonHover(ToOle(c)); }
+void GlossButtonWidget::setColorButtonHover(const QColor& c) {
+  if (Usable(c, "colorButtonHover")) Button().SetColorButtonHover(ToOle(c));
+}
 QColor GlossButtonWidget::colorButtonDown() const { return FromOle(Button().ColorButtonDown()); }
-void GlossButtonWidget::setColorButtonDown(const QColor& c) { Button().SetColorButtonDown(ToOle(c)); }
+void GlossButtonWidget::setColorButtonDown(const QColor& c) {
+  if (Usable(c, "colorButtonDown")) Button().SetColorButtonDown(ToOle(c));
+}
 QColor GlossButtonWidget::colorBright() const { return FromOle(Button().ColorBright()); }
-void GlossButtonWidget::setColorBright(const QColor& c) { Button().SetColorBright(ToOle(c)); }
+void GlossButtonWidget::setColorBright(const QColor& c) {
+  if (Usable(c, "colorBright")) Button().SetColorBright(ToOle(c));
+}
 QColor GlossButtonWidget::foreColor() const { return FromOle(Button().ForeColor()); }
-void GlossButtonWidget::setForeColor(const QColor& c) { Button().SetForeColor(ToOle(c)); }
+void GlossButtonWidget::setForeColor(const QColor& c) {
+  if (Usable(c, "foreColor")) Button().SetForeColor(ToOle(c));
+}
 
-QFont GlossButtonWidget::captionFont() const { return QtTextEngine::ToQFont(Button().Font()); }
+QFont GlossButtonWidget::captionFont() const {
+  // In points, as it is stored and as form designers show and save fonts; the control draws it
+  // at 96 dpi.
+  const gloss::Font& stored = Button().Font();
+  QFont f = QtTextEngine::ToQFont(stored);
+  if (stored.size > 0) f.setPointSizeF(stored.size);
+  return f;
+}
 void GlossButtonWidget::setCaptionFont(const QFont& font) { Button().SetFont(ToControlFont(font)); }
 
 QImage GlossButtonWidget::picture() const {
@@ -92,6 +123,9 @@ void GlossButtonWidget::setPicture(const QImage& image) {
   pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
   Button().SetPicture(std::move(pic));
 }
+
+QPixmap GlossButtonWidget::picturePixmap() const { return QPixmap::fromImage(picture()); }
+void GlossButtonWidget::setPicturePixmap(const QPixmap& pixmap) { setPicture(pixmap.toImage()); }
 
 gloss::PropertyBag GlossButtonWidget::properties() const {
   gloss::PropertyBag bag;

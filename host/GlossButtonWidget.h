@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include "glossbutton/GlossButtonEvents.h"
@@ -31,11 +32,15 @@ class GlossButtonWidget : public ControlSite, private gloss::GlossButtonEvents {
   Q_PROPERTY(QColor colorBright READ colorBright WRITE setColorBright)
   Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
   Q_PROPERTY(QFont captionFont READ captionFont WRITE setCaptionFont)
-  Q_PROPERTY(QImage picture READ picture WRITE setPicture)
+  // A pixmap for Qt Designer and .ui files; picture()/setPicture() take the image itself.
+  Q_PROPERTY(QPixmap picture READ picturePixmap WRITE setPicturePixmap)
 
  public:
   explicit GlossButtonWidget(QWidget* parent = nullptr);
   explicit GlossButtonWidget(const gloss::PropertyBag& bag, QWidget* parent = nullptr);
+  // userMode false: placed in a form designer. The control then starts from its design-time
+  // looks and installs no hook.
+  GlossButtonWidget(const gloss::PropertyBag& bag, bool userMode, QWidget* parent);
   ~GlossButtonWidget() override;
 
   QString caption() const;
@@ -53,7 +58,8 @@ class GlossButtonWidget : public ControlSite, private gloss::GlossButtonEvents {
   int borderBrightness() const;
   void setBorderBrightness(int brightness);
 
-  // Colours: system colours read back as what they stand for now.
+  // Colours: system colours read back as what they stand for now. An invalid QColor is refused
+  // with a warning and the colour stays as it was.
   QColor colorButtonUp() const;
   void setColorButtonUp(const QColor& c);
   QColor colorButtonHover() const;
@@ -71,6 +77,8 @@ class GlossButtonWidget : public ControlSite, private gloss::GlossButtonEvents {
   // Shown at its natural pixel size; fully transparent pixels let the face show through.
   QImage picture() const;
   void setPicture(const QImage& image);
+  QPixmap picturePixmap() const;
+  void setPicturePixmap(const QPixmap& pixmap);
 
   // The stored form, for saving (WriteProperties).
   gloss::PropertyBag properties() const;

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools designer-qt6 qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
   libgl-dev
   xvfb xauth xdotool x11-utils imagemagick
   fonts-wine fonts-arphic-uming fonts-dejavu-core

@@ -1,0 +1,35 @@
+#include "GlossButtonPlugin.h"
+
+#include <QIcon>
+
+#include "host/GlossButtonWidget.h"
+
+GlossButtonPlugin::GlossButtonPlugin(QObject* parent) : QObject(parent) {}
+
+QString GlossButtonPlugin::name() const { return QStringLiteral("host::GlossButtonWidget"); }
+QString GlossButtonPlugin::group() const { return QStringLiteral("GlossButton"); }
+QString GlossButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn glossy push button"); }
+QString GlossButtonPlugin::whatsThis() const {
+  return QStringLiteral("A push button drawn in one of seven styles and colour schemes, with hover, "
+                        "pressed, focused and checked looks.");
+}
+QString GlossButtonPlugin::includeFile() const { return QStringLiteral("GlossButton/GlossButtonWidget.h"); }
+QIcon GlossButtonPlugin::icon() const { return QIcon(QStringLiteral(":/glossbutton/glossbutton.png")); }
+
+void GlossButtonPlugin::initialize(QDesignerFormEditorInterface*) { m_Initialized = true; }
+
+QWidget* GlossButtonPlugin::createWidget(QWidget* parent) {
+  return new host::GlossButtonWidget(gloss::PropertyBag{}, !m_Initialized, parent);
+}
+
+QString GlossButtonPlugin::domXml() const {
+  return QStringLiteral(R"(<ui language="c++">
+ <widget class="host::GlossButtonWidget" name="glossButton">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>100</width><height>30</height></rect></property>
+  <property name="caption"><string>GlossButton</string></property>
+  <property name="style"><number>3</number></property>
+  <property name="colorScheme"><number>1</number></property>
+ </widget>
+</ui>
+)");
+}

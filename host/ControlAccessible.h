@@ -1,0 +1,32 @@
+#pragma once
+// The accessible face of a hosted button: a push button named by its accessible name or else
+// its caption, with focus, pressed and checked states read from the control, and a press action
+// that clicks it the way the mouse does.
+#include <QAccessibleWidget>
+
+namespace host {
+
+class ControlSite;
+
+class ControlAccessible : public QAccessibleWidget {
+ public:
+  explicit ControlAccessible(ControlSite* site);
+
+  QString text(QAccessible::Text t) const override;
+  QAccessible::State state() const override;
+  QStringList actionNames() const override;
+  void doAction(const QString& actionName) override;
+  QStringList keyBindingsForAction(const QString& actionName) const override;
+
+ private:
+  ControlSite* Site() const;
+};
+
+// Installs the factory that gives every ControlSite its ControlAccessible (once per process).
+void InstallControlAccessibleFactory();
+
+// The control's caption or checked state changed: tells a listening client. Costs a flag test
+// while no client listens.
+void NotifyAccessibleChange(ControlSite* site, bool nameChanged, bool checkedChanged, bool pressedChanged);
+
+}  // namespace host

@@ -1,0 +1,3 @@
+#pragma once
+// host::GlossButtonWidget: the GlossButton control as a Qt widget.
+#include "host/GlossButtonWidget.h"

@@ -1,0 +1,201 @@
+// The Designer plugin: .ui files with GlossButtons loaded by QUiLoader from the plugin's folder,
+// every property through a saved .ui and back, design mode in Designer only, and values a
+// hand-edited file may hold that the button cannot use. Widgets are reached by name, class
+// name, properties and signals, as a program that only loads .ui files reaches them.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QMetaProperty>
+#include <QPluginLoader>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUiLoader>
+#include <QtDesigner/QFormBuilder>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+
+#include <memory>
+
+namespace {
+
+constexpr const char* kClass = "host::GlossButtonWidget";
+
+void Configure(QUiLoader& loader) {
+  loader.clearPluginPaths();
+  loader.addPluginPath(QStringLiteral(GLOSSBUTTON_PLUGIN_DIR));
+  loader.setWorkingDirectory(QDir(QStringLiteral(UI_DIR)));
+}
+
+std::unique_ptr<QWidget> Load(QIODevice& ui, QStringList* warnings = nullptr) {
+  static QStringList* sink = nullptr;
+  sink = warnings;
+  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+    if (sink && type == QtWarningMsg) sink->append(m);
+  });
+  QUiLoader loader;
+  Configure(loader);
+  std::unique_ptr<QWidget> form(loader.load(&ui));
+  qInstallMessageHandler(previous);
+  sink = nullptr;
+  EXPECT_TRUE(form) << loader.errorString().toStdString();
+  return form;
+}
+
+std::unique_ptr<QWidget> LoadFile(const char* name, QStringList* warnings = nullptr) {
+  QFile file(QStringLiteral(UI_DIR "/") + QString::fromLatin1(name));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  return Load(file, warnings);
+}
+
+QWidget* Button(const QWidget& form, const char* name) {
+  QWidget* w = form.findChild<QWidget*>(QString::fromLatin1(name));
+  EXPECT_TRUE(w && QByteArray(w->metaObject()->className()) == kClass) << name;
+  return w && QByteArray(w->metaObject()->className()) == kClass ? w : nullptr;
+}
+
+// Whether the pointer moving onto the shown button raises its mouseEnter: only a control in user
+// mode tracks the mouse through its hook.
+bool RaisesMouseEnter(QWidget* button) {
+  QWidget window;
+  auto* layout = new QHBoxLayout(&window);
+  button->setParent(&window);
+  button->setFixedSize(60, 24);
+  layout->addWidget(button);
+  window.show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QSignalSpy enter(button, SIGNAL(mouseEnter()));
+  QTest::mouseMove(window.windowHandle(), QPoint(1, 1));
+  QTest::mouseMove(window.windowHandle(), button->geometry().center());
+  QTest::mouseMove(window.windowHandle(), QPoint(1, 1));
+  button->setParent(nullptr);
+  return enter.count() > 0;
+}
+
+TEST(UiLoaderTest, LoadsTwoButtonsWithTheirPropertiesInUserMode) {
+  const auto form = LoadFile("two-buttons.ui");
+  ASSERT_TRUE(form);
+  QWidget* ok = Button(*form, "okButton");
+  QWidget* cancel = Button(*form, "cancelButton");
+  ASSERT_TRUE(ok && cancel);
+
+  EXPECT_EQ(ok->property("caption").toString(), "OK");
+  EXPECT_EQ(ok->property("style").toInt(), 3);
+  EXPECT_TRUE(ok->property("checked").toBool());
+  EXPECT_TRUE(ok->property("displayHand").toBool());
+  EXPECT_EQ(ok->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(ok->property("pictureAlignment").toInt(), 2);
+  EXPECT_EQ(ok->property("borderBrightness").toInt(), 40);
+  const QImage badge = ok->property("picture").value<QPixmap>().toImage().convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(badge.size(), QSize(3, 2));
+  EXPECT_EQ(badge.pixel(0, 0), 0xFFFF0000u);
+  EXPECT_EQ(qAlpha(badge.pixel(1, 0)), 0);
+  const QFont font = ok->property("captionFont").value<QFont>();
+  EXPECT_EQ(font.family(), "DejaVu Sans");
+  EXPECT_EQ(font.pointSize(), 11);
+  EXPECT_TRUE(font.bold());
+
+  EXPECT_EQ(cancel->property("caption").toString(), "Cancel");
+  EXPECT_EQ(cancel->property("style").toInt(), 6);
+  EXPECT_FALSE(cancel->property("checked").toBool());
+  EXPECT_EQ(cancel->property("colorButtonUp").value<QColor>(), QColor(10, 20, 30));
+  EXPECT_EQ(cancel->property("colorButtonHover").value<QColor>(), QColor(40, 50, 60));
+  EXPECT_EQ(cancel->property("colorButtonDown").value<QColor>(), QColor(70, 80, 90));
+  EXPECT_EQ(cancel->property("colorBright").value<QColor>(), QColor(200, 210, 220));
+  EXPECT_EQ(cancel->property("foreColor").value<QColor>(), QColor(255, 0, 128));
+
+  // Built at run time: the control is in user mode and tracks the mouse.
+  EXPECT_TRUE(RaisesMouseEnter(cancel));
+}
+
+TEST(UiLoaderTest, EveryPropertyRoundTripsThroughASavedUiFile) {
+  QUiLoader loader;
+  Configure(loader);
+  QWidget parent;
+  QWidget* b = loader.createWidget(kClass, &parent, "saved");
+  ASSERT_TRUE(b);
+  QFont font("DejaVu Serif");
+  font.setPointSize(13);
+  font.setItalic(true);
+  const std::pair<const char*, QVariant> values[] = {
+      {"caption", QString::fromUtf8("Sav€")},      {"style", 5},
+      {"colorScheme", 4},  // first: the colours below end the scheme
+      {"colorButtonUp", QColor(1, 2, 3)},          {"colorButtonHover", QColor(4, 5, 6)},
+      {"colorButtonDown", QColor(7, 8, 9)},        {"colorBright", QColor(10, 11, 12)},
+      {"foreColor", QColor(13, 14, 15)},           {"checked", true},
+      {"displayHand", true},                       {"pictureAlignment", 3},
+      {"borderBrightness", -20},                   {"captionFont", font},
+  };
+  for (const auto& [name, value] : values) ASSERT_TRUE(b->setProperty(name, value)) << name;
+
+  QBuffer ui;
+  ui.open(QIODevice::WriteOnly);
+  QFormBuilder().save(&ui, &parent);
+  ui.close();
+  ui.open(QIODevice::ReadOnly);
+  const auto form = Load(ui);
+  ASSERT_TRUE(form);
+  QWidget* back = Button(*form, "saved");
+  ASSERT_TRUE(back) << ui.data().toStdString();
+
+  const QMetaObject* meta = b->metaObject();
+  int compared = 0;
+  for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+    const QMetaProperty p = meta->property(i);
+    EXPECT_TRUE(p.isDesignable() && p.isWritable()) << p.name();
+    if (QByteArray(p.name()) == "picture") continue;  // a file or resource in .ui files: loaded above
+    EXPECT_EQ(back->property(p.name()), b->property(p.name())) << p.name() << " in\n" << ui.data().toStdString();
+    ++compared;
+  }
+  EXPECT_EQ(compared, static_cast<int>(std::size(values)));
+}
+
+TEST(UiLoaderTest, DesignerGetsDesignModeAndTheDefaultButton) {
+  QPluginLoader pluginLoader(QStringLiteral(GLOSSBUTTON_PLUGIN_FILE));
+  auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(pluginLoader.instance());
+  ASSERT_TRUE(plugin) << pluginLoader.errorString().toStdString();
+  EXPECT_EQ(plugin->group(), "GlossButton");
+  EXPECT_EQ(plugin->name(), kClass);
+  EXPECT_FALSE(plugin->icon().isNull());
+  EXPECT_FALSE(plugin->toolTip().isEmpty());
+  EXPECT_EQ(plugin->includeFile(), "GlossButton/GlossButtonWidget.h");
+
+  // The button Designer drops on a form: its domXml is a form of its own.
+  QBuffer dom;
+  dom.setData(plugin->domXml().toUtf8());
+  dom.open(QIODevice::ReadOnly);
+  const auto dropped = Load(dom);
+  ASSERT_TRUE(dropped);
+  EXPECT_EQ(QByteArray(dropped->metaObject()->className()), kClass);
+  EXPECT_EQ(dropped->property("caption").toString(), "GlossButton");
+  EXPECT_EQ(dropped->property("style").toInt(), 3);
+  EXPECT_EQ(dropped->property("colorScheme").toInt(), 1);
+
+  // Only Designer initialises the plugin; from then on its buttons are in design mode.
+  EXPECT_TRUE(RaisesMouseEnter(std::unique_ptr<QWidget>(plugin->createWidget(nullptr)).get()));
+  plugin->initialize(nullptr);
+  EXPECT_TRUE(plugin->isInitialized());
+  EXPECT_FALSE(RaisesMouseEnter(std::unique_ptr<QWidget>(plugin->createWidget(nullptr)).get()));
+}
+
+TEST(UiLoaderTest, ValuesTheButtonCannotUseLoadWithAWarningAndItsOwnRule) {
+  QStringList warnings;
+  const auto form = LoadFile("bad-values.ui", &warnings);
+  ASSERT_TRUE(form);
+  QWidget* b = Button(*form, "odd");
+  ASSERT_TRUE(b);
+  const std::string said = warnings.join('\n').toStdString();
+  // Style 99 is kept, as the control keeps any style, and draws no renderer's face.
+  EXPECT_EQ(b->property("style").toInt(), 99);
+  EXPECT_EQ(warnings.filter("style 99").size(), 1) << said;
+  // Colours that are none leave the stored defaults: a colour out of range is refused by the
+  // button with a warning; a string that names no colour Qt itself refuses to convert, so the
+  // button is never asked.
+  EXPECT_EQ(b->property("colorButtonHover").value<QColor>(), QColor(0x90, 0xC0, 0xFF));
+  EXPECT_EQ(warnings.filter("colorButtonHover: not a valid colour").size(), 1) << said;
+  EXPECT_EQ(b->property("colorButtonUp").value<QColor>(), QColor(0x50, 0x99, 0xE9));
+  EXPECT_FALSE(b->grab().isNull());
+}
+
+}  // namespace
