@@ -1,9 +1,11 @@
 // Form1's handlers: load, drag, minimise and close, music, reloads, blink, new windows, scroll bars.
 #include "app/Form1.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
@@ -38,6 +40,9 @@ void Step(F&& f) {
   }
 }
 
+// Wayland clients cannot place their own windows: move() is ignored there.
+bool MoveIsHonoured() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 }  // namespace
 
 float Form1::Left() const { return static_cast<float>(geometry().x()) * kTwipsPerPixel; }
@@ -53,12 +58,23 @@ void Form1::paintEvent(QPaintEvent*) {
 
 // Only presses on the background arrive here: every control takes its own.
 void Form1::mousePressEvent(QMouseEvent* event) {
+  m_PressHandedToSystem = false;
   const QPointF p = event->position();
   Form_MouseDown(ButtonMask(event->button()), host::ShiftMask(event->modifiers()),
                  static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
+  if (!MoveIsHonoured()) {
+    // Same rule as the drag below (the left button alone); the compositor then keeps the pressed
+    // point under the pointer until the button goes up.
+    if (ButtonMask(event->buttons()) == kLeftButton && !m_PressHandedToSystem && windowHandle()) {
+      m_PressHandedToSystem = true;
+      ++m_SystemMoveRequests;
+      windowHandle()->startSystemMove();
+    }
+    return;
+  }
   const QPointF p = event->position();
   Form_MouseMove(ButtonMask(event->buttons()), host::ShiftMask(event->modifiers()),
                  static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));

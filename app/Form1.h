@@ -22,6 +22,7 @@
 #include "host/Layout.h"
 
 class QTimer;
+class QWebEngineProfile;
 
 namespace gloss {
 class GlossButtonEvents;
@@ -49,7 +50,10 @@ class Form1 : public QWidget {
   static constexpr std::int32_t kBlinkGreen = 65280;
   static constexpr std::int32_t kBlinkBlue = 16711680;
 
-  Form1(const host::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr);
+  // Both panes use `profile` when given (the caller keeps it until the form is gone), else one
+  // off-the-record profile each.
+  Form1(const host::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr,
+        QWebEngineProfile* profile = nullptr);
   ~Form1() override;
 
   // The controls, by their names in the layout.
@@ -76,6 +80,9 @@ class Form1 : public QWidget {
 
   float DragStartX() const { return m_DragStartX; }
   float DragStartY() const { return m_DragStartY; }
+  // Where the platform does not let a window place itself (Wayland), a drag is handed to the
+  // compositor's own move instead: how many presses were handed over so far.
+  int SystemMoveRequests() const { return m_SystemMoveRequests; }
 
   // ---- Handlers. Mouse coordinates are in twips; Button and Shift are bit masks.
   void Form_Load();
@@ -115,6 +122,9 @@ class Form1 : public QWidget {
 
   float m_DragStartX = 0;
   float m_DragStartY = 0;
+  QWebEngineProfile* m_Profile = nullptr;
+  bool m_PressHandedToSystem = false;
+  int m_SystemMoveRequests = 0;
 
   std::map<std::string, QWidget*> m_Controls;
   std::vector<std::unique_ptr<ButtonEvents>> m_ButtonEvents;

@@ -1,6 +1,8 @@
 // Form1 built from its stored layout: the window, then every control from the bottom of the
 // stacking order up, so that each new one lies above those before it.
+#include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <functional>
 #include <QIcon>
 #include <QPixmap>
@@ -29,8 +31,27 @@ namespace {
 
 constexpr std::int32_t kPointerCustom = 99;
 
+// The artwork's double-size copy ("name@2x.ext" beside "name.ext").
+QString DoubleSizePath(const QString& path) {
+  const int dot = path.lastIndexOf(QLatin1Char('.'));
+  const int slash = path.lastIndexOf(QLatin1Char('/'));
+  return dot > slash ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot) : path + QStringLiteral("@2x");
+}
+
+// On a screen of more than one device pixel per pixel the double-size artwork is taken where it
+// exists, marked as such so that it covers the same area; the image keeps its stored size in
+// device-independent pixels either way.
 QImage LoadImage(const std::string& control, const std::string& key, const std::string& path) {
-  QImage image(QString::fromStdString(path));
+  const QString name = QString::fromStdString(path);
+  if (qApp && qApp->devicePixelRatio() > 1.0) {
+    QImage fine(DoubleSizePath(name));
+    QImage plain(name);
+    if (!fine.isNull() && !plain.isNull() && fine.size() == plain.size() * 2) {
+      fine.setDevicePixelRatio(2.0);
+      return fine;
+    }
+  }
+  QImage image(name);
   if (image.isNull()) throw LayoutError(control, key, "cannot load the image \"" + path + "\"");
   return image;
 }
@@ -69,8 +90,8 @@ class Form1::ButtonEvents : public gloss::GlossButtonEvents {
   std::function<void()> m_OnClick;
 };
 
-Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_Addresses(std::move(addresses)) {
+Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent, QWebEngineProfile* profile)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_Addresses(std::move(addresses)), m_Profile(profile) {
   setAttribute(Qt::WA_DeleteOnClose);
   BuildWindow(layout);
   for (auto it = layout.controls.rbegin(); it != layout.controls.rend(); ++it) {
@@ -116,7 +137,10 @@ void Form1::BuildWindow(const FormLayout& layout) {
   setWindowTitle(QString::fromStdString(layout.caption));
   m_BackColor = layout.backColor;
   m_Picture = LoadImage(layout.name, "picture", layout.picture);
-  const QIcon icon(QPixmap::fromImage(LoadImage(layout.name, "icon", layout.icon)));
+  QIcon icon(QPixmap::fromImage(LoadImage(layout.name, "icon", layout.icon)));
+  // The larger sizes (128, 256) for the desktop's task bars and switchers, where the artwork has them.
+  for (const char* big : {":/assets/korvane@2x.png", ":/assets/korvane-256.png"})
+    if (QFile::exists(QLatin1String(big))) icon.addFile(QLatin1String(big));
   setWindowIcon(icon);
   if (layout.font) setFont(host::QtTextEngine::ToQFont(*layout.font));
   setFixedSize(layout.clientPixels.width, layout.clientPixels.height);
@@ -136,7 +160,7 @@ QWidget* Form1::BuildControl(const ControlLayout& c) {
       return nullptr;
     }
     case ControlKind::WebBrowser: {
-      auto* pane = new WebPane(this);
+      auto* pane = new WebPane(m_Profile, this);
       pane->setObjectName(name);
       pane->setGeometry(PixelRect(c.pixels));
       pane->SetVisible(c.visible);

@@ -1,6 +1,5 @@
 // Korvane: one borderless window with the game portal, background music and two round buttons.
-#include <QApplication>
-#include <iostream>
+#include <QCoreApplication>
 
 #include "app/Program.h"
 
@@ -14,8 +13,8 @@
 int main(int argc, char** argv) {
   // The web engine shares GL contexts with the widgets; this must precede the application.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Korvane"));
+  // Names the data folder and the one-run lock, both looked up before the application exists.
+  QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
   const app::Form1Addresses addresses{QStringLiteral(KORVANE_PORTAL_URL), QStringLiteral(KORVANE_MUSIC_URL)};
-  return app::RunProgram(app, app::StoredLayoutText(), addresses, std::cerr);
+  return app::Main(argc, argv, addresses);
 }

@@ -35,8 +35,11 @@ const QString kRemoveNoScrollBarsStyle = QStringLiteral(
 
 }  // namespace
 
-WebPane::WebPane(QWidget* parent) : QWidget(parent) {
-    m_Profile = new QWebEngineProfile(this);  // no storage name: off the record, nothing kept
+WebPane::WebPane(QWidget* parent) : WebPane(nullptr, parent) {}
+
+WebPane::WebPane(QWebEngineProfile* profile, QWidget* parent) : QWidget(parent) {
+    // No storage name: off the record, nothing kept.
+    m_Profile = profile ? profile : new QWebEngineProfile(this);
     m_Page = new QWebEnginePage(m_Profile, this);
     m_Page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
     m_View = new QWebEngineView(this);

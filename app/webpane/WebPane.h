@@ -1,6 +1,6 @@
 #pragma once
 // WebPane: one embedded browser pane of Form1 (the portal pane and the music pane), a QWidget around
-// a QWebEngineView with its own page and its own off-the-record profile.
+// a QWebEngineView with its own page, on a profile it is given or else one of its own, off the record.
 //
 // Use, all on the UI thread:
 //   auto* pane = new app::WebPane(form);
@@ -52,6 +52,9 @@ public:
         "Chrome/102.0.5005.125 Mobile Safari/537.36";
 
     explicit WebPane(QWidget* parent = nullptr);
+    // A pane on `profile`, which the caller keeps alive until the pane is gone; panes given one
+    // profile share its cookies, storage and cache.
+    WebPane(QWebEngineProfile* profile, QWidget* parent);
     ~WebPane() override;
 
     // Load `url` (an absolute address; one without a scheme is taken as http). Throws WebPaneError for
@@ -79,7 +82,7 @@ public:
     void SetAudioMuted(bool newValue);
     bool AudioMuted() const;
 
-    // The agent sent with every request of this pane (the profile is the pane's own).
+    // The agent sent with every request of this pane's profile (of every pane sharing it).
     void SetUserAgent(const QString& newValue);
     QString UserAgent() const;
 
@@ -88,6 +91,7 @@ public:
 
     QWebEngineView* View() const { return m_View; }
     QWebEnginePage* Page() const { return m_Page; }
+    QWebEngineProfile* Profile() const { return m_Profile; }
 
 signals:
     // The page asked for a new window (target="_blank", window.open). Connect directly. Unless a

@@ -82,16 +82,17 @@ void Star(QPainter& p, QPointF c, qreal r, QColor colour) {
 
 }  // namespace
 
-QImage Background() {
-  QImage img(522, 371, QImage::Format_RGB32);
+QImage Background(int scale) {
+  QImage img(522 * scale, 371 * scale, QImage::Format_RGB32);
   QPainter p(&img);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
 
   QLinearGradient sky(0, 0, 0, 371);
   sky.setColorAt(0.0, QColor(0xD6, 0xE8, 0xFF));
   sky.setColorAt(0.45, QColor(0xF5, 0xFA, 0xFF));
   sky.setColorAt(1.0, QColor(0xDD, 0xEC, 0xFF));
-  p.fillRect(img.rect(), sky);
+  p.fillRect(QRect(0, 0, 522, 371), sky);
   SoftGlow(p, {480, 130}, 150, QColor(255, 255, 255, 200));
   SoftGlow(p, {350, 340}, 110, QColor(0xBF, 0xE6, 0xFF, 150));
   SoftGlow(p, {120, 60}, 160, QColor(0xC8, 0xDD, 0xFF, 160));
@@ -181,15 +182,16 @@ QImage Background() {
   return img;
 }
 
-QImage Strip() {
-  QImage img(93, 373, QImage::Format_RGB32);
+QImage Strip(int scale) {
+  QImage img(93 * scale, 373 * scale, QImage::Format_RGB32);
   QPainter p(&img);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient band(0, 0, 0, 373);
   band.setColorAt(0.0, kNavy);
   band.setColorAt(0.5, kBlue);
   band.setColorAt(1.0, kNavy);
-  p.fillRect(img.rect(), band);
+  p.fillRect(QRect(0, 0, 93, 373), band);
 
   // Faint diagonal stripes and a sheen from the left.
   p.setPen(QPen(QColor(255, 255, 255, 14), 6));
@@ -197,7 +199,7 @@ QImage Strip() {
   QLinearGradient sheen(0, 0, 93, 0);
   sheen.setColorAt(0, QColor(255, 255, 255, 70));
   sheen.setColorAt(0.35, QColor(255, 255, 255, 0));
-  p.fillRect(img.rect(), sheen);
+  p.fillRect(QRect(0, 0, 93, 373), sheen);
   p.fillRect(QRectF(0, 0, 2, 373), QColor(255, 255, 255, 110));
   p.fillRect(QRectF(92, 0, 1, 373), QColor(0, 0, 0, 70));
 
@@ -220,10 +222,11 @@ QImage Strip() {
   return img;
 }
 
-QImage Icon() {
-  QImage img(64, 64, QImage::Format_ARGB32);
+QImage Icon(int scale) {
+  QImage img(64 * scale, 64 * scale, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
   QPainter p(&img);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient face(0, 2, 0, 62);
   face.setColorAt(0, QColor(0x4A, 0x8F, 0xE6));
@@ -253,7 +256,7 @@ QImage Icon() {
   return img;
 }
 
-QImage HandCursor() {
+QImage HandCursor(int scale) {
   // Pixel art: X black, o white, anything else transparent. Rows shorter than 32 are padded.
   static const char* const rows[32] = {
       "", "", "", "", "", "", "", "", "",
@@ -278,12 +281,33 @@ QImage HandCursor() {
       "...........XoooooooooooX",
       "...........XXXXXXXXXXXXX",
       "", "", ""};
-  QImage img(32, 32, QImage::Format_ARGB32);
+  auto at = [&](int x, int y) -> char {
+    if (y < 0 || y >= 32 || x < 0) return '.';
+    for (int i = 0; i <= x; ++i)
+      if (rows[y][i] == '\0') return '.';
+    return rows[y][x] == 'X' || rows[y][x] == 'o' ? rows[y][x] : '.';
+  };
+  QImage img(32 * scale, 32 * scale, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; rows[y][x] != '\0'; ++x) {
-      if (rows[y][x] == 'X') img.setPixel(x, y, qRgb(0, 0, 0));
-      if (rows[y][x] == 'o') img.setPixel(x, y, qRgb(255, 255, 255));
+  for (int y = 0; y < 32 * scale; ++y) {
+    for (int x = 0; x < 32 * scale; ++x) {
+      const int cx = x / scale, cy = y / scale;
+      const char c = at(cx, cy);
+      if (c == '.') continue;
+      QRgb colour = c == 'X' ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+      if (c == 'X' && scale > 1) {
+        // An outline cell is thinned to the device pixels that face the outside, and whatever
+        // of it faces the inside takes the fill: the outline stays one device pixel wide.
+        const int sx = x % scale, sy = y % scale;
+        const bool left = at(cx - 1, cy) == '.', right = at(cx + 1, cy) == '.';
+        const bool up = at(cx, cy - 1) == '.', down = at(cx, cy + 1) == '.';
+        const bool edge = (left && sx == 0) || (right && sx == scale - 1) || (up && sy == 0) ||
+                          (down && sy == scale - 1) || (!left && !right && !up && !down);
+        const bool inside = (at(cx - 1, cy) == 'o' && sx == 0) || (at(cx + 1, cy) == 'o' && sx == scale - 1) ||
+                            (at(cx, cy - 1) == 'o' && sy == 0) || (at(cx, cy + 1) == 'o' && sy == scale - 1);
+        if (!edge && inside) colour = qRgb(255, 255, 255);
+      }
+      img.setPixel(x, y, colour);
     }
   }
   return img;

@@ -56,7 +56,7 @@ bool SaveIcon24(const QImage& argb, const QString& path) {
 }
 
 // The cursor must stay two-colour, and its hot spot must be the fingertip with nothing above it.
-bool CheckCursor(const QImage& hand) {
+bool CheckCursor(const QImage& hand, int scale) {
   for (int y = 0; y < hand.height(); ++y) {
     for (int x = 0; x < hand.width(); ++x) {
       const QRgb px = hand.pixel(x, y);
@@ -64,10 +64,10 @@ bool CheckCursor(const QImage& hand) {
       if (qAlpha(px) != 255 || (px != qRgb(0, 0, 0) && px != qRgb(255, 255, 255))) {
         return Fail(QString("cursor pixel (%1, %2) is not black or white").arg(x).arg(y));
       }
-      if (y < artwork::kHandHotY) return Fail("cursor has pixels above the hot spot");
+      if (y < artwork::kHandHotY * scale) return Fail("cursor has pixels above the hot spot");
     }
   }
-  if (hand.pixel(artwork::kHandHotX, artwork::kHandHotY) != qRgb(0, 0, 0)) {
+  if (hand.pixel(artwork::kHandHotX * scale, artwork::kHandHotY * scale) != qRgb(0, 0, 0)) {
     return Fail("the hot spot is not on the fingertip");
   }
   return true;
@@ -86,12 +86,19 @@ int main(int argc, char** argv) {
   const QImage strip = artwork::Strip().convertToFormat(QImage::Format_RGB888);
   const QImage icon = artwork::Icon();
   const QImage hand = artwork::HandCursor();
-  bool ok = CheckCursor(hand);
+  const QImage hand2 = artwork::HandCursor(2);
+  bool ok = CheckCursor(hand, 1) && CheckCursor(hand2, 2);
   ok = ok && Save(background, dir.filePath("background.bmp"), "BMP");
   ok = ok && Save(strip, dir.filePath("strip.bmp"), "BMP");
   ok = ok && Save(icon, dir.filePath("korvane.png"), "PNG");
   ok = ok && SaveIcon24(icon, dir.filePath("korvane.ico"));
   ok = ok && Save(hand, dir.filePath("hand.png"), "PNG");
+  // The same pictures for screens of two device pixels per pixel, and the desktop's 256 px icon.
+  ok = ok && Save(artwork::Background(2).convertToFormat(QImage::Format_RGB888), dir.filePath("background@2x.bmp"), "BMP");
+  ok = ok && Save(artwork::Strip(2).convertToFormat(QImage::Format_RGB888), dir.filePath("strip@2x.bmp"), "BMP");
+  ok = ok && Save(artwork::Icon(2), dir.filePath("korvane@2x.png"), "PNG");
+  ok = ok && Save(artwork::Icon(4), dir.filePath("korvane-256.png"), "PNG");
+  ok = ok && Save(hand2, dir.filePath("hand@2x.png"), "PNG");
   QFile note(dir.filePath("hand.txt"));
   ok = ok && note.open(QIODevice::WriteOnly) &&
        note.write(QString("hand.png: 32 x 32 pointing hand cursor, hot spot x %1, y %2 (the index fingertip)\n")

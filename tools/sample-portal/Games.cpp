@@ -37,7 +37,7 @@ int GameCount() { return static_cast<int>(std::size(kGames)); }
 
 const Game* FindGame(int id) { return id >= 1 && id <= GameCount() ? &kGames[id - 1] : nullptr; }
 
-QString PortalPage() {
+QString PortalPage(const QString& member) {
   QString items;
   for (int id = 1; id <= GameCount(); ++id) {
     const Game& g = kGames[id - 1];
@@ -49,7 +49,8 @@ QString PortalPage() {
   }
   return Resource("qqwap.html")
       .replace(QStringLiteral("{{games}}"), items)
-      .replace(QStringLiteral("{{count}}"), QString::number(GameCount()));
+      .replace(QStringLiteral("{{count}}"), QString::number(GameCount()))
+      .replace(QStringLiteral("{{member}}"), member.toHtmlEscaped());
 }
 
 QString GamePage(int id) {

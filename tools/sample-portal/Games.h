@@ -15,7 +15,7 @@ struct Game {
 int GameCount();
 const Game* FindGame(int id);  // ids from 1; nullptr outside the list
 
-QString PortalPage();          // /qqwap/
+QString PortalPage(const QString& member = {});  // /qqwap/, for a visitor logged in as `member` (or not)
 QString GamePage(int id);      // /qqwap/game/<id>; empty for an unknown id
 QString PlayerPage(const QString& lid);
 

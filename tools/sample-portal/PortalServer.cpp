@@ -44,6 +44,15 @@ QString MethodName(QHttpServerRequest::Method m) {
   }
 }
 
+// The member name of the log-in cookie, if the request carries one.
+QString Member(const QHttpServerRequest& request) {
+  for (const QByteArray& part : request.value(QByteArrayLiteral("Cookie")).split(';')) {
+    const QByteArray kv = part.trimmed();
+    if (kv.startsWith("member=")) return QUrl::fromPercentEncoding(kv.mid(7));
+  }
+  return {};
+}
+
 QString Target(const QHttpServerRequest& request) {
   return request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded);
 }
@@ -52,7 +61,23 @@ QString Target(const QHttpServerRequest& request) {
 
 PortalServer::PortalServer(std::function<void(const QString&)> log) : m_Tune(TuneWav()), m_Log(std::move(log)) {
   m_Server.route("/", [](const QHttpServerRequest&) { return Html(QString::fromUtf8(Resource("index.html"))); });
-  m_Server.route("/qqwap/", [](const QHttpServerRequest&) { return Html(PortalPage()); });
+  m_Server.route("/qqwap/", [](const QHttpServerRequest& request) { return Html(PortalPage(Member(request))); });
+  // Log-in: any name of 1 to 16 characters; a session cookie (the browser keeps it no longer than
+  // its session unless it keeps cookies for good). The answer is the name.
+  m_Server.route("/qqwap/login", QHttpServerRequest::Method::Post, [](const QHttpServerRequest& request) {
+    const QString user = QUrlQuery(QString::fromUtf8(request.body()).replace(QLatin1Char('+'), QLatin1Char(' ')))
+                             .queryItemValue(QStringLiteral("user"), QUrl::FullyDecoded)
+                             .trimmed();
+    if (user.isEmpty() || user.size() > 16)
+      return QHttpServerResponse(QByteArrayLiteral("text/plain; charset=utf-8"), QByteArray(), Status::BadRequest);
+    QHttpServerResponse answer(QByteArrayLiteral("text/plain; charset=utf-8"), user.toUtf8());
+    answer.addHeader(QByteArrayLiteral("Set-Cookie"), "member=" + QUrl::toPercentEncoding(user) + "; Path=/");
+    return answer;
+  });
+  // Where the start page reports its visit count and member name; answered with nothing.
+  m_Server.route("/qqwap/seen", [](const QHttpServerRequest&) {
+    return QHttpServerResponse(QByteArrayLiteral("image/gif"), QByteArray(), Status::NoContent);
+  });
   m_Server.route("/qqwap/portal.css", [](const QHttpServerRequest&) {
     return QHttpServerResponse(QByteArrayLiteral("text/css; charset=utf-8"), Resource("portal.css"));
   });
