@@ -148,8 +148,11 @@ void Form1::WebBrowser1_NewWindow2(NewWindow2Args& args) {
 void Form1::FollowInPortal(const QUrl& url) {
   if (!IsFollowableUrl(url)) return;
   try {
-    m_WebBrowser1->Navigate2(url.toString());
-  } catch (const WebPaneError&) {
+    // Encoded as the page gave it: decoding would turn "%20" into a space the pane refuses and
+    // "%2F" into a path separator.
+    m_WebBrowser1->Navigate2(url.toString(QUrl::FullyEncoded));
+  } catch (const WebPaneError& e) {
+    qWarning("korvane: new-window link not followed: %s", e.what());
   }
 }
 

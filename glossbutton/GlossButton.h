@@ -136,8 +136,6 @@ class GlossButton final : public hook::SubclassOwner {
   // Shape and size (GlossButtonShape.cpp).
   void UpdateShape();
   void BuildRoundRegion(std::int32_t& width, std::int32_t& height, std::int32_t& radius);
-  static void XorRect(platform::HRGN region, std::int32_t left, std::int32_t top, std::int32_t right,
-                      std::int32_t bottom);
 
   // Hook and mouse tracking (GlossButtonTracking.cpp).
   void StartMouseTracking();

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/RoundShape.h"
 #include "glossbutton/render/ColorHelpers.h"
 #include "glossbutton/render/Geometry.h"
 #include "platform/Regions.h"
@@ -53,37 +54,11 @@ void GlossButton::BuildRoundRegion(std::int32_t& width, std::int32_t& height, st
   m_CornerRadius = radius;
   const std::int32_t Wr = width;
   const std::int32_t Hr = height;
-  // Pixels 0 to Wr - 1 and 0 to Hr - 1: none at all for a size of 0 or less (the platform
-  // would otherwise read the edges in either order).
-  const platform::HRGN region = platform::CreateRectRgn(0, 0, std::max(Wr, 0), std::max(Hr, 0));
-
-  // Cuts each row's outside run (found from the left half, mirrored) once the next row begins.
-  std::int32_t lastRow = 0;
-  std::int32_t runEnd = 0;
-  const std::int32_t halfWidth = IntDiv32(Wr, 2);
-  for (std::int32_t k = 0; k <= Hr; ++k) {
-    for (std::int32_t i = 0; i <= halfWidth; ++i) {
-      if (RoundCornerTest(i, k, 0, 0, Wr, Hr, radius)) continue;
-      if (k != lastRow) {
-        XorRect(region, Sub32(Wr, runEnd), lastRow, Sub32(Wr, i), k);
-        // For an even width the two halves meet at Wr / 2: one more column would be cut twice.
-        if (Wr != Mul32(2, runEnd)) runEnd = Add32(runEnd, 1);
-        XorRect(region, i, k, runEnd, lastRow);
-      }
-      runEnd = i;
-      lastRow = k;
-    }
-  }
+  // Pixels 0 to Wr - 1 and 0 to Hr - 1, less the corners.
+  const platform::HRGN region = CreateRoundShapeRegion(Wr, Hr, radius);
 
   // The window owns the region from here on; only a refused hand-over leaves it ours to free.
   if (!platform::SetWindowRgn(m_Host.WindowHandle(), region, platform::TRUE)) platform::DeleteObject(region);
-}
-
-void GlossButton::XorRect(platform::HRGN region, std::int32_t left, std::int32_t top, std::int32_t right,
-                          std::int32_t bottom) {
-  const platform::HRGN rect = platform::CreateRectRgn(left, top, right, bottom);
-  platform::CombineRgn(region, region, rect, platform::RGN_XOR);
-  platform::DeleteObject(rect);
 }
 
 }  // namespace gloss

@@ -91,8 +91,22 @@ void HookRecord::Release() {
   m_Callback = nullptr;
   if (platform::IsWindow(m_hWnd) &&
       platform::GetWindowLong(m_hWnd, platform::GWL_WNDPROC).get() == this) {
-    platform::SetWindowLong(m_hWnd, platform::GWL_WNDPROC, PreviousWndProc);
+    platform::SetWindowLong(m_hWnd, platform::GWL_WNDPROC, FirstLiveBelow());
   }
+}
+
+platform::WNDPROC HookRecord::FirstLiveBelow() const {
+  // Records below us that are released, or waiting for a message with no call in progress,
+  // would only pass messages on: the window skips them and gets the first live procedure now.
+  platform::WNDPROC proc = PreviousWndProc;
+  while (auto* below = dynamic_cast<HookRecord*>(proc.get())) {
+    if (!below->m_Released && !(below->m_ReleasePending && below->m_CallDepth == 0)) break;
+    below->m_Released = true;
+    below->m_Owner = nullptr;
+    below->m_Callback = nullptr;
+    proc = below->PreviousWndProc;
+  }
+  return proc;
 }
 
 }  // namespace hook

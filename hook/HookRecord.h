@@ -4,7 +4,8 @@
 //
 // Life cycle: Subclasser creates it and installs it; release is asked for with
 // RequestRelease(); the outermost call through the record then puts the previous procedure back
-// (only if the window still points at this record) and drops the owner. The record object itself
+// (only if the window still points at this record), skipping released records below it, and
+// drops the owner. The record object itself
 // lives on while anything holds it (a call in progress keeps it alive), so nothing is used after
 // it is freed.
 #include <array>
@@ -66,6 +67,9 @@ class HookRecord final : public platform::WindowProcedure,
               platform::WPARAM wParam, platform::LPARAM lParam);
   // Puts the previous procedure back if the window points at this record.
   void Release();
+  // The procedure the window gets back on release: the previous one, past any records below
+  // that have nothing left to do.
+  platform::WNDPROC FirstLiveBelow() const;
 
   const platform::HWND m_hWnd;
   SubclassOwner* m_Owner;

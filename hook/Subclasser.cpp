@@ -17,8 +17,9 @@ Subclasser::Subclasser(SubclassOwner& self, std::string className)
     : m_Self(self), m_ClassName(std::move(className)) {}
 
 Subclasser::~Subclasser() {
-  for (auto& weak : m_Made) {
-    if (auto record = weak.lock()) record->DetachOwner();
+  // Newest first: each record that still owns the window hands it to the one below.
+  for (auto it = m_Made.rbegin(); it != m_Made.rend(); ++it) {
+    if (auto record = it->lock()) record->DetachOwner();
   }
 }
 

@@ -8,14 +8,69 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <set>
 #include <utility>
 
 namespace host {
 
+namespace {
+
+// A name as it goes into the one-line message: quotes, backslashes and control characters
+// escaped as in JSON, so that a NUL cannot cut the line short nor a newline split it.
+// The problem text keeps its own quotes (quotes = false): only its control characters are escaped.
+std::string Escaped(const std::string& text, bool quotes = true) {
+  std::string out;
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    switch (c) {
+      case '"': out += quotes ? "\\\"" : "\""; break;
+      case '\\': out += quotes ? "\\\\" : "\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04X", c);
+          out += buf;
+        } else {
+          out += ch;
+        }
+    }
+  }
+  return out;
+}
+
+// Raw control characters are not allowed inside JSON strings; the parser would take them.
+void RefuseRawControlCharacters(const QByteArray& json) {
+  bool inString = false;
+  for (qsizetype i = 0; i < json.size(); ++i) {
+    const auto c = static_cast<unsigned char>(json[i]);
+    if (!inString) {
+      if (c == '"') inString = true;
+      continue;
+    }
+    if (c == '\\') {
+      ++i;  // the escaped character, whatever it is
+    } else if (c == '"') {
+      inString = false;
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "U+%04X", c);
+      throw LayoutError("(file)", "(syntax)",
+                        "not valid JSON at offset " + std::to_string(i) + ": raw control character " + buf +
+                            " in a string (write it escaped)");
+    }
+  }
+}
+
+}  // namespace
+
 LayoutError::LayoutError(std::string control, std::string key, const std::string& problem)
-    : std::runtime_error("layout: control \"" + control + "\", key \"" + key + "\": " + problem),
+    : std::runtime_error("layout: control \"" + Escaped(control) + "\", key \"" + Escaped(key) + "\": " +
+                         Escaped(problem, false)),
       m_Control(std::move(control)),
       m_Key(std::move(key)) {}
 
@@ -152,6 +207,12 @@ class ObjectReader {
   std::string m_Control;
 };
 
+void CheckScreenSize(const ObjectReader& r, const std::string& key, double twips) {
+  if (twips > kMaxSizeTwips)
+    r.Fail(key, "size larger than any screen (at most " + std::to_string(static_cast<int>(kMaxSizeTwips)) +
+                    " twips)");
+}
+
 void ReadBox(const ObjectReader& r, ControlLayout& c, bool sized) {
   c.leftTwips = r.Twips("left");
   c.topTwips = r.Twips("top");
@@ -162,6 +223,8 @@ void ReadBox(const ObjectReader& r, ControlLayout& c, bool sized) {
     c.heightTwips = r.Twips("height");
     if (c.widthTwips < 0) r.Fail("width", "negative size");
     if (c.heightTwips < 0) r.Fail("height", "negative size");
+    CheckScreenSize(r, "width", c.widthTwips);
+    CheckScreenSize(r, "height", c.heightTwips);
     c.pixels.width = TwipsToPixels(c.widthTwips);
     c.pixels.height = TwipsToPixels(c.heightTwips);
     c.tabIndex = r.Int32("tabIndex");
@@ -262,6 +325,13 @@ ControlLayout ReadControl(const QJsonObject& o, const QJsonObject& cursors) {
     c.kind = ControlKind::GlossButton;
     ReadBox(r, c, true);
     c.properties = ReadProperties(r);
+    // The button keeps BorderBrightness within -100 to 100; a stored value outside that would
+    // start a button that cannot draw its border.
+    for (const StoredProperty& p : c.properties) {
+      if (QString::fromStdString(p.key).compare(QLatin1String("BorderBrightness"), Qt::CaseInsensitive) == 0 &&
+          p.value.type == StoredValue::Type::Long && (p.value.longValue < -100 || p.value.longValue > 100))
+        r.Fail(p.key, "out of range -100 to 100");
+    }
   } else if (kind == QLatin1String("PictureBox")) {
     const ObjectReader r(o, c.name, keys({"picture", "backColor", "foreColor"}));
     c.kind = ControlKind::PictureBox;
@@ -299,6 +369,7 @@ ControlLayout ReadControl(const QJsonObject& o, const QJsonObject& cursors) {
 }  // namespace
 
 FormLayout ParseLayout(const QByteArray& json) {
+  RefuseRawControlCharacters(json);
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
   if (error.error != QJsonParseError::NoError) {
@@ -328,6 +399,8 @@ FormLayout ParseLayout(const QByteArray& json) {
   form.clientPixels.top = TwipsToPixels(f.Twips("clientTop"));
   form.clientWidthTwips = f.Twips("clientWidth");
   form.clientHeightTwips = f.Twips("clientHeight");
+  CheckScreenSize(f, "clientWidth", form.clientWidthTwips);
+  CheckScreenSize(f, "clientHeight", form.clientHeightTwips);
   form.clientPixels.width = TwipsToPixels(form.clientWidthTwips);
   form.clientPixels.height = TwipsToPixels(form.clientHeightTwips);
   if (f.String("scaleMode") != "twips") f.Fail("scaleMode", "only twips is supported");

@@ -27,6 +27,9 @@ class LayoutError : public std::runtime_error {
 };
 
 constexpr double kTwipsPerPixel = 15.0;
+// The largest width or height a layout may give: 8192 pixels, more than any screen shows (and
+// the largest button face the renderers draw).
+constexpr double kMaxSizeTwips = 8192 * kTwipsPerPixel;
 
 // Twips to whole pixels, halves to even (the toolkit's rounding).
 std::int32_t TwipsToPixels(double twips);

@@ -68,6 +68,42 @@ Region Region::FromRect(LONG left, LONG top, LONG right, LONG bottom) {
   return r;
 }
 
+Region Region::FromRects(const std::vector<RECT>& rects) {
+  std::vector<RECT> sorted;
+  sorted.reserve(rects.size());
+  for (RECT r : rects) {
+    if (r.left > r.right) std::swap(r.left, r.right);
+    if (r.top > r.bottom) std::swap(r.top, r.bottom);
+    if (r.left < r.right && r.top < r.bottom) sorted.push_back(r);
+  }
+  Region out;
+  std::size_t i = 0;
+  while (i < sorted.size()) {
+    const RECT& first = sorted[i];
+    const bool below = out.m_Bands.empty() || first.top >= out.m_Bands.back().bottom;
+    std::vector<Span> spans;
+    std::size_t j = i;
+    bool banded = below;
+    for (; banded && j < sorted.size() && sorted[j].top == first.top; ++j) {
+      const RECT& r = sorted[j];
+      if (r.bottom != first.bottom || (!spans.empty() && r.left < spans.back().right)) banded = false;
+      else if (!spans.empty() && r.left == spans.back().right) spans.back().right = r.right;  // touching
+      else spans.push_back({r.left, r.right});
+    }
+    if (!banded) {
+      // Not in band order: unite the rest the general way.
+      for (; i < sorted.size(); ++i) {
+        const RECT& r = sorted[i];
+        out = Combine(out, FromRect(r.left, r.top, r.right, r.bottom), RGN_OR);
+      }
+      break;
+    }
+    out.AppendBand(first.top, first.bottom, std::move(spans));
+    i = j;
+  }
+  return out;
+}
+
 void Region::AppendBand(LONG top, LONG bottom, std::vector<Span> spans) {
   if (spans.empty() || top >= bottom) return;
   if (!m_Bands.empty() && m_Bands.back().bottom == top && m_Bands.back().spans == spans) {

@@ -37,6 +37,10 @@ class Region {
   Region() = default;
   // Edges given in either order cover the same pixels; an empty rectangle is an empty region.
   static Region FromRect(LONG left, LONG top, LONG right, LONG bottom);
+  // The union of the rectangles (edges in either order, empty ones ignored). Rectangles listed
+  // top to bottom in rows of equal top and bottom, each row left to right without overlap, are
+  // taken in one pass; any other list is united one rectangle at a time.
+  static Region FromRects(const std::vector<RECT>& rects);
   // mode is one of RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF (a minus b), RGN_COPY (a).
   static Region Combine(const Region& a, const Region& b, int mode);
 

@@ -35,6 +35,14 @@ HRGN CreateRectRgn(LONG nLeftRect, LONG nTopRect, LONG nRightRect, LONG nBottomR
   return h;
 }
 
+HRGN CreateRgnFromRects(const std::vector<RECT>& rects) {
+  auto& t = Table();
+  const HRGN h = t.nextHandle;
+  t.nextHandle += 4;
+  t.regions.emplace(h, Region::FromRects(rects));
+  return h;
+}
+
 int CombineRgn(HRGN hrgnDest, HRGN hrgnSrc1, HRGN hrgnSrc2, int fnCombineMode) {
   Region* dest = Find(hrgnDest);
   const Region* a = Find(hrgnSrc1);

@@ -12,6 +12,9 @@ namespace platform {
 
 // 0 only if the region cannot be made.
 HRGN CreateRectRgn(LONG nLeftRect, LONG nTopRect, LONG nRightRect, LONG nBottomRect);
+// The union of the rectangles, built at once (see Region::FromRects); 0 only if the region
+// cannot be made.
+HRGN CreateRgnFromRects(const std::vector<RECT>& rects);
 // hrgnDest = hrgnSrc1 <mode> hrgnSrc2 (hrgnSrc2 is ignored for RGN_COPY); any of them may be
 // the same handle. Returns NULLREGION, SIMPLEREGION, COMPLEXREGION, or RGN_ERROR for an
 // invalid handle or mode (the destination is then unchanged).

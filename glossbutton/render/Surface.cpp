@@ -120,23 +120,48 @@ void Surface::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
     for (std::int32_t y = std::max(from, 0); y <= std::min(to, buf_->height - 1); ++y) FillRow(y, x1, x1, px);
     return;
   }
-  std::int64_t x = x1, y = y1;
+  // Bresenham's line from (x1, y1) up to but not including (x2, y2), walked only where it
+  // crosses the surface. Along the major axis every step moves one pixel; the minor axis has
+  // moved floor((2 * minor * n + major) / (2 * major)) pixels after n steps, which is what the
+  // error term of the step-by-step walk works out to (ties included).
   const std::int64_t dx = std::llabs(std::int64_t{x2} - x1);
-  const std::int64_t dy = -std::llabs(std::int64_t{y2} - y1);
-  const int sx = x1 < x2 ? 1 : -1;
-  const int sy = y1 < y2 ? 1 : -1;
-  std::int64_t err = dx + dy;
-  while (x != x2 || y != y2) {
-    if (x >= 0 && y >= 0 && x < buf_->width && y < buf_->height)
-      buf_->pixels[static_cast<std::size_t>(y * buf_->width + x)] = px;
-    const std::int64_t e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
+  const std::int64_t dy = std::llabs(std::int64_t{y2} - y1);
+  const bool xMajor = dx >= dy;
+  const std::int64_t major = xMajor ? dx : dy;
+  const std::int64_t minor = xMajor ? dy : dx;
+  const std::int64_t majorStart = xMajor ? x1 : y1, minorStart = xMajor ? y1 : x1;
+  const int majorStep = (xMajor ? x1 < x2 : y1 < y2) ? 1 : -1;
+  const int minorStep = (xMajor ? y1 < y2 : x1 < x2) ? 1 : -1;
+  const std::int64_t majorSize = xMajor ? buf_->width : buf_->height;
+  const std::int64_t minorSize = xMajor ? buf_->height : buf_->width;
+  // Steps n in [first, last] keep the major coordinate on the surface.
+  std::int64_t first = 0, last = major - 1;
+  if (majorStep > 0) {
+    first = std::max(first, -majorStart);
+    last = std::min(last, majorSize - 1 - majorStart);
+  } else {
+    first = std::max(first, majorStart - (majorSize - 1));
+    last = std::min(last, majorStart);
+  }
+  if (first > last) return;
+  // Minor offset after `first` steps, as quotient and remainder of the division by 2 * major.
+  // minor * first stays below 2^64; the doubled numerator might not, so it is split first.
+  const std::uint64_t product = static_cast<std::uint64_t>(minor) * static_cast<std::uint64_t>(first);
+  const auto whole = static_cast<std::int64_t>(product / static_cast<std::uint64_t>(major));
+  const auto part = static_cast<std::int64_t>(product % static_cast<std::uint64_t>(major));
+  std::int64_t moved = whole + (2 * part + major) / (2 * major);
+  std::int64_t rest = (2 * part + major) % (2 * major);
+  for (std::int64_t n = first; n <= last; ++n) {
+    const std::int64_t a = majorStart + majorStep * n;
+    const std::int64_t b = minorStart + minorStep * moved;
+    if (b >= 0 && b < minorSize) {
+      const std::int64_t px_x = xMajor ? a : b, px_y = xMajor ? b : a;
+      buf_->pixels[static_cast<std::size_t>(px_y * buf_->width + px_x)] = px;
     }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
+    rest += 2 * minor;
+    if (rest >= 2 * major) {  // minor <= major: at most one pixel a step
+      rest -= 2 * major;
+      ++moved;
     }
   }
 }
@@ -197,14 +222,17 @@ void Surface::DrawPicture(const Picture& picture, std::int32_t x, std::int32_t y
   const gloss::Image& src = picture.image;
   if (width <= 0 || height <= 0 || src.width <= 0 || src.height <= 0) return;
   Touch();
-  for (std::int32_t row = 0; row < height; ++row) {
+  // Only the rows and columns that land on the surface.
+  const std::int64_t rowFirst = std::max<std::int64_t>(0, -std::int64_t{y});
+  const std::int64_t rowEnd = std::min<std::int64_t>(height, std::int64_t{buf_->height} - y);
+  const std::int64_t colFirst = std::max<std::int64_t>(0, -std::int64_t{x});
+  const std::int64_t colEnd = std::min<std::int64_t>(width, std::int64_t{buf_->width} - x);
+  for (std::int64_t row = rowFirst; row < rowEnd; ++row) {
     const std::int64_t ty = std::int64_t{y} + row;
-    if (ty < 0 || ty >= buf_->height) continue;
-    const auto sy = static_cast<std::int32_t>(std::int64_t{row} * src.height / height);
-    for (std::int32_t col = 0; col < width; ++col) {
+    const auto sy = static_cast<std::int32_t>(row * src.height / height);
+    for (std::int64_t col = colFirst; col < colEnd; ++col) {
       const std::int64_t tx = std::int64_t{x} + col;
-      if (tx < 0 || tx >= buf_->width) continue;
-      const auto sx = static_cast<std::int32_t>(std::int64_t{col} * src.width / width);
+      const auto sx = static_cast<std::int32_t>(col * src.width / width);
       const std::uint32_t p = src.At(sx, sy);
       if ((p >> 24) == 0) continue;
       buf_->pixels[static_cast<std::size_t>(ty * buf_->width + tx)] = p | 0xFF000000u;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <iostream>
+
 #include "DemoWindow.h"
 #include "host/HostServices.h"
 
@@ -12,7 +14,17 @@ int main(int argc, char** argv) {
 
   const QStringList args = app.arguments();
   const int quitAt = args.indexOf("--quit-after");
-  if (quitAt >= 0 && quitAt + 1 < args.size()) QTimer::singleShot(args[quitAt + 1].toInt(), &app, &QApplication::quit);
+  if (quitAt >= 0) {
+    bool ok = false;
+    const QString value = quitAt + 1 < args.size() ? args[quitAt + 1] : QString();
+    const int ms = value.toInt(&ok);
+    if (!ok || ms < 0) {
+      std::cerr << "glossbutton-demo: --quit-after expects a whole number of milliseconds (0 or more), not '"
+                << value.toStdString() << "'\n";
+      return 2;
+    }
+    QTimer::singleShot(ms, &app, &QApplication::quit);
+  }
 
   DemoWindow window;
   window.show();

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -54,27 +55,59 @@ Bytes EncodeImageFor(const std::string& path, const gloss::Image& image) {
 }
 
 void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) {
-  std::vector<std::string> temps;
-  const auto removeTemps = [&] {
-    for (const auto& t : temps) std::remove(t.c_str());
+  namespace fs = std::filesystem;
+  const std::string suffix = std::to_string(::getpid());
+  struct Target {
+    fs::path path, temp, backup;
+    bool existed = false, replaced = false;
   };
+  std::vector<Target> targets;
+  // Puts every target replaced so far back as it was and removes what we made.
+  const auto rollBack = [&] {
+    std::error_code ec;
+    for (auto& t : targets) {
+      if (t.replaced) {
+        if (t.existed) fs::rename(t.backup, t.path, ec);
+        else fs::remove(t.path, ec);
+      } else if (t.existed) {
+        fs::remove(t.backup, ec);
+      }
+      fs::remove(t.temp, ec);
+    }
+  };
+  const auto fail = [&](const fs::path& path) {
+    rollBack();
+    throw OutputError("cannot write '" + path.string() + "'");
+  };
+
   for (const auto& [path, bytes] : files) {
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    temps.push_back(temp);
-    std::ofstream f(temp, std::ios::binary | std::ios::trunc);
+    targets.push_back({path, path + ".tmp" + suffix, path + ".old" + suffix});
+    std::ofstream f(targets.back().temp, std::ios::binary | std::ios::trunc);
     if (f) f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (f) f.close();
-    if (!f) {
-      removeTemps();
-      throw OutputError("cannot write '" + path + "'");
+    if (!f) fail(path);
+  }
+  // Only plain files (or links to one) are replaced; each old one is kept under a second name (a hard link, so
+  // the target never goes missing) until every new one is in place.
+  for (auto& t : targets) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(t.path, ec))) {
+      if (!fs::is_regular_file(fs::status(t.path, ec))) fail(t.path);
+      fs::create_hard_link(t.path, t.backup, ec);
+      if (ec) fs::copy_file(t.path, t.backup, fs::copy_options::overwrite_existing, ec);
+      if (ec) fail(t.path);
+      t.existed = true;
     }
   }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (std::rename(temps[i].c_str(), files[i].first.c_str()) != 0) {
-      removeTemps();
-      throw OutputError("cannot write '" + files[i].first + "'");
-    }
+  for (auto& t : targets) {
+    std::error_code ec;
+    fs::rename(t.temp, t.path, ec);
+    if (ec) fail(t.path);
+    t.replaced = true;
   }
+  std::error_code ec;
+  for (const auto& t : targets)
+    if (t.existed) fs::remove(t.backup, ec);
 }
 
 }  // namespace render_tool

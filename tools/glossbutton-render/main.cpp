@@ -2,6 +2,7 @@
 // optionally its window shape), or a gallery of every style and state.
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstdlib>
 #include <iostream>
@@ -20,9 +21,18 @@ constexpr int kBadArguments = 2;
 constexpr int kFailed = 1;
 
 gloss::PicturePtr LoadPicture(const std::string& path) {
+  QImageReader reader(QString::fromStdString(path));
+  // Checked before decoding, so that an image too large for the toolkit is refused with its
+  // size instead of a decoder's complaint.
+  const QSize size = reader.size();
+  const qint64 limitBytes = qint64{QImageReader::allocationLimit()} * 1024 * 1024;
+  if (size.isValid() && limitBytes > 0 && qint64{size.width()} * size.height() * 4 > limitBytes)
+    throw render_tool::UsageError("--picture: cannot read '" + path + "': " + std::to_string(size.width()) + " x " +
+                                  std::to_string(size.height()) + " pixels is more than the " +
+                                  std::to_string(QImageReader::allocationLimit()) + " MB an image may take");
   QImage q;
-  if (!q.load(QString::fromStdString(path)) || q.isNull())
-    throw render_tool::UsageError("--picture: cannot read '" + path + "'");
+  if (!reader.read(&q) || q.isNull())
+    throw render_tool::UsageError("--picture: cannot read '" + path + "': " + reader.errorString().toStdString());
   q = q.convertToFormat(QImage::Format_ARGB32);
   auto picture = std::make_shared<gloss::Picture>();
   picture->image = gloss::Image(q.width(), q.height());

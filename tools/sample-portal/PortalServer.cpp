@@ -8,6 +8,8 @@
 #include <QTcpServer>
 #include <QUrlQuery>
 
+#include <limits>
+
 #include "Games.h"
 #include "Tune.h"
 
@@ -40,6 +42,8 @@ QString MethodName(QHttpServerRequest::Method m) {
     case QHttpServerRequest::Method::Get: return QStringLiteral("GET");
     case QHttpServerRequest::Method::Head: return QStringLiteral("HEAD");
     case QHttpServerRequest::Method::Post: return QStringLiteral("POST");
+    case QHttpServerRequest::Method::Put: return QStringLiteral("PUT");
+    case QHttpServerRequest::Method::Delete: return QStringLiteral("DELETE");
     default: return QStringLiteral("OTHER");
   }
 }
@@ -53,6 +57,21 @@ QString Member(const QHttpServerRequest& request) {
   return {};
 }
 
+// Log-in: any name of 1 to 16 characters; a session cookie (the browser keeps it no longer than
+// its session unless it keeps cookies for good). The answer is the name.
+QHttpServerResponse LogIn(const QHttpServerRequest& request) {
+  const QString user = QUrlQuery(QString::fromUtf8(request.body()).replace(QLatin1Char('+'), QLatin1Char(' ')))
+                           .queryItemValue(QStringLiteral("user"), QUrl::FullyDecoded)
+                           .trimmed();
+  if (user.isEmpty() || user.size() > 16)
+    return QHttpServerResponse(QByteArrayLiteral("text/plain; charset=utf-8"), QByteArray(), Status::BadRequest);
+  QHttpServerResponse answer(QByteArrayLiteral("text/plain; charset=utf-8"), user.toUtf8());
+  answer.addHeader(QByteArrayLiteral("Set-Cookie"), "member=" + QUrl::toPercentEncoding(user) + "; Path=/");
+  return answer;
+}
+
+bool IsLogIn(const QHttpServerRequest& request) { return request.url().path() == QLatin1String("/qqwap/login"); }
+
 QString Target(const QHttpServerRequest& request) {
   return request.url().toString(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::FullyEncoded);
 }
@@ -60,47 +79,61 @@ QString Target(const QHttpServerRequest& request) {
 }  // namespace
 
 PortalServer::PortalServer(std::function<void(const QString&)> log) : m_Tune(TuneWav()), m_Log(std::move(log)) {
-  m_Server.route("/", [](const QHttpServerRequest&) { return Html(QString::fromUtf8(Resource("index.html"))); });
-  m_Server.route("/qqwap/", [](const QHttpServerRequest& request) { return Html(PortalPage(Member(request))); });
-  // Log-in: any name of 1 to 16 characters; a session cookie (the browser keeps it no longer than
-  // its session unless it keeps cookies for good). The answer is the name.
-  m_Server.route("/qqwap/login", QHttpServerRequest::Method::Post, [](const QHttpServerRequest& request) {
-    const QString user = QUrlQuery(QString::fromUtf8(request.body()).replace(QLatin1Char('+'), QLatin1Char(' ')))
-                             .queryItemValue(QStringLiteral("user"), QUrl::FullyDecoded)
-                             .trimmed();
-    if (user.isEmpty() || user.size() > 16)
-      return QHttpServerResponse(QByteArrayLiteral("text/plain; charset=utf-8"), QByteArray(), Status::BadRequest);
-    QHttpServerResponse answer(QByteArrayLiteral("text/plain; charset=utf-8"), user.toUtf8());
-    answer.addHeader(QByteArrayLiteral("Set-Cookie"), "member=" + QUrl::toPercentEncoding(user) + "; Path=/");
-    return answer;
-  });
-  // Where the start page reports its visit count and member name; answered with nothing.
-  m_Server.route("/qqwap/seen", [](const QHttpServerRequest&) {
-    return QHttpServerResponse(QByteArrayLiteral("image/gif"), QByteArray(), Status::NoContent);
-  });
-  m_Server.route("/qqwap/portal.css", [](const QHttpServerRequest&) {
-    return QHttpServerResponse(QByteArrayLiteral("text/css; charset=utf-8"), Resource("portal.css"));
-  });
-  m_Server.route("/qqwap/links", [](const QHttpServerRequest&) {
-    return Html(QString::fromUtf8(Resource("links.html")));
-  });
-  m_Server.route("/qqwap/game/<arg>", [](int id, const QHttpServerRequest&) {
-    const QString page = GamePage(id);
-    return page.isEmpty() ? NotFound() : Html(page);
-  });
-  m_Server.route("/songplayer/v2/360", [](const QHttpServerRequest& request) {
-    return Html(PlayerPage(request.query().queryItemValue(QStringLiteral("lid"))));
-  });
-  m_Server.route("/songplayer/v2/tune.wav", [this](const QHttpServerRequest& request) { return Tune(request); });
-
-  m_Server.afterRequest([this](QHttpServerResponse&& response, const QHttpServerRequest& request) {
-    m_Log(QStringLiteral("%1 %2 %3").arg(MethodName(request.method()), Target(request)).arg(int(response.statusCode())));
-    return std::move(response);
-  });
+  // Every request comes here, so that HEAD and the methods we do not serve are answered as HTTP
+  // asks: HEAD with the headers of GET and no body, anything else but GET with 405.
   m_Server.setMissingHandler([this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
-    m_Log(QStringLiteral("%1 %2 404").arg(MethodName(request.method()), Target(request)));
-    responder.write(NotFoundBody(), kHtml, Status::NotFound);
+    const QHttpServerResponse response = Answer(request);
+    const auto method = request.method();
+    const bool known = response.statusCode() != Status::NotFound;
+    // The log-in form is the one address that takes a POST, and only a POST.
+    const bool allowed = IsLogIn(request) ? method == QHttpServerRequest::Method::Post
+                                          : method == QHttpServerRequest::Method::Get ||
+                                                method == QHttpServerRequest::Method::Head;
+    if (known && !allowed) {
+      m_Log(QStringLiteral("%1 %2 405").arg(MethodName(method), Target(request)));
+      responder.write(QByteArrayLiteral("Method not allowed.\n"),
+                      {{QByteArrayLiteral("Content-Type"), QByteArrayLiteral("text/plain; charset=utf-8")},
+                       {QByteArrayLiteral("Allow"), IsLogIn(request) ? QByteArrayLiteral("POST")
+                                                                     : QByteArrayLiteral("GET, HEAD")}},
+                      Status::MethodNotAllowed);
+      return;
+    }
+    m_Log(QStringLiteral("%1 %2 %3").arg(MethodName(method), Target(request)).arg(int(response.statusCode())));
+    if (method != QHttpServerRequest::Method::Head) {
+      response.write(std::move(responder));
+      return;
+    }
+    responder.writeStatusLine(response.statusCode());
+    for (const QByteArray& name : {QByteArrayLiteral("Content-Type"), QByteArrayLiteral("Accept-Ranges"),
+                                   QByteArrayLiteral("Content-Range")})
+      for (const QByteArray& value : response.headers(name)) responder.writeHeader(name, value);
+    responder.writeHeader(QByteArrayLiteral("Content-Length"), QByteArray::number(response.data().size()));
+    responder.writeBody(QByteArray());
   });
+}
+
+QHttpServerResponse PortalServer::Answer(const QHttpServerRequest& request) const {
+  const QString path = request.url().path();
+  if (path == QLatin1String("/")) return Html(QString::fromUtf8(Resource("index.html")));
+  if (path == QLatin1String("/qqwap/")) return Html(PortalPage(Member(request)));
+  if (IsLogIn(request)) return LogIn(request);
+  // Where the start page reports its visit count and member name; answered with nothing.
+  if (path == QLatin1String("/qqwap/seen"))
+    return QHttpServerResponse(QByteArrayLiteral("image/gif"), QByteArray(), Status::NoContent);
+  if (path == QLatin1String("/qqwap/portal.css"))
+    return QHttpServerResponse(QByteArrayLiteral("text/css; charset=utf-8"), Resource("portal.css"));
+  if (path == QLatin1String("/qqwap/links")) return Html(QString::fromUtf8(Resource("links.html")));
+  static const QRegularExpression game(QStringLiteral("^/qqwap/game/(\\d+)$"));
+  if (const auto m = game.match(path); m.hasMatch()) {
+    bool ok = false;
+    const int id = m.captured(1).toInt(&ok);
+    const QString page = ok ? GamePage(id) : QString();
+    return page.isEmpty() ? NotFound() : Html(page);
+  }
+  if (path == QLatin1String("/songplayer/v2/360"))
+    return Html(PlayerPage(request.query().queryItemValue(QStringLiteral("lid"))));
+  if (path == QLatin1String("/songplayer/v2/tune.wav")) return Tune(request);
+  return NotFound();
 }
 
 // The media stack asks for byte ranges; answering them lets the tune loop and seek.
@@ -114,12 +147,18 @@ QHttpServerResponse PortalServer::Tune(const QHttpServerRequest& request) const 
     whole.addHeader(QByteArrayLiteral("Accept-Ranges"), QByteArrayLiteral("bytes"));
     return whole;
   }
+  // Digits only; a number too big for 64 bits lies beyond any end.
+  const auto number = [](const QString& digits) {
+    bool ok = false;
+    const qint64 n = digits.toLongLong(&ok);
+    return ok ? n : std::numeric_limits<qint64>::max();
+  };
   qint64 first = 0, last = size - 1;
   if (match.captured(1).isEmpty()) {  // the last N bytes
-    first = std::max<qint64>(0, size - match.captured(2).toLongLong());
+    first = std::max<qint64>(0, size - std::min<qint64>(size, number(match.captured(2))));
   } else {
-    first = match.captured(1).toLongLong();
-    if (!match.captured(2).isEmpty()) last = std::min<qint64>(last, match.captured(2).toLongLong());
+    first = number(match.captured(1));
+    if (!match.captured(2).isEmpty()) last = std::min<qint64>(last, number(match.captured(2)));
   }
   if (first >= size || first > last) {
     QHttpServerResponse refused(Status::RequestRangeNotSatisfiable);

@@ -19,6 +19,8 @@ class PortalServer {
   quint16 Listen(const QHostAddress& address, quint16 port, QString* error);
 
  private:
+  // The answer to GET for the request's path (404 for an unknown one).
+  QHttpServerResponse Answer(const QHttpServerRequest& request) const;
   QHttpServerResponse Tune(const QHttpServerRequest& request) const;
 
   QHttpServer m_Server;

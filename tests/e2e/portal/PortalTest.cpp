@@ -20,6 +20,8 @@ struct Reply {
   QByteArray contentType;
   QByteArray body;
   QByteArray contentRange;
+  QByteArray contentLength;
+  QByteArray allow;
 };
 
 // A running portal; stopped when the test ends.
@@ -40,10 +42,13 @@ class Portal {
     m_Process.waitForFinished(3000);
   }
 
-  Reply Get(const QString& target, const QByteArray& range = {}) {
+  Reply Get(const QString& target, const QByteArray& range = {}) { return Send("GET", target, range); }
+  Reply Send(const QByteArray& method, const QString& target, const QByteArray& range = {}) {
     QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(target)));
     if (!range.isEmpty()) request.setRawHeader("Range", range);
-    std::unique_ptr<QNetworkReply> reply(m_Network.get(request));
+    std::unique_ptr<QNetworkReply> reply(method == "GET"    ? m_Network.get(request)
+                                         : method == "HEAD" ? m_Network.head(request)
+                                                            : m_Network.sendCustomRequest(request, method));
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
@@ -52,6 +57,8 @@ class Portal {
     r.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     r.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
     r.contentRange = reply->rawHeader("Content-Range");
+    r.contentLength = reply->rawHeader("Content-Length");
+    r.allow = reply->rawHeader("Allow");
     r.body = reply->readAll();
     return r;
   }
@@ -167,6 +174,32 @@ TEST(SamplePortal, TuneAnswersByteRanges) {
   const Reply open = portal.Get("/songplayer/v2/tune.wav", "bytes=500-");
   EXPECT_EQ(open.body, whole.mid(500));
   EXPECT_EQ(portal.Get("/songplayer/v2/tune.wav", "bytes=999999999-").status, 416);
+  // Numbers beyond 64 bits: a start past any end, an end clamped to the last byte.
+  EXPECT_EQ(portal.Get("/songplayer/v2/tune.wav", "bytes=99999999999999999999-").status, 416);
+  const Reply big = portal.Get("/songplayer/v2/tune.wav", "bytes=0-99999999999999999999");
+  EXPECT_EQ(big.status, 206);
+  EXPECT_EQ(big.body, whole);
+  EXPECT_EQ(portal.Get("/songplayer/v2/tune.wav", "bytes=-99999999999999999999").body, whole);
+}
+
+TEST(SamplePortal, HeadHasNoBodyAndOtherMethodsAreNotAllowed) {
+  Portal portal;
+  ASSERT_NE(portal.port, 0);
+  for (const QString target : {QStringLiteral("/qqwap/"), QStringLiteral("/songplayer/v2/tune.wav")}) {
+    SCOPED_TRACE(target.toStdString());
+    const Reply get = portal.Get(target);
+    const Reply head = portal.Send("HEAD", target);
+    EXPECT_EQ(head.status, 200);
+    EXPECT_TRUE(head.body.isEmpty());
+    EXPECT_EQ(head.contentType, get.contentType);
+    EXPECT_EQ(head.contentLength, QByteArray::number(get.body.size()));
+    for (const QByteArray method : {"PUT", "DELETE", "POST", "PATCH", "OPTIONS"}) {
+      const Reply refused = portal.Send(method, target);
+      EXPECT_EQ(refused.status, 405) << method.constData();
+      EXPECT_EQ(refused.allow, "GET, HEAD") << method.constData();
+    }
+  }
+  EXPECT_EQ(portal.Send("HEAD", "/no/such/page").status, 404);
 }
 
 TEST(SamplePortal, APortInUseIsOneLineAndStatusOne) {

@@ -110,6 +110,29 @@ TEST_F(PortalPaneTest, OnlyHttpAndHttpsAddressesAreFollowed) {
   EXPECT_EQ(OtherWindows(), 0);
 }
 
+// Escapes in a new-window address reach the pane as the page wrote them, whether a link or
+// the requested address stands behind the window (the pane's address keeps "%2F" apart from "/").
+TEST_F(PortalPaneTest, NewWindowAddressesKeepTheirEscapes) {
+  Open("/qqwap/links");
+  const QStringList targets = {"/qqwap/a%20b", "/qqwap/a%2Fb", "/qqwap/%E6%B8%B8%E6%88%8F?q=x%20y&r=%2F",
+                               "/qqwap/game/3#part%20two"};
+  for (const QString& target : targets) {
+    SCOPED_TRACE(target.toStdString());
+    RaiseNewWindow(QStringLiteral("var a=document.createElement('a'); a.href='%1'; a.textContent='x';"
+                                  "document.body.appendChild(a); a.focus();")
+                       .arg(target),
+                   QUrl());
+    EXPECT_TRUE(WaitForPage(*portal, env->Url(target)));
+    EXPECT_EQ(Eval(portal->Page(), "location.href").toString().toStdString(),
+              env->Url(target).toString(QUrl::FullyEncoded).toStdString());
+    Open("/qqwap/links");
+  }
+  const int before = env->Requests("/qqwap/c%20d");
+  RaiseNewWindow("document.activeElement.blur()", QUrl(env->Url("/qqwap/c%20d")));
+  EXPECT_TRUE(WaitForPage(*portal, env->Url("/qqwap/c%20d")));
+  EXPECT_EQ(env->Requests("/qqwap/c%20d"), before + 1);
+}
+
 TEST_F(PortalPaneTest, FileAndScriptLinksClickedInThePageGoNowhere) {
   Open("/qqwap/links");
   for (const char* id : {"file-link", "script-link"}) {

@@ -8,6 +8,8 @@
 #include <QJsonObject>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "host/Layout.h"
 
@@ -137,6 +139,45 @@ TEST(LayoutErrors, InconsistentControls) {
   ExpectError(WithControl("Label1", [](QJsonObject& c) { c["mouseIcon"] = "hand"; }), "Label1", "mouseIcon",
               "only a custom pointer");
   ExpectError(WithControl("Label4", [](QJsonObject& c) { c["width"] = -15; }), "Label4", "width", "negative");
+}
+
+// Values a hand-edited or hostile file may hold: refused in one line that says what is wrong.
+TEST(LayoutErrors, HostileValuesAreRefusedInOneReadableLine) {
+  // Control characters in a name are escaped, so that the line is neither cut nor split.
+  for (const auto& [name, shown] : {std::pair{QString::fromUtf8("Lab\0el", 6), std::string("Lab\\u0000el")},
+                                    std::pair{QStringLiteral("Lab\nel"), std::string("Lab\\nel")}}) {
+    try {
+      host::ParseLayout(WithControl("Label4", [&](QJsonObject& c) {
+        c["name"] = name;
+        c["captoin"] = "x";
+      }));
+      ADD_FAILURE() << "accepted " << shown;
+    } catch (const host::LayoutError& e) {
+      EXPECT_EQ(std::string(e.what()), "layout: control \"" + shown + "\", key \"captoin\": unknown key");
+    }
+  }
+  // JSON allows no raw control character inside a string.
+  QByteArray json = QJsonDocument(Original()).toJson();
+  const qsizetype at = json.indexOf("\"Form1\"");
+  ASSERT_GT(at, 0);
+  json.insert(at + 3, '\0');
+  ExpectError(json, "(file)", "(syntax)", "raw control character U+0000");
+
+  // Sizes no screen can show.
+  ExpectError(WithControl("GlossButton1", [](QJsonObject& c) { c["width"] = 8192 * 15 + 1; }), "GlossButton1",
+              "width", "larger than any screen");
+  ExpectError(WithControl("WebBrowser1", [](QJsonObject& c) { c["height"] = 1e9; }), "WebBrowser1", "height",
+              "larger than any screen");
+  QJsonObject root = Original();
+  QJsonObject form = root["form"].toObject();
+  form["clientWidth"] = 300000;
+  root["form"] = form;
+  ExpectError(QJsonDocument(root).toJson(), "Form1", "clientWidth", "larger than any screen");
+  EXPECT_NO_THROW(host::ParseLayout(WithControl("GlossButton1", [](QJsonObject& c) { c["width"] = 8192 * 15; })));
+
+  // A border brightness the button cannot draw.
+  ExpectError(WithProperty("GlossButton1", "borderbrightness", [](QJsonObject& p) { p["value"] = -2147483648.0; }),
+              "GlossButton1", "borderbrightness", "out of range -100 to 100");
 }
 
 }  // namespace

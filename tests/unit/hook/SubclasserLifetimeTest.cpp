@@ -205,13 +205,35 @@ TEST_F(Lifetime, OwnerDestroyedWhileAnotherEngineIsStackedOnTop) {
   sc.reset();  // the lower hook goes first
   EXPECT_EQ(Send(0x200), (Trace{"P200"}));
   EXPECT_EQ(secondTrace, (Trace{"A200"}));
-  // The upper hook gives the window back to the released lower one, which steps aside at the
-  // next message.
+  // The upper hook gives the window back past the released lower one at once.
   second.reset();
-  EXPECT_FALSE(WindowPointsAtOriginal());
+  EXPECT_TRUE(WindowPointsAtOriginal());
   EXPECT_EQ(Send(0x200), (Trace{"P200"}));
   EXPECT_EQ(secondTrace, (Trace{"A200"}));
+}
+
+// Hooks that were let go but not yet stepped aside (no message since) must not be left on the
+// window when the engine that sits above them goes away.
+TEST_F(Lifetime, EngineGoneRestoresTheOriginalPastHooksLetGo) {
+  // One engine: subclass, unsubclass, subclass again.
+  sc->sc_UnSubclass(hWnd);
+  ASSERT_TRUE(sc->sc_Subclass(hWnd));
+  sc.reset();
   EXPECT_TRUE(WindowPointsAtOriginal());
+  EXPECT_EQ(Send(0x200), (Trace{"P200"}));
+
+  // Two engines, interleaved: the lower one lets go, then the upper one goes away.
+  sc = std::make_unique<hook::Subclasser>(owner, "GlossButton");
+  ASSERT_TRUE(sc->sc_Subclass(hWnd));
+  Trace secondTrace;
+  RecordingOwner secondOwner(secondTrace);
+  auto second = std::make_unique<hook::Subclasser>(secondOwner, "GlossButton");
+  ASSERT_TRUE(second->sc_Subclass(hWnd));
+  sc->sc_UnSubclass(hWnd);
+  second.reset();
+  EXPECT_TRUE(WindowPointsAtOriginal());
+  EXPECT_EQ(Send(0x200), (Trace{"P200"}));
+  EXPECT_TRUE(LogTexts().empty());
 }
 
 }  // namespace

@@ -94,6 +94,34 @@ TEST(Region, RandomCombinationsMatchPixelReferee) {
   }
 }
 
+// Built at once from a list: rows in order (touching spans, equal rows) in one pass, and any
+// other list (overlaps, out of order, reversed edges) the same union as one rectangle at a time.
+TEST(Region, FromRectsIsTheUnionInEitherOrder) {
+  std::mt19937 rng(77);
+  std::uniform_int_distribution<int> coord(-kPad + 1, kSize + kPad - 1);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<p::RECT> rects;
+    if (round % 2 == 0) {
+      for (int y = -3; y < kSize; y += 1 + round % 3) {  // band order, as a shape is built
+        int x = coord(rng) - kSize / 2;
+        for (int k = 0; k < 3; ++k) {
+          const int w = std::uniform_int_distribution<int>(0, 6)(rng);
+          rects.push_back({x, y, x + w, y + 1 + round % 3});
+          x += w + std::uniform_int_distribution<int>(0, 2)(rng);  // 0: touching the last
+        }
+      }
+    } else {
+      for (int k = 0; k < 10; ++k) rects.push_back({coord(rng), coord(rng), coord(rng), coord(rng)});
+    }
+    p::Region expected;
+    for (const p::RECT& r : rects)
+      expected = p::Region::Combine(expected, p::Region::FromRect(r.left, r.top, r.right, r.bottom), p::RGN_OR);
+    const p::Region built = p::Region::FromRects(rects);
+    ASSERT_EQ(built, expected) << "round " << round;
+    ExpectCanonical(built);
+  }
+}
+
 TEST(Region, XorTwiceRestoresAndEqualSetsCompareEqual) {
   const p::Region a = p::Region::Combine(p::Region::FromRect(0, 0, 10, 10),
                                          p::Region::FromRect(5, 5, 15, 15), p::RGN_OR);

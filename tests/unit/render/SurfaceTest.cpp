@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -109,6 +111,49 @@ TEST(SurfaceClipping, EverythingOutsideIsDroppedSilently) {
   Surface empty = ClearedSurface(0, 0);
   EXPECT_NO_THROW(empty.LineBF(0, 0, 5, 5, kRed));
   EXPECT_NO_THROW(empty.Line(0, 0, 5, 3, kRed));
+}
+
+// The line walked one step at a time over its whole length, every pixel tested on its own.
+std::vector<std::uint32_t> StepByStepLine(int w, int h, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                                          std::int64_t y2) {
+  std::vector<std::uint32_t> px(static_cast<std::size_t>(w * h), kCleared);
+  std::int64_t x = x1, y = y1;
+  const std::int64_t dx = std::llabs(x2 - x1), dy = -std::llabs(y2 - y1);
+  const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+  std::int64_t err = dx + dy;
+  while (x != x2 || y != y2) {
+    if (x >= 0 && y >= 0 && x < w && y < h) px[static_cast<std::size_t>(y * w + x)] = kRedPx;
+    const std::int64_t e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x += sx; }
+    if (e2 <= dx) { err += dx; y += sy; }
+  }
+  return px;
+}
+
+TEST(SurfaceClipping, LinesFromFarOutsideMatchTheStepByStepWalk) {
+  std::uint32_t seed = 12345;
+  const auto next = [&](int range) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(2 * range + 1)) - range;
+  };
+  for (int i = 0; i < 3000; ++i) {
+    const int range = i % 3 == 0 ? 30 : 400;  // near the surface, and entering it from far away
+    const int x1 = next(range), y1 = next(range), x2 = next(range), y2 = next(range);
+    if (x1 == x2 || y1 == y2) continue;
+    Surface s = ClearedSurface(25, 17);
+    s.Line(x1, y1, x2, y2, kRed);
+    ASSERT_EQ(s.Pixels().pixels, StepByStepLine(25, 17, x1, y1, x2, y2))
+        << x1 << ", " << y1 << " to " << x2 << ", " << y2;
+  }
+  // End points at the 32-bit limits: the diagonal through the surface, and one that misses it.
+  constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min(), hi = std::numeric_limits<std::int32_t>::max();
+  Surface s = ClearedSurface(25, 25);
+  s.Line(lo, lo, hi, hi, kRed);
+  for (int i = 0; i < 25; ++i) EXPECT_EQ(s.PixelAt(i, i), kRedPx) << i;
+  EXPECT_EQ(CountPainted(s, kRedPx), 25);
+  Surface t = ClearedSurface(25, 25);
+  t.Line(lo, hi, hi, hi - 1, kRed);
+  EXPECT_EQ(CountPainted(t, kRedPx), 0);
 }
 
 TEST(SurfacePoints, PSetMovesThePositionSetPixelVDoesNot) {
@@ -267,6 +312,21 @@ TEST(SurfacePicture, DrawsAtNaturalSizeClippedKeepingTransparentPixels) {
   Surface t = ClearedSurface(8, 8);
   t.DrawPicture(pic, 0, 0, 6, 4);  // asked for twice the size: stretched
   EXPECT_EQ(CountPainted(t, Px(0, 0, 255)), 24 - 4);
+
+  // Stretched far beyond the surface and placed before its origin: the part that lands on it
+  // samples the picture as the whole would.
+  Picture big;
+  big.image = Image(2, 2, Px(0, 0, 255));
+  big.image.pixels[3] = Px(0, 255, 0);  // bottom right
+  constexpr std::int32_t huge = std::numeric_limits<std::int32_t>::max();
+  Surface u = ClearedSurface(6, 6);
+  u.DrawPicture(big, -(huge / 2) + 3, -(huge / 2) + 3, huge, huge);
+  // Column 3 is column huge / 2 of the picture, the last one still mapped to its left half.
+  EXPECT_EQ(u.PixelAt(3, 3), Px(0, 0, 255));
+  EXPECT_EQ(u.PixelAt(4, 4), Px(0, 255, 0));
+  EXPECT_EQ(u.PixelAt(3, 4), Px(0, 0, 255));
+  EXPECT_EQ(u.PixelAt(4, 3), Px(0, 0, 255));
+  EXPECT_EQ(CountPainted(u, Px(0, 255, 0)), 4);
 }
 
 }  // namespace

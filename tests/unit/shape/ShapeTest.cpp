@@ -99,6 +99,19 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{6, 30, 90, 10},   // a third of the width
                       RoundCase{6, 2, 2, 0}));
 
+// Every size up to 48 x 48 in each rounded style, the tiny and lopsided ones included.
+TEST_F(ShapeTest, EveryRoundedStyleAtEverySmallSizeKeepsTheOutline) {
+  for (int style : {2, 3, 6}) {
+    for (int w = 1; w <= 48; ++w) {
+      for (int h = 1; h <= 48; ++h) {
+        Shape(style, static_cast<float>(w), static_cast<float>(h));
+        ASSERT_EQ(Region(), ExpectedRoundRegion(w, h, button.CornerRadius()))
+            << "style " << style << " " << w << " x " << h;
+      }
+    }
+  }
+}
+
 TEST_F(ShapeTest, MiddleRowsKeepAllButTheFirstAndLastColumn) {
   Shape(2, 100, 30);
   const Pixels region = Region();

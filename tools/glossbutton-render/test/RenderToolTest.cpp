@@ -79,6 +79,7 @@ struct RenderTool : ::testing::Test {
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
   }
 };
@@ -192,6 +193,32 @@ TEST_F(RenderTool, BadArgumentsExitTwoWithOneLineAndWriteNothing) {
     EXPECT_EQ(err.rfind("glossbutton-render: ", 0), 0u) << err;
     EXPECT_TRUE(Files().empty());
   }
+}
+
+TEST_F(RenderTool, APictureTooLargeForTheToolkitSaysWhyInOneLine) {
+  const fs::path picture = dir / "huge.ppm";
+  { std::ofstream(picture, std::ios::binary) << "P6\n8192 8192\n255\n"; }  // the header is enough
+  EXPECT_EQ(Run("--style 0 --state 0 --width 25 --height 25 --picture " + picture.string() + " --out " +
+                (dir / "o.ppm").string()),
+            2);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("8192 x 8192 pixels is more than the"), std::string::npos) << err;
+}
+
+TEST_F(RenderTool, AFailedOutputLeavesEveryTargetAsItWas) {
+  const fs::path image = dir / "o.png";
+  const fs::path mask = dir / "m.pbm";
+  { std::ofstream(image, std::ios::binary) << "old image"; }
+  fs::create_directory(mask);  // cannot be replaced by a file
+  const auto before = Files();
+  EXPECT_EQ(Run("--style 3 --state 0 --width 25 --height 25 --out " + image.string() + " --mask-out " +
+                mask.string()),
+            2);
+  EXPECT_EQ(err, "glossbutton-render: cannot write '" + mask.string() + "'\n");
+  std::ifstream f(image, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "old image");
+  EXPECT_TRUE(fs::is_directory(mask));
+  EXPECT_EQ(Files(), before);  // no temporary or kept copy left behind
 }
 
 }  // namespace
