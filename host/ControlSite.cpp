@@ -127,6 +127,7 @@ void ControlSite::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; 
 
 void ControlSite::PublishImage(std::shared_ptr<const gloss::Image> image) {
   m_Image = std::move(image);
+  m_CutFrom = nullptr;  // the surface reuses buffers: a new image may sit where an old one was
   m_ImageRatio = devicePixelRatioF();
   update();
 }
@@ -252,6 +253,9 @@ void ControlSite::ReportError(const char* what, const char* message) {
 void ControlSite::ApplyRegion() {
   bool hasRegion = false;
   const std::vector<RECT> rects = GetWindowRgnRects(m_hWnd, &hasRegion);
+  m_HasRegion = hasRegion;
+  m_DeviceRegion = QRegion();
+  m_CutFrom = nullptr;
   if (!hasRegion) {
     clearMask();
   } else {
@@ -260,6 +264,7 @@ void ControlSite::ApplyRegion() {
     const double ratio = devicePixelRatioF();
     QRegion mask;
     for (const RECT& r : rects) {
+      m_DeviceRegion += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
       const int left = static_cast<int>(std::floor(r.left / ratio)), top = static_cast<int>(std::floor(r.top / ratio));
       const int right = static_cast<int>(std::ceil(r.right / ratio));
       const int bottom = static_cast<int>(std::ceil(r.bottom / ratio));
@@ -295,9 +300,23 @@ void ControlSite::paintEvent(QPaintEvent*) {
   if (!m_Image || m_Image->width <= 0 || m_Image->height <= 0) return;
   QImage face(reinterpret_cast<const uchar*>(m_Image->pixels.data()), m_Image->width, m_Image->height,
               m_Image->width * 4, QImage::Format_RGB32);
-  face.setDevicePixelRatio(m_ImageRatio);
   QPainter painter(this);
-  painter.drawImage(0, 0, face);
+  if (m_ImageRatio == 1.0 || !m_HasRegion) {
+    face.setDevicePixelRatio(m_ImageRatio);
+    painter.drawImage(0, 0, face);
+    return;
+  }
+  if (m_CutFrom != m_Image.get() || m_CutFace.size() != face.size()) {
+    m_CutFace = QImage(face.size(), QImage::Format_ARGB32_Premultiplied);
+    m_CutFace.fill(Qt::transparent);
+    QPainter cut(&m_CutFace);
+    cut.setClipRegion(m_DeviceRegion);
+    cut.drawImage(0, 0, face);
+    cut.end();
+    m_CutFace.setDevicePixelRatio(m_ImageRatio);
+    m_CutFrom = m_Image.get();
+  }
+  painter.drawImage(0, 0, m_CutFace);
 }
 
 // ---- Lifecycle from Qt
