@@ -173,8 +173,12 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONUP: {
       // The toolkit's click: a left press and release on the button's visible pixels, except
-      // the release that ends a double click.
-      const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(QPoint(int(x), int(y)));
+      // the release that ends a double click. The message holds whole pixels of the control; the
+      // shape is tested where the pointer really was when the message is the last mouse event's,
+      // otherwise at the middle of the pixel.
+      const QPoint pixel{static_cast<int>(x), static_cast<int>(y)};
+      const QPointF at = PixelOf(m_LastMouseAt) == pixel ? m_LastMouseAt : QPointF(pixel) + QPointF(0.5, 0.5);
+      const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(at);
       m_LeftPressed = false;
       m_AfterDoubleClick = false;
       b.MouseUp(1, shift, x, y);
@@ -372,6 +376,7 @@ bool ControlSite::FallsThrough(QMouseEvent* event) {
 void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
   if (msg == WM_NULL) return;
   const QPoint p = PixelOf(event);
+  m_LastMouseAt = event->position();
   m_Modifiers = event->modifiers();
   Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
 }

@@ -149,6 +149,7 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   // Above ratio 1 the mask (whole widget pixels) holds device pixels outside the shape; these are
   // painted transparent, from the face cut to the region in device pixels.
   QRegion m_DeviceRegion;
+  QPointF m_LastMouseAt{-1, -1};  // where the last mouse event sent to the control was
   bool m_HasRegion = false;
   QImage m_CutFace;
   const gloss::Image* m_CutFrom = nullptr;

@@ -133,6 +133,7 @@ TEST_F(HiDpiTest, TransparentDevicePixelsShowWhatIsBehindAndPressesThereFallThro
   EXPECT_TRUE(b->mask().contains(QPoint(static_cast<int>(outsidePoint.x()), static_cast<int>(outsidePoint.y()))));
 
   QSignalSpy down(b, &GlossButtonWidget::mouseDown);
+  QSignalSpy clicked(b, &GlossButtonWidget::clicked);
   const auto press = [&](QPointF at) {
     QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(b, &e);
@@ -143,6 +144,7 @@ TEST_F(HiDpiTest, TransparentDevicePixelsShowWhatIsBehindAndPressesThereFallThro
   EXPECT_EQ(down.count(), 0) << "a press on a transparent device pixel reached the control";
   press(insidePoint);
   EXPECT_EQ(down.count(), 1);
+  EXPECT_EQ(clicked.count(), 1) << "a press and release on a shown device pixel is a click";
 }
 
 }  // namespace
