@@ -130,6 +130,7 @@ void ControlSite::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; 
 
 void ControlSite::PublishImage(std::shared_ptr<const gloss::Image> image) {
   m_Image = std::move(image);
+  m_CutFrom = nullptr;  // the surface reuses buffers: a new image may sit where an old one was
   m_ImageRatio = devicePixelRatioF();
   update();
 }
@@ -176,8 +177,12 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_LBUTTONUP: {
       // The toolkit's click: a left press and release on the button's visible pixels, except
-      // the release that ends a double click.
-      const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(QPoint(int(x), int(y)));
+      // the release that ends a double click. The message holds whole pixels of the control; the
+      // shape is tested where the pointer really was when the message is the last mouse event's,
+      // otherwise at the middle of the pixel.
+      const QPoint pixel{static_cast<int>(x), static_cast<int>(y)};
+      const QPointF at = PixelOf(m_LastMouseAt) == pixel ? m_LastMouseAt : QPointF(pixel) + QPointF(0.5, 0.5);
+      const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(at);
       m_LeftPressed = false;
       m_AfterDoubleClick = false;
       NotifyAccessibleChange(this, false, false, true);
@@ -265,6 +270,9 @@ void ControlSite::ReportError(const char* what, const char* message) {
 void ControlSite::ApplyRegion() {
   bool hasRegion = false;
   const std::vector<RECT> rects = GetWindowRgnRects(m_hWnd, &hasRegion);
+  m_HasRegion = hasRegion;
+  m_DeviceRegion = QRegion();
+  m_CutFrom = nullptr;
   if (!hasRegion) {
     clearMask();
   } else {
@@ -273,6 +281,7 @@ void ControlSite::ApplyRegion() {
     const double ratio = devicePixelRatioF();
     QRegion mask;
     for (const RECT& r : rects) {
+      m_DeviceRegion += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
       const int left = static_cast<int>(std::floor(r.left / ratio)), top = static_cast<int>(std::floor(r.top / ratio));
       const int right = static_cast<int>(std::ceil(r.right / ratio));
       const int bottom = static_cast<int>(std::ceil(r.bottom / ratio));
@@ -308,9 +317,23 @@ void ControlSite::paintEvent(QPaintEvent*) {
   if (!m_Image || m_Image->width <= 0 || m_Image->height <= 0) return;
   QImage face(reinterpret_cast<const uchar*>(m_Image->pixels.data()), m_Image->width, m_Image->height,
               m_Image->width * 4, QImage::Format_RGB32);
-  face.setDevicePixelRatio(m_ImageRatio);
   QPainter painter(this);
-  painter.drawImage(0, 0, face);
+  if (m_ImageRatio == 1.0 || !m_HasRegion) {
+    face.setDevicePixelRatio(m_ImageRatio);
+    painter.drawImage(0, 0, face);
+    return;
+  }
+  if (m_CutFrom != m_Image.get() || m_CutFace.size() != face.size()) {
+    m_CutFace = QImage(face.size(), QImage::Format_ARGB32_Premultiplied);
+    m_CutFace.fill(Qt::transparent);
+    QPainter cut(&m_CutFace);
+    cut.setClipRegion(m_DeviceRegion);
+    cut.drawImage(0, 0, face);
+    cut.end();
+    m_CutFace.setDevicePixelRatio(m_ImageRatio);
+    m_CutFrom = m_Image.get();
+  }
+  painter.drawImage(0, 0, m_CutFace);
 }
 
 // ---- Lifecycle from Qt
@@ -366,6 +389,7 @@ bool ControlSite::FallsThrough(QMouseEvent* event) {
 void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
   if (msg == WM_NULL) return;
   const QPoint p = PixelOf(event);
+  m_LastMouseAt = event->position();
   m_Modifiers = event->modifiers();
   Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
 }

@@ -17,7 +17,9 @@
 #include <memory>
 #include <string>
 
+#include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 #include "glossbutton/ControlHost.h"
@@ -151,6 +153,13 @@ class ControlSite : public QWidget, public gloss::ControlHost {
 
   std::shared_ptr<const gloss::Image> m_Image;
   double m_ImageRatio = 1.0;  // the device pixel ratio m_Image was drawn at
+  // Above ratio 1 the mask (whole widget pixels) holds device pixels outside the shape; these are
+  // painted transparent, from the face cut to the region in device pixels.
+  QRegion m_DeviceRegion;
+  QPointF m_LastMouseAt{-1, -1};  // where the last mouse event sent to the control was
+  bool m_HasRegion = false;
+  QImage m_CutFace;
+  const gloss::Image* m_CutFrom = nullptr;
   std::int32_t m_MousePointer = 0;
   std::int32_t m_ForeColor = 0;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,6 +22,8 @@ namespace {
 
 using host::GlossButtonWidget;
 
+const QColor kBehind(0, 200, 0);  // the window behind the buttons
+
 std::int32_t ToOle(const QColor& c) { return c.red() + 256 * c.green() + 65536 * c.blue(); }
 
 class HiDpiTest : public ::testing::Test {
@@ -28,6 +31,10 @@ class HiDpiTest : public ::testing::Test {
   void SetUp() override {
     window = std::make_unique<QWidget>();
     window->resize(200, 80);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, kBehind);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     ratio = window->devicePixelRatioF();
@@ -99,29 +106,34 @@ TEST_F(HiDpiTest, CaptionHasDetailFinerThanTheControlsPixels) {
   EXPECT_GT(detailed * 2, dark) << detailed << " of " << dark;
 }
 
-TEST_F(HiDpiTest, PressesOnTransparentDevicePixelsFallThrough) {
+TEST_F(HiDpiTest, TransparentDevicePixelsShowWhatIsBehindAndPressesThereFallThrough) {
   ASSERT_EQ(ratio, 2.0) << "run with QT_SCALE_FACTOR=2";
   GlossButtonWidget* b = Button(3, "", 25, 25);
   // A control pixel of the corner that is partly inside the shape: shown (in the mask), but one
   // of its device pixels is outside the region and one inside.
   QPointF outsidePoint, insidePoint;
+  QPoint outsideDevice;
   bool found = false;
   for (int y = 0; y < 25 && !found; ++y)
     for (int x = 0; x < 25 && !found; ++x) {
       int in = 0;
-      QPointF out;
-      QPointF inp;
+      QPointF out, inp;
+      QPoint outDevice;
       for (int k = 0; k < 4; ++k) {
         const int dx = 2 * x + k % 2, dy = 2 * y + k / 2;
         if (platform::PtInWindowRgn(b->WindowHandle(), dx, dy)) ++in, inp = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2);
-        else out = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2);
+        else out = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2), outDevice = QPoint(dx, dy);
       }
-      if (in > 0 && in < 4) outsidePoint = out, insidePoint = inp, found = true;
+      if (in > 0 && in < 4) outsidePoint = out, insidePoint = inp, outsideDevice = outDevice, found = true;
     }
   ASSERT_TRUE(found);
+  // The window at device resolution: the button sits at (10, 10), device (20, 20).
+  const QImage all = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(QColor(all.pixel(outsideDevice + QPoint(20, 20))), kBehind) << outsideDevice.x() << ", " << outsideDevice.y();
   EXPECT_TRUE(b->mask().contains(QPoint(static_cast<int>(outsidePoint.x()), static_cast<int>(outsidePoint.y()))));
 
   QSignalSpy down(b, &GlossButtonWidget::mouseDown);
+  QSignalSpy clicked(b, &GlossButtonWidget::clicked);
   const auto press = [&](QPointF at) {
     QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(b, &e);
@@ -132,6 +144,7 @@ TEST_F(HiDpiTest, PressesOnTransparentDevicePixelsFallThrough) {
   EXPECT_EQ(down.count(), 0) << "a press on a transparent device pixel reached the control";
   press(insidePoint);
   EXPECT_EQ(down.count(), 1);
+  EXPECT_EQ(clicked.count(), 1) << "a press and release on a shown device pixel is a click";
 }
 
 }  // namespace
