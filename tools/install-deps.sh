@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
   libgl-dev
   xvfb xauth xdotool x11-utils imagemagick
+  qt6-wayland weston desktop-file-utils appstream dpkg-dev file
   fonts-wine fonts-arphic-uming fonts-dejavu-core
 )
 missing=()
