@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-normal test-asan run bench clean
+.PHONY: all deps build build-asan test test-normal test-asan run bench package clean
 
 all: build
 
@@ -39,6 +39,10 @@ run: build
 
 bench: build
 	./tools/run-bench.sh $(BUILD)
+
+# The Debian package of the program alone: $(BUILD)/korvane_<version>_amd64.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
