@@ -1,10 +1,11 @@
 # The two commands a newcomer types: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WIN32_BUILD ?= build-win32
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-normal test-asan run bench package clean
+.PHONY: all deps build build-asan test test-normal test-asan test-win32 run bench package clean
 
 all: build
 
@@ -34,6 +35,11 @@ test-asan: build-asan
 
 test: test-normal test-asan
 
+# The Qt-free core, the Win32 backend, host and demo cross-built with mingw-w64, tested under
+# Wine and Xvfb (installs the cross compiler and Wine when missing).
+test-win32:
+	JOBS=$(JOBS) ./tools/test-win32.sh $(WIN32_BUILD)
+
 run: build
 	./tools/run.sh $(BUILD)
 
@@ -45,4 +51,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN32_BUILD)

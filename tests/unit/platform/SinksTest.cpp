@@ -1,12 +1,14 @@
 // Installable event log and message box.
 #include <gtest/gtest.h>
 
-#include <syslog.h>
-
 #include "platform/EventLog.h"
 #include "platform/MessageBox.h"
-#include "platform/SyslogEventLog.h"
 #include "tests/support/RecordingSinks.h"
+#if !defined(_WIN32)
+#include <syslog.h>
+
+#include "platform/SyslogEventLog.h"
+#endif
 
 namespace p = platform;
 
@@ -32,10 +34,12 @@ TEST(Sinks, InstalledSinksReceiveAndScopeRestoresPrevious) {
   p::SetEventLog(previous);
 }
 
+#if !defined(_WIN32)  // Windows programs log through the event log service instead
 TEST(Sinks, SyslogPriorities) {
   EXPECT_EQ(p::SyslogEventLog::PriorityOf(p::EVENTLOG_ERROR), LOG_ERR);
   EXPECT_EQ(p::SyslogEventLog::PriorityOf(p::EVENTLOG_WARNING), LOG_WARNING);
   EXPECT_EQ(p::SyslogEventLog::PriorityOf(p::EVENTLOG_INFORMATION), LOG_INFO);
 }
+#endif
 
 }  // namespace
