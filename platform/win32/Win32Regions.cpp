@@ -4,6 +4,8 @@
 // (after <windows.h>, before the project's headers)
 #include "platform/win32/NoWindowsMacros.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <map>
 #include <utility>
 #include <vector>
@@ -66,6 +68,31 @@ void ForgetRegionHandler(HWND hWnd) { Handlers().erase(hWnd); }
 
 HRGN CreateRectRgn(LONG nLeftRect, LONG nTopRect, LONG nRightRect, LONG nBottomRect) {
   return reinterpret_cast<HRGN>(::CreateRectRgn(nLeftRect, nTopRect, nRightRect, nBottomRect));
+}
+
+HRGN CreateRgnFromRects(const std::vector<RECT>& rects) {
+  // One ExtCreateRegion over the whole list: GDI sorts and merges the rectangles itself.
+  std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + rects.size() * sizeof(::RECT));
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  data->rdh.dwSize = sizeof(RGNDATAHEADER);
+  data->rdh.iType = RDH_RECTANGLES;
+  data->rdh.nCount = static_cast<DWORD>(rects.size());
+  data->rdh.nRgnSize = static_cast<DWORD>(rects.size() * sizeof(::RECT));
+  ::RECT bounds{0, 0, 0, 0};
+  auto* out = reinterpret_cast<::RECT*>(data->Buffer);
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    out[i] = {rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
+    if (i == 0) {
+      bounds = out[i];
+    } else {
+      bounds.left = std::min(bounds.left, out[i].left);
+      bounds.top = std::min(bounds.top, out[i].top);
+      bounds.right = std::max(bounds.right, out[i].right);
+      bounds.bottom = std::max(bounds.bottom, out[i].bottom);
+    }
+  }
+  data->rdh.rcBound = bounds;
+  return reinterpret_cast<HRGN>(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
 }
 
 int CombineRgn(HRGN hrgnDest, HRGN hrgnSrc1, HRGN hrgnSrc2, int fnCombineMode) {
