@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, skipping those already present.
+# With arguments, installs those packages instead (tools/test-win32.sh names its own).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -10,6 +11,7 @@ packages=(
   qt6-wayland weston desktop-file-utils appstream dpkg-dev file
   fonts-wine fonts-arphic-uming fonts-dejavu-core
 )
+[ $# -eq 0 ] || packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -6,19 +6,7 @@ cd "$(dirname "$0")/.."
 BUILD=${1:-build-win32}
 JOBS=${JOBS:-$(nproc)}
 
-packages=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "installing: ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+./tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick cmake ninja-build
 
 mkdir -p "$BUILD"
 export WINEPREFIX="$PWD/$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
