@@ -11,17 +11,6 @@
 namespace platform {
 namespace {
 
-class FunctionProcedure final : public WindowProcedure {
- public:
-  explicit FunctionProcedure(WindowProcFunction fn) : m_Fn(std::move(fn)) {}
-  LRESULT operator()(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override {
-    return m_Fn ? m_Fn(hWnd, uMsg, wParam, lParam) : 0;
-  }
-
- private:
-  WindowProcFunction m_Fn;
-};
-
 struct PostedMessage {
   HWND hWnd;
   UINT uMsg;
@@ -75,10 +64,6 @@ detail::WindowRecord* FindProcedureSlot(HWND hWnd, int nIndex) {
 }
 
 }  // namespace
-
-WNDPROC MakeWindowProc(WindowProcFunction fn) {
-  return std::make_shared<FunctionProcedure>(std::move(fn));
-}
 
 LRESULT DefWindowProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
 

@@ -31,17 +31,6 @@ namespace {
 ::HWND Real(HWND h) { return reinterpret_cast<::HWND>(h); }
 HWND Ours(::HWND h) { return reinterpret_cast<HWND>(h); }
 
-class FunctionProcedure final : public WindowProcedure {
- public:
-  explicit FunctionProcedure(WindowProcFunction fn) : m_Fn(std::move(fn)) {}
-  LRESULT operator()(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override {
-    return m_Fn ? m_Fn(hWnd, uMsg, wParam, lParam) : 0;
-  }
-
- private:
-  WindowProcFunction m_Fn;
-};
-
 // A real procedure that was in a window's slot (another class's, or set by foreign code).
 class ForeignProcedure final : public WindowProcedure {
  public:
@@ -201,10 +190,6 @@ bool CheckWindow(HWND hWnd) {
 }
 
 }  // namespace
-
-WNDPROC MakeWindowProc(WindowProcFunction fn) {
-  return std::make_shared<FunctionProcedure>(std::move(fn));
-}
 
 LRESULT DefWindowProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcW(Real(hWnd), uMsg, wParam, lParam);
