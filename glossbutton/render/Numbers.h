@@ -7,6 +7,10 @@
 #include <limits>
 #include <stdexcept>
 
+#if defined(__x86_64__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 namespace gloss {
 
 class OverflowError : public std::overflow_error {
@@ -35,12 +39,32 @@ inline std::int32_t IntDiv32(std::int32_t a, std::int32_t b) {
   return CheckedInt32(std::int64_t{a} / b);  // INT32_MIN / -1 overflows
 }
 
-// Float to 32-bit integer: nearest, halves to even (the default rounding mode).
+// v rounded to the nearest whole number, halves to even (the default rounding mode). On x86-64
+// one conversion instruction does it: mingw-w64's nearbyint saves and restores the whole
+// floating-point environment and costs about a hundred times as much, on every row drawn.
+inline double NearestEven(double v) {
+#if defined(__x86_64__) || defined(_M_X64)
+  if (std::fabs(v) < 4503599627370496.0) {  // 2^52: beyond it every double is already whole
+    const double r = static_cast<double>(_mm_cvtsd_si64(_mm_set_sd(v)));
+    return std::copysign(r, v);  // -0.4 gives -0, as nearbyint does
+  }
+#endif
+  return std::nearbyint(v);
+}
+
+// Float to 32-bit integer: nearest, halves to even.
 inline std::int32_t CInt32(double v) {
+#if defined(__x86_64__) || defined(_M_X64)
+  // NaN, the infinities and everything from 2^31 + 1 out fail here; what passes
+  // fits the 64-bit conversion, which rounds in the default mode.
+  if (!(std::fabs(v) < 2147483649.0)) throw OverflowError();
+  return CheckedInt32(_mm_cvtsd_si64(_mm_set_sd(v)));
+#else
   if (!std::isfinite(v)) throw OverflowError();
-  double r = std::nearbyint(v);
+  const double r = std::nearbyint(v);
   if (r < -2147483648.0 || r > 2147483647.0) throw OverflowError();
   return static_cast<std::int32_t>(r);
+#endif
 }
 
 // 16-bit Boolean as the control stores it: true is -1, false is 0.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "glossbutton/render/Numbers.h"
+
 namespace gloss {
 
 void RoundRectRows::Reset(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
@@ -20,8 +22,8 @@ void RoundRectRows::Reset(std::int32_t left, std::int32_t top, std::int32_t widt
   std::int32_t a = radius;
   const auto heightAt = [r](std::int32_t offset) {
     const double o = offset;
-    const double d = std::nearbyint(r * r - o * o);
-    return static_cast<std::int32_t>(std::nearbyint(std::sqrt(d)));
+    const double d = NearestEven(r * r - o * o);
+    return static_cast<std::int32_t>(NearestEven(std::sqrt(d)));
   };
   for (std::int32_t k = 0; k <= radius; ++k) {
     while (a >= 0 && heightAt(a) <= k) --a;
