@@ -30,9 +30,14 @@ bool Subclasser::sc_Subclass(HWND hWnd, LONG lParamUser, int nOrdinal, SubclassO
     return false;
   }
   platform::DWORD pid = 0;
-  platform::GetWindowThreadProcessId(hWnd, &pid);
+  const platform::DWORD tid = platform::GetWindowThreadProcessId(hWnd, &pid);
   if (pid != platform::GetCurrentProcessId()) {
     zReportError("sc_Subclass", "Window handle belongs to another process");
+    return false;
+  }
+  // Its messages would run the records and tables on that thread while this one uses them.
+  if (tid != platform::GetCurrentThreadId()) {
+    zReportError("sc_Subclass", "Window handle belongs to another thread");
     return false;
   }
   SubclassOwner* owner = oCallback ? oCallback : &m_Self;

@@ -78,6 +78,7 @@ HWND CreateWindow(WNDPROC lpfnWndProc) {
   detail::WindowRecord rec;
   rec.proc = std::move(lpfnWndProc);
   rec.processId = GetCurrentProcessId();
+  rec.threadId = kUiThreadId;
   s.windows.emplace(h, std::move(rec));
   return h;
 }
@@ -151,10 +152,11 @@ DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId) {
   auto* rec = FindValidWindow(hWnd);
   if (!rec) return 0;
   if (lpdwProcessId) *lpdwProcessId = rec->processId;
-  return kUiThreadId;
+  return rec->threadId;
 }
 
 DWORD GetCurrentProcessId() { return static_cast<DWORD>(::getpid()); }
+DWORD GetCurrentThreadId() { return kUiThreadId; }
 
 DWORD GetLastError() { return State().lastError; }
 void SetLastError(DWORD dwErrCode) { State().lastError = dwErrCode; }
@@ -162,6 +164,9 @@ void SetLastError(DWORD dwErrCode) { State().lastError = dwErrCode; }
 namespace testhooks {
 void SetWindowProcessId(HWND hWnd, DWORD processId) {
   if (auto* rec = detail::FindWindowRecord(hWnd)) rec->processId = processId;
+}
+void SetWindowThreadId(HWND hWnd, DWORD threadId) {
+  if (auto* rec = detail::FindWindowRecord(hWnd)) rec->threadId = threadId;
 }
 }  // namespace testhooks
 

@@ -68,6 +68,8 @@ int PostedMessageCount();
 // 0 for an invalid window.
 DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId);
 DWORD GetCurrentProcessId();
+// The calling thread; the stand-in has one, the user-interface thread.
+DWORD GetCurrentThreadId();
 
 DWORD GetLastError();
 void SetLastError(DWORD dwErrCode);
@@ -75,6 +77,8 @@ void SetLastError(DWORD dwErrCode);
 namespace testhooks {
 // Test-only: pretend that hWnd belongs to another process.
 void SetWindowProcessId(HWND hWnd, DWORD processId);
+// Test-only: pretend that hWnd was made by another thread of this process.
+void SetWindowThreadId(HWND hWnd, DWORD threadId);
 }  // namespace testhooks
 
 }  // namespace platform

@@ -12,6 +12,7 @@ namespace platform::detail {
 struct WindowRecord {
   WNDPROC proc;
   DWORD processId = 0;
+  DWORD threadId = 0;
   bool destroying = false;
   // Mouse-leave service.
   bool pointerInside = false;

@@ -358,6 +358,7 @@ DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* lpdwProcessId) {
 }
 
 DWORD GetCurrentProcessId() { return ::GetCurrentProcessId(); }
+DWORD GetCurrentThreadId() { return ::GetCurrentThreadId(); }
 
 DWORD GetLastError() { return ::GetLastError(); }
 void SetLastError(DWORD dwErrCode) { ::SetLastError(dwErrCode); }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "glossbutton/GlossButton.h"
@@ -215,11 +216,33 @@ TEST(RealBadHandles, AreReportedNotFollowed) {
   ::GetWindowThreadProcessId(::GetDesktopWindow(), &desktopPid);
   ASSERT_NE(desktopPid, ::GetCurrentProcessId());
   EXPECT_FALSE(sc.sc_Subclass(Ours(::GetDesktopWindow())));
+
+  // A window of another thread of this process: it lives as long as its thread, which waits
+  // here until the engine has refused it.
+  HANDLE made = ::CreateEventW(nullptr, 1, 0, nullptr), done = ::CreateEventW(nullptr, 1, 0, nullptr);
+  HWND theirs = nullptr;
+  std::thread other([&] {
+    theirs = ::CreateWindowExW(0, L"KorvaneRawTest", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
+    ::SetEvent(made);
+    ::WaitForSingleObject(done, 10000);
+    if (theirs) ::DestroyWindow(theirs);
+  });
+  ::WaitForSingleObject(made, 10000);
+  ASSERT_TRUE(theirs);
+  EXPECT_FALSE(sc.sc_Subclass(Ours(theirs)));
+  EXPECT_EQ(SlotOf(theirs), &RawProc) << "the other thread's window was hooked";
+  ::SetEvent(done);
+  other.join();
+  ::CloseHandle(made);
+  ::CloseHandle(done);
+
   EXPECT_EQ(sinks.log().Texts(), (std::vector<std::string>{
                                      "GlossButton.sc_Subclass: Invalid window handle",
                                      "GlossButton.sc_Subclass: Invalid window handle",
-                                     "GlossButton.sc_Subclass: Window handle belongs to another process"}));
-  ASSERT_EQ(sinks.box().shown.size(), 3u);
+                                     "GlossButton.sc_Subclass: Window handle belongs to another process",
+                                     "GlossButton.sc_Subclass: Window handle belongs to another thread"}));
+  ASSERT_EQ(sinks.box().shown.size(), 4u);
   EXPECT_EQ(sinks.box().shown[2].caption, "Error in GlossButton.sc_Subclass");
   EXPECT_EQ(sinks.box().shown[2].type, p::MB_OK | p::MB_ICONEXCLAMATION);
 }

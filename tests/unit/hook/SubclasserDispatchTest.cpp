@@ -98,18 +98,23 @@ TEST_F(HookTest, SubclassingTwiceFailsAndFirstHookKeepsWorking) {
 TEST_F(HookTest, RefusedWindowsAreReported) {
   const p::HWND foreign = p::CreateWindow(p::MakeWindowProc(p::DefWindowProc));
   p::testhooks::SetWindowProcessId(foreign, p::GetCurrentProcessId() + 1);
+  const p::HWND otherThread = p::CreateWindow(p::MakeWindowProc(p::DefWindowProc));
+  p::testhooks::SetWindowThreadId(otherThread, p::GetCurrentThreadId() + 1);
   const p::HWND gone = p::CreateWindow(p::MakeWindowProc(p::DefWindowProc));
   p::DestroyWindow(gone);
 
   EXPECT_FALSE(sc->sc_Subclass(gone));
   EXPECT_FALSE(sc->sc_Subclass(0));
   EXPECT_FALSE(sc->sc_Subclass(foreign));
+  EXPECT_FALSE(sc->sc_Subclass(otherThread));
   EXPECT_EQ(LogTexts(),
             (std::vector<std::string>{"GlossButton.sc_Subclass: Invalid window handle",
                                       "GlossButton.sc_Subclass: Invalid window handle",
-                                      "GlossButton.sc_Subclass: Window handle belongs to another process"}));
+                                      "GlossButton.sc_Subclass: Window handle belongs to another process",
+                                      "GlossButton.sc_Subclass: Window handle belongs to another thread"}));
   EXPECT_FALSE(sc->IsStarted());
   p::DestroyWindow(foreign);
+  p::DestroyWindow(otherThread);
 }
 
 // An owner with three callable methods: the ordinal counts back from the last one.
