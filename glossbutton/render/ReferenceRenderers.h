@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "glossbutton/render/ButtonLook.h"
+#include "glossbutton/render/DrawState.h"
 #include "glossbutton/render/StyleNRenderer.h"
 #include "glossbutton/render/Surface.h"
 
