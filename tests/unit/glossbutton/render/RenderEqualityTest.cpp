@@ -16,7 +16,7 @@
 #include "glossbutton/render/StyleNRenderer.h"
 #include "glossbutton/render/VectorPath.h"
 #include "tests/support/FixedTextEngine.h"
-#include "tests/unit/renderequality/RandomLook.h"
+#include "tests/unit/glossbutton/render/RandomLook.h"
 
 using namespace gloss;
 using renderequality::Describe;
