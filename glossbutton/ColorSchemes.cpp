@@ -40,7 +40,7 @@ void GlossButton::SetColor(std::int32_t& member, std::int32_t newValue, const ch
     m_Host.PropertyChanged("m_ColorScheme");
   }
   m_Host.PropertyChanged(changedName);
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 
@@ -56,7 +56,7 @@ void GlossButton::SetColorBright(std::int32_t newValue) { SetColor(m_ColorBright
 void GlossButton::SetBorderBrightness(std::int32_t newValue) {
   m_BorderBrightness = ClampValue(newValue, -100, 100);
   m_Host.PropertyChanged("m_BorderBrightness");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 
@@ -72,7 +72,7 @@ void GlossButton::SetColorScheme(std::int32_t newValue) {
   // Stored last so that the resets above do not wipe it.
   m_ColorScheme = newValue;
   m_Host.PropertyChanged("m_ColorScheme");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 

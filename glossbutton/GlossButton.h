@@ -15,6 +15,7 @@
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
 #include "glossbutton/render/ButtonLook.h"
+#include "glossbutton/render/DrawState.h"
 #include "glossbutton/render/Image.h"
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/Surface.h"
@@ -75,8 +76,11 @@ class GlossButton final : public hook::SubclassOwner {
   // Draws the caption and the picture over what the surface holds and publishes the result.
   void DrawIconWCaption(const std::int32_t& vState);
   // Redraws in the given state outside the interaction rules (still checked-first), for tools
-  // that show one look on demand.
-  void ShowState(std::int32_t ButtonState) { Redraw(ButtonState); }
+  // that show one look on demand; any 32-bit value is passed on as it is.
+  void ShowState(std::int32_t ButtonState) {
+    DrawState state{ButtonState};
+    Redraw(state);
+  }
 
   // ---- State the renderers and the host read.
   bool MouseOver() const { return m_MouseOver != VB_FALSE; }
@@ -127,8 +131,9 @@ class GlossButton final : public hook::SubclassOwner {
   void SetColor(std::int32_t& member, std::int32_t newValue, const char* changedName);
 
   // Drawing (GlossButtonRedraw.cpp).
-  void Redraw(std::int32_t& state);
-  void PaintAndPublish(std::int32_t& state);
+  // Draws in state, or in the checked look while Checked; state then reads Checked for the caller too.
+  void Redraw(DrawState& state);
+  void PaintAndPublish(DrawState& state);
   void ClearSurface();
   ButtonLook Look();  // also hands the host's text engine to the surface
   void Publish(std::shared_ptr<const Image> image);

@@ -24,14 +24,14 @@ void GlossButton::Click() {
 }
 
 void GlossButton::DblClick() {
-  std::int32_t state = 1;
+  DrawState state = DrawState::Pressed;
   Redraw(state);
   Raise([](GlossButtonEvents& e) { e.OnDblClick(); });
 }
 
 void GlossButton::MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) {
   m_Focused = VB_TRUE;
-  std::int32_t state = 1;
+  DrawState state = DrawState::Pressed;
   Redraw(state);
   Raise([&](GlossButtonEvents& e) { e.OnMouseDown(Button, Shift, X, Y); });
 }
@@ -46,18 +46,18 @@ void GlossButton::MouseMove(std::int16_t Button, std::int16_t Shift, float X, fl
   const bool outside = X < 0.0f || X > width || Y < 0.0f || Y > height;
   if (outside && Button == kLeftButton) {
     m_MouseOver = VB_FALSE;
-    std::int32_t state = 0;
+    DrawState state = DrawState::Up;
     Redraw(state);
   }
 }
 
 void GlossButton::MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  if (m_Checked == VB_FALSE) {
-    if (m_MouseOver != VB_FALSE) {
-      std::int32_t state = 3;
+  if (!Checked()) {
+    if (MouseOver()) {
+      DrawState state = DrawState::Hover;
       Redraw(state);
-    } else if (m_Focused != VB_FALSE) {
-      std::int32_t state = 2;
+    } else if (Focused()) {
+      DrawState state = DrawState::Focused;
       Redraw(state);
     }
   }
@@ -66,16 +66,16 @@ void GlossButton::MouseUp(std::int16_t Button, std::int16_t Shift, float X, floa
 
 void GlossButton::EnterFocus() {
   m_Focused = VB_TRUE;
-  if (m_Checked == VB_FALSE && m_MouseOver == VB_FALSE) {
-    std::int32_t state = 2;
+  if (!Checked() && !MouseOver()) {
+    DrawState state = DrawState::Focused;
     Redraw(state);
   }
 }
 
 void GlossButton::ExitFocus() {
   m_Focused = VB_FALSE;
-  if (m_Checked == VB_FALSE) {
-    std::int32_t state = 0;
+  if (!Checked()) {
+    DrawState state = DrawState::Up;
     Redraw(state);
   }
 }
@@ -83,7 +83,7 @@ void GlossButton::ExitFocus() {
 void GlossButton::Resize() { UpdateShape(); }
 
 void GlossButton::Show() {
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 

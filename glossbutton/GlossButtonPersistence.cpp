@@ -41,7 +41,7 @@ void GlossButton::ReadProperties(const PropertyBag& PropBag) {
   m_Picture = PropBag.ReadPicture("Picture", nullptr);
   m_PictureAlignment = PropBag.ReadInt32("PictureAlignment", 0);
   m_Style = PropBag.ReadInt32("Style", 0);
-  m_Checked = ToVBool(PropBag.ReadBoolean("Checked", m_Checked != VB_FALSE));
+  m_Checked = ToVBool(PropBag.ReadBoolean("Checked", Checked()));
   m_ColorButtonHover = PropBag.ReadInt32("ColorButtonHover", kDefaultHover);
   m_ColorButtonUp = PropBag.ReadInt32("ColorButtonUp", kDefaultUp);
   m_ColorButtonDown = PropBag.ReadInt32("ColorButtonDown", kDefaultDown);
@@ -64,13 +64,13 @@ void GlossButton::WriteProperties(PropertyBag& PropBag) const {
   PropBag.WritePicture("Picture", m_Picture, nullptr);
   PropBag.WriteInt32("PictureAlignment", m_PictureAlignment, 0);
   PropBag.WriteInt32("Style", m_Style, 0);
-  PropBag.WriteBoolean("Checked", m_Checked != VB_FALSE);
+  PropBag.WriteBoolean("Checked", Checked());
   PropBag.WriteInt32("ColorButtonHover", m_ColorButtonHover);
   PropBag.WriteInt32("ColorButtonUp", m_ColorButtonUp);
   PropBag.WriteInt32("ColorButtonDown", m_ColorButtonDown);
   PropBag.WriteInt32("BorderBrightness", m_BorderBrightness);
   PropBag.WriteInt32("ColorBright", m_ColorBright);
-  PropBag.WriteBoolean("DisplayHand", m_DisplayHand != VB_FALSE);
+  PropBag.WriteBoolean("DisplayHand", DisplayHand());
   PropBag.WriteInt32("ColorScheme", m_ColorScheme);
 }
 

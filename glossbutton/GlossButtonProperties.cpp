@@ -20,20 +20,20 @@ void GlossButton::SetForeColor(std::int32_t NewForeColor) {
   m_ForeColor = NewForeColor;
   m_Picture1.SetForeColor(NewForeColor);
   m_Host.PropertyChanged("ForeColor");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 
 void GlossButton::SetPicture(PicturePtr Value) {
   m_Picture = std::move(Value);
   m_Host.PropertyChanged("Picture");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 
 void GlossButton::SetChecked(bool Value) {
   m_Checked = ToVBool(Value);
-  std::int32_t state = Value ? 4 : (m_MouseOver != VB_FALSE ? 3 : 0);
+  DrawState state = Value ? DrawState::Checked : MouseOver() ? DrawState::Hover : DrawState::Up;
   Redraw(state);
   m_Host.PropertyChanged("Checked");
 }
@@ -49,21 +49,21 @@ void GlossButton::SetPictureAlignment(std::int32_t eVal) {
   if (eVal == m_PictureAlignment) return;
   m_PictureAlignment = eVal;
   m_Host.PropertyChanged("PictureAlignment");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 
 void GlossButton::SetCaption(const std::string& New_Caption) {
   m_Caption = New_Caption;
   m_Host.PropertyChanged("Caption");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 
 void GlossButton::SetFont(const gloss::Font& NewFont) {
   m_Picture1.SetFont(NewFont);
   m_Host.PropertyChanged("Font");
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 

@@ -4,17 +4,19 @@
 
 namespace gloss {
 
-void GlossButton::Redraw(std::int32_t& state) {
+void GlossButton::Redraw(DrawState& state) {
   // A checked button always shows the checked look; the caller sees the forced state too.
-  if (m_Checked != VB_FALSE) state = 4;
-  if (m_RedrawObserver) m_RedrawObserver(state);
+  if (Checked()) state = DrawState::Checked;
+  if (m_RedrawObserver) m_RedrawObserver(ToInt32(state));
   PaintAndPublish(state);
 }
 
-void GlossButton::PaintAndPublish(std::int32_t& state) {
+void GlossButton::PaintAndPublish(DrawState& state) {
   // RedrawButton clears the surface only after a complete drawing; if anything throws, nothing
   // is published and the host keeps showing the previous image.
-  Publish(RedrawButton(m_Picture1, Look(), state));
+  std::int32_t value = ToInt32(state);
+  Publish(RedrawButton(m_Picture1, Look(), value));
+  state = DrawState{value};
 }
 
 void GlossButton::DrawIconWCaption(const std::int32_t& vState) {
@@ -30,7 +32,7 @@ ButtonLook GlossButton::Look() {
 
   ButtonLook look;
   look.Style = m_Style;
-  look.Checked = m_Checked != VB_FALSE;
+  look.Checked = Checked();
   look.Caption = m_Caption;
   look.Picture = m_Picture;
   look.PictureAlignment = m_PictureAlignment;

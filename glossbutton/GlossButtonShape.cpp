@@ -46,7 +46,7 @@ void GlossButton::UpdateShape() {
   m_Picture1.Clear();
   m_Picture1.Resize(std::max(W, 0), std::max(H, 0));
 
-  std::int32_t state = 0;
+  DrawState state = DrawState::Up;
   Redraw(state);
 }
 

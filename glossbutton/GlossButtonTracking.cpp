@@ -44,7 +44,7 @@ void GlossButton::OnHookMessage(bool /*bBefore*/, bool& /*bHandled*/, platform::
 void GlossButton::HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons) {
   // A left-button drag never counts as entering (see the drag-out rule in MouseMove).
   if (buttons == kOnlyLeftButton) return;
-  if (m_MouseOver != VB_FALSE) return;
+  if (MouseOver()) return;
   const float fx = static_cast<float>(x);
   const float fy = static_cast<float>(y);
   if (!(fx > 0.0f && fx < m_Host.ScaleWidth() && fy > 0.0f && fy < m_Host.ScaleHeight())) return;
@@ -52,21 +52,21 @@ void GlossButton::HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platfor
   m_MouseOver = VB_TRUE;
   RequestLeaveNotice(m_Host.WindowHandle());
   if (!Raise([](GlossButtonEvents& e) { e.OnMouseEnter(); })) return;
-  std::int32_t state = 3;
+  DrawState state = DrawState::Hover;
   Redraw(state);
 }
 
 void GlossButton::HandleMouseLeave() {
   m_MouseOver = VB_FALSE;
   if (!Raise([](GlossButtonEvents& e) { e.OnMouseLeave(); })) return;
-  if (m_Checked == VB_FALSE) {
-    std::int32_t state = m_Focused != VB_FALSE ? 2 : 0;
+  if (!Checked()) {
+    DrawState state = Focused() ? DrawState::Focused : DrawState::Up;
     Redraw(state);
   }
 }
 
 void GlossButton::RequestLeaveNotice(platform::HWND hWnd) {
-  if (m_CanTrackLeave == VB_FALSE) return;
+  if (!CanTrackLeave()) return;
   // One WM_MOUSELEAVE per entry; the platform cancels the request once it has sent it.
   ++m_LeaveRequests;
   m_Tracker.RequestLeaveNotice(hWnd);

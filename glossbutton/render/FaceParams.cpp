@@ -1,4 +1,4 @@
-#include "glossbutton/render/StyleNRenderer.h"
+#include "glossbutton/render/FaceParams.h"
 
 #include <cmath>
 

@@ -6,17 +6,17 @@ namespace gloss {
 
 bool GlossyFaceBox(const Surface& s, const ButtonLook& look, std::int32_t ButtonState, FaceBox& box) {
   float width = look.ScaleWidth;
-  switch (ButtonState) {
-    case 0:
-    case 2:
+  switch (DrawState{ButtonState}) {
+    case DrawState::Up:
+    case DrawState::Focused:
       box.Colour = look.m_ColorButtonUp;
       break;
-    case 3:
+    case DrawState::Hover:
       box.Colour = look.m_ColorButtonHover;
       width = s.ScaleWidth();
       break;
-    case 1:
-    case 4:
+    case DrawState::Pressed:
+    case DrawState::Checked:
       box.Colour = look.m_ColorButtonDown;
       break;
     default:

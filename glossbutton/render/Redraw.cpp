@@ -82,7 +82,7 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
     s.SetCurrentX(static_cast<float>(p.cx));
     s.SetCurrentY(static_cast<float>(p.cy));
   }
-  if (vState == 1) {
+  if (vState == DrawState::Pressed) {
     const std::int32_t offset = DeviceLength(look, 1);
     p.px = Add32(p.px, offset);
     s.SetCurrentX(s.CurrentX() + static_cast<float>(offset));
@@ -96,7 +96,7 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
 }
 
 std::shared_ptr<const Image> RedrawButton(Surface& s, const ButtonLook& look, std::int32_t& state) {
-  if (look.Checked) state = 4;
+  if (look.Checked) state = ToInt32(DrawState::Checked);
   switch (look.Style) {
     case 0:
       RenderStyle0(s, look, state);

@@ -4,7 +4,7 @@
 namespace gloss::reference {
 
 std::shared_ptr<const Image> RedrawButton(Surface& s, const ButtonLook& look, std::int32_t& state) {
-  if (look.Checked) state = 4;
+  if (look.Checked) state = ToInt32(DrawState::Checked);
   switch (look.Style) {
     case 0:
       reference::RenderStyle0(s, look, state);

@@ -7,7 +7,8 @@
 #include <memory>
 
 #include "glossbutton/render/ButtonLook.h"
-#include "glossbutton/render/StyleNRenderer.h"
+#include "glossbutton/render/DrawState.h"
+#include "glossbutton/render/FaceParams.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss::reference {

@@ -68,12 +68,12 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
   const FlatSize size = LastColumnAndRow(look);
   FillHostBackground(s, look, size);
 
-  if (ButtonState == 1) DrawPressedFace(s, look, size.W, size.H);
+  if (ButtonState == DrawState::Pressed) DrawPressedFace(s, look, size.W, size.H);
   else DrawNormalFace(s, look, size.W, size.H);
 
-  if (ButtonState == 2)
+  if (ButtonState == DrawState::Focused)
     DrawInnerFrame(s, look, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});
-  else if (ButtonState == 3)
+  else if (ButtonState == DrawState::Hover)
     DrawInnerFrame(s, look, size.W, size.H, {{255, 240, 202}, {253, 216, 137}, {248, 178, 48}, {229, 151, 0}});
 
   DrawFlatOutline(s, look, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);

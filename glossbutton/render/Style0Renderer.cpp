@@ -60,12 +60,12 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
     return reference::RenderStyle0(s, look, ButtonState);
 
   FlatRows rows(s, look);
-  if (ButtonState == 1) PressedFace(rows, size.W, size.H);
+  if (ButtonState == DrawState::Pressed) PressedFace(rows, size.W, size.H);
   else NormalFace(rows, size.W, size.H);
 
-  if (ButtonState == 2)
+  if (ButtonState == DrawState::Focused)
     InnerFrame(rows, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});
-  else if (ButtonState == 3)
+  else if (ButtonState == DrawState::Hover)
     InnerFrame(rows, size.W, size.H, {{255, 240, 202}, {253, 216, 137}, {248, 178, 48}, {229, 151, 0}});
 
   DrawFlatOutline(s, look, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);

@@ -39,18 +39,18 @@ void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& Button
   FillHostBackground(s, look, size);
 
   OutlineColors outline{};
-  switch (ButtonState) {
-    case 1:
+  switch (DrawState{ButtonState}) {
+    case DrawState::Pressed:
       DrawBands(s, look, size, {{220, 218, 209}, {231, 230, 224}}, {{231, 230, 224}, {225, 224, 216}},
                 {{225, 224, 216}, {235, 234, 229}});
       outline = {RGB(215, 215, 204), RGB(179, 179, 168), RGB(157, 157, 146)};
       break;
-    case 3:
+    case DrawState::Hover:
       DrawBands(s, look, size, {{254, 254, 253}, {252, 252, 249}}, {{252, 252, 249}, {238, 237, 229}},
                 {{238, 237, 229}, {215, 210, 198}});
       outline = {RGB(232, 232, 221), RGB(216, 216, 205), RGB(206, 206, 195)};
       break;
-    case 4:
+    case DrawState::Checked:
       s.LineBF(DeviceLength(look, 1), DeviceLength(look, 1), Sub32(size.W, DeviceLength(look, 1)),
                Sub32(size.H, DeviceLength(look, 1)), kWhite);
       outline = {RGB(203, 213, 214), RGB(152, 175, 190), RGB(122, 152, 175)};

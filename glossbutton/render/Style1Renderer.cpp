@@ -33,25 +33,26 @@ void Bands(FlatRows& rows, std::int32_t W, std::int32_t H, const Band& top, cons
 
 void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   const FlatSize size = LastColumnAndRow(look);
-  if ((ButtonState != 1 && ButtonState != 3 && ButtonState != 4) || !FlatRows::Covers(s, size, 8) ||
-      look.DevicePixelRatio != 1.0)
+  const bool paintsFace =
+      ButtonState == DrawState::Pressed || ButtonState == DrawState::Hover || ButtonState == DrawState::Checked;
+  if (!paintsFace || !FlatRows::Covers(s, size, 8) || look.DevicePixelRatio != 1.0)
     return reference::RenderStyle1(s, look, ButtonState);
 
   FlatRows rows(s, look);
   const std::int32_t W = size.W, H = size.H;
   OutlineColors outline{};
-  switch (ButtonState) {
-    case 1:
+  switch (DrawState{ButtonState}) {
+    case DrawState::Pressed:
       Bands(rows, W, H, {{220, 218, 209}, {231, 230, 224}}, {{231, 230, 224}, {225, 224, 216}},
             {{225, 224, 216}, {235, 234, 229}});
       outline = {RGB(215, 215, 204), RGB(179, 179, 168), RGB(157, 157, 146)};
       break;
-    case 3:
+    case DrawState::Hover:
       Bands(rows, W, H, {{254, 254, 253}, {252, 252, 249}}, {{252, 252, 249}, {238, 237, 229}},
             {{238, 237, 229}, {215, 210, 198}});
       outline = {RGB(232, 232, 221), RGB(216, 216, 205), RGB(206, 206, 195)};
       break;
-    default: {  // 4: a white box inside the host's colour
+    default: {  // checked: a white box inside the host's colour
       rows.BackgroundRow(0);
       const std::uint32_t white = Surface::ToPixel(kWhite);
       for (std::int32_t y = 1; y <= H - 1; ++y) rows.Row(y, 1, W - 1, white);

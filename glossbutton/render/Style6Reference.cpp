@@ -58,17 +58,17 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 void RenderStyle6(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   std::int32_t colour;
   float width = look.ScaleWidth;
-  switch (ButtonState) {
-    case 0:
-    case 2:
+  switch (DrawState{ButtonState}) {
+    case DrawState::Up:
+    case DrawState::Focused:
       colour = look.m_ColorButtonUp;
       break;
-    case 3:
+    case DrawState::Hover:
       colour = look.m_ColorButtonHover;
       width = s.ScaleWidth();
       break;
-    case 1:
-    case 4:
+    case DrawState::Pressed:
+    case DrawState::Checked:
       colour = look.m_ColorButtonDown;
       break;
     default:

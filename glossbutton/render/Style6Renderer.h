@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "glossbutton/render/ButtonLook.h"
+#include "glossbutton/render/DrawState.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss {

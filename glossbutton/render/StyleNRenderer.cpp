@@ -17,6 +17,7 @@
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
 #include "glossbutton/render/RoundRectRows.h"
+#include "glossbutton/render/VectorPath.h"
 
 namespace gloss {
 namespace {
@@ -58,13 +59,26 @@ void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, co
   for (std::int32_t i = first; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
 }
 
-void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow,
-                 std::int32_t first, std::int32_t last) {
-  static const bool avx2 = [] {
+using GlowColumnsFn = void (*)(std::uint32_t*, const double*, double, const std::uint32_t*, std::int32_t,
+                               std::int32_t);
+
+bool ProcessorHasAvx2() {
+  static const bool has = [] {
     __builtin_cpu_init();  // may run before the run-time library's own start-up
     return __builtin_cpu_supports("avx2") != 0;
   }();
-  (avx2 ? GlowColumnsAvx2 : GlowColumnsPlain)(out, term, rowTerm, glow, first, last);
+  return has;
+}
+
+// The glow loop in use: picked from the processor on first use, replaced by UseVectorPath.
+GlowColumnsFn& ChosenGlowColumns() {
+  static GlowColumnsFn chosen = ProcessorHasAvx2() ? GlowColumnsAvx2 : GlowColumnsPlain;
+  return chosen;
+}
+
+void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow,
+                 std::int32_t first, std::int32_t last) {
+  ChosenGlowColumns()(out, term, rowTerm, glow, first, last);
 }
 
 struct Scratch {
@@ -199,6 +213,18 @@ void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& Button
                                        look.DevicePixelRatio);
   FaceBox box;
   if (drawable && GlossyFaceBox(s, look, ButtonState, box)) DrawStyleNFace(s, look, 0, 0, box.W, box.H, box.Colour, P);
+}
+
+bool VectorPathSupported(VectorPath path) { return path == VectorPath::Plain || ProcessorHasAvx2(); }
+
+bool UseVectorPath(VectorPath path) {
+  if (!VectorPathSupported(path)) return false;
+  ChosenGlowColumns() = path == VectorPath::Avx2 ? GlowColumnsAvx2 : GlowColumnsPlain;
+  return true;
+}
+
+VectorPath ActiveVectorPath() {
+  return ChosenGlowColumns() == GlowColumnsAvx2 ? VectorPath::Avx2 : VectorPath::Plain;
 }
 
 }  // namespace gloss

@@ -34,7 +34,7 @@ class Surface {
   void Resize(std::int32_t width, std::int32_t height);
 
   // What a cleared surface shows (OLE colour; white unless set).
-  void SetBackColor(std::int32_t oleColor) { backColor_ = oleColor; }
+  void SetBackColor(std::int32_t newValue) { backColor_ = newValue; }
   std::int32_t BackColor() const { return backColor_; }
   // Discards all drawing and puts the current position back at (0, 0).
   void Clear();
@@ -55,13 +55,13 @@ class Surface {
 
   float CurrentX() const { return currentX_; }
   float CurrentY() const { return currentY_; }
-  void SetCurrentX(float x) { currentX_ = x; }
-  void SetCurrentY(float y) { currentY_ = y; }
+  void SetCurrentX(float newValue) { currentX_ = newValue; }
+  void SetCurrentY(float newValue) { currentY_ = newValue; }
 
   std::int32_t ForeColor() const { return foreColor_; }
-  void SetForeColor(std::int32_t oleColor) { foreColor_ = oleColor; }
+  void SetForeColor(std::int32_t newValue) { foreColor_ = newValue; }
   const gloss::Font& Font() const { return font_; }
-  void SetFont(const gloss::Font& font) { font_ = font; }
+  void SetFont(const gloss::Font& newValue) { font_ = newValue; }
 
   void SetTextEngine(std::shared_ptr<TextEngine> text) {
     text_ = std::move(text);

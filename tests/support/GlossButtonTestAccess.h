@@ -9,7 +9,12 @@ namespace gloss {
 
 class GlossButtonTestAccess {
  public:
-  static void Redraw(GlossButton& b, std::int32_t& state) { b.Redraw(state); }
+  // In the 32-bit form the tests write; the forced state comes back the same way.
+  static void Redraw(GlossButton& b, std::int32_t& state) {
+    DrawState named{state};
+    b.Redraw(named);
+    state = ToInt32(named);
+  }
   static void UpdateShape(GlossButton& b) { b.UpdateShape(); }
   static void TrackedMouseMove(GlossButton& b, std::int32_t x, std::int32_t y, platform::WPARAM buttons) {
     b.HandleTrackedMouseMove(x, y, buttons);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "glossbutton/render/StyleNRenderer.h"
-#include "tests/unit/render/RenderTestUtil.h"
+#include "tests/unit/glossbutton/render/RenderTestUtil.h"
 
 using namespace gloss;
 using namespace rendertest;

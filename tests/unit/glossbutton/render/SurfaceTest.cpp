@@ -10,7 +10,7 @@
 #include "glossbutton/render/Surface.h"
 #include "platform/SystemColors.h"
 #include "tests/support/FixedTextEngine.h"
-#include "tests/unit/render/RenderTestUtil.h"
+#include "tests/unit/glossbutton/render/RenderTestUtil.h"
 
 using namespace gloss;
 using namespace rendertest;

@@ -1,9 +1,10 @@
 // The fast renderers against the plain ones (gloss::reference), pixel for pixel, over seeded
-// random sizes, colours, radii, styles and states.
+// random sizes, colours, radii, styles and states; every case runs once on each vector path.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 
@@ -13,12 +14,18 @@
 #include "glossbutton/render/Style1Renderer.h"
 #include "glossbutton/render/Style6Renderer.h"
 #include "glossbutton/render/StyleNRenderer.h"
+#include "glossbutton/render/VectorPath.h"
 #include "tests/support/FixedTextEngine.h"
-#include "tests/unit/renderequality/RandomLook.h"
+#include "tests/unit/glossbutton/render/RandomLook.h"
 
 using namespace gloss;
 using renderequality::Describe;
 using renderequality::RandomLook;
+
+namespace gloss {
+// Names the parameter in test output.
+void PrintTo(VectorPath path, std::ostream* os) { *os << (path == VectorPath::Avx2 ? "AVX2" : "plain"); }
+}  // namespace gloss
 
 namespace {
 
@@ -66,7 +73,27 @@ void ExpectSameSurface(const Surface& fast, const Surface& plain, const std::str
   EXPECT_EQ(fast.CurrentY(), plain.CurrentY()) << what;
 }
 
-TEST(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
+// Forces the fast renderers onto the parameter's vector path for one test, then puts back the
+// path the process chose. A path the processor cannot run is skipped, never faked.
+class RenderEquality : public ::testing::TestWithParam<VectorPath> {
+ protected:
+  void SetUp() override {
+    if (!VectorPathSupported(GetParam())) GTEST_SKIP() << "this processor cannot run the AVX2 path";
+    ASSERT_TRUE(UseVectorPath(GetParam()));
+    ASSERT_EQ(ActiveVectorPath(), GetParam());
+  }
+  void TearDown() override { UseVectorPath(m_Chosen); }
+
+ private:
+  const VectorPath m_Chosen = ActiveVectorPath();
+};
+
+INSTANTIATE_TEST_SUITE_P(VectorPaths, RenderEquality, ::testing::Values(VectorPath::Plain, VectorPath::Avx2),
+                         [](const ::testing::TestParamInfo<VectorPath>& info) {
+                           return info.param == VectorPath::Avx2 ? "Avx2" : "Plain";
+                         });
+
+TEST_P(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
   RandomLook rnd(20240611);
   auto picture = std::make_shared<Picture>();
   picture->image = Image(6, 5, 0xFF2080C0u);
@@ -101,7 +128,7 @@ TEST(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
   }
 }
 
-TEST(RenderEquality, ScaledLooksMatchThePlainRedraw) {
+TEST_P(RenderEquality, ScaledLooksMatchThePlainRedraw) {
   // Device sizes of controls up to 100 pixels at ratios with whole, half and quarter steps; the
   // radius is mostly the one the shape step works out at that size.
   RandomLook rnd(31337);
@@ -148,7 +175,7 @@ RendererPair ForStyle(std::int32_t style) {
   }
 }
 
-TEST(RenderEquality, RenderersLeaveUnpaintedPixelsAsTheyFoundThem) {
+TEST_P(RenderEquality, RenderersLeaveUnpaintedPixelsAsTheyFoundThem) {
   RandomLook rnd(7);
   for (int n = 0; n < 700; ++n) {
     const std::int32_t w = rnd.Side(), h = rnd.Side();
@@ -172,7 +199,7 @@ TEST(RenderEquality, RenderersLeaveUnpaintedPixelsAsTheyFoundThem) {
   }
 }
 
-TEST(RenderEquality, FacePaintersMatchForOtherOriginsAndOddSizes) {
+TEST_P(RenderEquality, FacePaintersMatchForOtherOriginsAndOddSizes) {
   RandomLook rnd(99);
   for (int n = 0; n < 300; ++n) {
     const std::int32_t w = rnd.Side(), h = rnd.Side();

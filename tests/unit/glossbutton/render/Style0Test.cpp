@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "glossbutton/render/Style0Renderer.h"
-#include "tests/unit/render/RenderTestUtil.h"
+#include "tests/unit/glossbutton/render/RenderTestUtil.h"
 
 using namespace gloss;
 using namespace rendertest;
