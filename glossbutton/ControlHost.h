@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "glossbutton/MousePointer.h"
 #include "glossbutton/render/Image.h"
 #include "glossbutton/render/TextEngine.h"
 #include "platform/WinTypes.h"
@@ -44,7 +45,7 @@ class ControlHost {
   // The control's own window.
   virtual platform::HWND WindowHandle() const = 0;
 
-  // The control's own mouse pointer kind (1 arrow, 99 custom) and foreground colour.
+  // The control's own mouse pointer kind (kPointerArrow, kPointerCustom) and foreground colour.
   virtual void SetMousePointer(std::int32_t kind) = 0;
   virtual void SetForeColor(std::int32_t oleColor) = 0;
 

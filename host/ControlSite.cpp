@@ -24,9 +24,6 @@ using namespace platform;
 
 namespace {
 
-constexpr std::int32_t kPointerArrow = 1;
-constexpr std::int32_t kPointerCustom = 99;
-
 // Qt positions are fractional on scaled screens; the control works in whole pixels.
 QPoint PixelOf(const QPointF& p) { return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))}; }
 QPoint PixelOf(const QMouseEvent* e) { return PixelOf(e->position()); }
@@ -118,9 +115,9 @@ std::int32_t ControlSite::ParentBackColor() const {
 
 void ControlSite::SetMousePointer(std::int32_t kind) {
   m_MousePointer = kind;
-  if (kind == kPointerCustom)
+  if (kind == gloss::kPointerCustom)
     setCursor(Qt::PointingHandCursor);  // a custom pointer without an image of its own
-  else if (kind == kPointerArrow)
+  else if (kind == gloss::kPointerArrow)
     setCursor(Qt::ArrowCursor);
   else
     unsetCursor();

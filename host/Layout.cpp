@@ -13,6 +13,8 @@
 #include <set>
 #include <utility>
 
+#include "glossbutton/MousePointer.h"
+
 namespace host {
 
 namespace {
@@ -351,7 +353,7 @@ ControlLayout ReadControl(const QJsonObject& o, const QJsonObject& cursors) {
     c.transparent = backStyle == "transparent";
     c.font = r.OptionalFont("font");
     c.mousePointer = r.Int32("mousePointer");
-    if (c.mousePointer == 99) {
+    if (c.mousePointer == gloss::kPointerCustom) {
       // A custom pointer without its image would silently show the arrow.
       const std::string icon = r.String("mouseIcon");
       const QJsonValue cursor = cursors.value(QString::fromStdString(icon));
