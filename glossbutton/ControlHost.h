@@ -27,7 +27,8 @@ class ControlHost {
   virtual std::string InstanceName() const = 0;
   virtual std::string ClassName() const { return "GlossButton"; }
 
-  // Parent.BackColor, an OLE colour (may be a system colour).
+  // Parent.BackColor, an OLE colour (may be a system colour). A host without one may throw: the
+  // control then draws without its background.
   virtual std::int32_t ParentBackColor() const = 0;
 
   // The control's inner size in pixels (ScaleWidth, ScaleHeight).
@@ -53,7 +54,8 @@ class ControlHost {
   // its size is in device pixels, as is the window region.
   virtual void PublishImage(std::shared_ptr<const Image> image) = 0;
 
-  // Measures and prints the caption on the control's drawing surface; lives as long as the host.
+  // Measures and prints the caption on the control's drawing surface; lives as long as the host
+  // and is asked for once, when the control is created.
   // The window region needs nothing here: the control hands it to WindowHandle() through
   // platform::SetWindowRgn, and the host follows it with platform::SetWindowRgnChangedHandler.
   virtual TextEngine& Text() = 0;
