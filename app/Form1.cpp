@@ -12,12 +12,12 @@
 #include "app/webpane/UrlPolicy.h"
 #include "host/ControlSite.h"
 #include "host/InputMessages.h"
+#include "host/Layout.h"
 
 namespace app {
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0f;
 constexpr std::int16_t kLeftButton = 1;
 // Not a button the handlers know; it only keeps such a press from reading as the left alone.
 constexpr std::int16_t kOtherButton = 8;
@@ -45,8 +45,8 @@ bool MoveIsHonoured() { return !QGuiApplication::platformName().startsWith(QLati
 
 }  // namespace
 
-float Form1::Left() const { return static_cast<float>(geometry().x()) * kTwipsPerPixel; }
-float Form1::Top() const { return static_cast<float>(geometry().y()) * kTwipsPerPixel; }
+float Form1::Left() const { return static_cast<float>(geometry().x() * host::kTwipsPerPixel); }
+float Form1::Top() const { return static_cast<float>(geometry().y() * host::kTwipsPerPixel); }
 
 void Form1::Move(float left, float top) { move(host::TwipsToPixels(left), host::TwipsToPixels(top)); }
 
@@ -61,7 +61,7 @@ void Form1::mousePressEvent(QMouseEvent* event) {
   m_PressHandedToSystem = false;
   const QPointF p = event->position();
   Form_MouseDown(ButtonMask(event->button()), host::ShiftMask(event->modifiers()),
-                 static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
+                 static_cast<float>(p.x() * host::kTwipsPerPixel), static_cast<float>(p.y() * host::kTwipsPerPixel));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
@@ -77,7 +77,7 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
   }
   const QPointF p = event->position();
   Form_MouseMove(ButtonMask(event->buttons()), host::ShiftMask(event->modifiers()),
-                 static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel));
+                 static_cast<float>(p.x() * host::kTwipsPerPixel), static_cast<float>(p.y() * host::kTwipsPerPixel));
 }
 
 void Form1::Form_Load() {

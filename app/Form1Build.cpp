@@ -29,8 +29,6 @@ using host::LayoutError;
 
 namespace {
 
-constexpr std::int32_t kPointerCustom = 99;
-
 // The artwork's double-size copy ("name@2x.ext" beside "name.ext").
 QString DoubleSizePath(const QString& path) {
   const int dot = path.lastIndexOf(QLatin1Char('.'));
@@ -184,7 +182,7 @@ QWidget* Form1::BuildControl(const ControlLayout& c) {
       label->SetForeColor(c.foreColor);
       label->SetTransparent(c.transparent);
       if (c.font) label->setFont(host::QtTextEngine::ToQFont(*c.font));
-      if (c.mousePointer == kPointerCustom && c.mouseIcon) {
+      if (c.mousePointer == gloss::kPointerCustom && c.mouseIcon) {
         const QImage image = LoadImage("cursors", c.mouseIcon->image, c.mouseIcon->image);
         label->setCursor(QCursor(QPixmap::fromImage(image), c.mouseIcon->hotX, c.mouseIcon->hotY));
       }

@@ -36,7 +36,7 @@ inline gloss::ButtonLook Look(std::int32_t style, std::int32_t w, std::int32_t h
   look.m_ColorButtonDown = 0x8C3C14;
   look.m_ColorBright = 0x78E6FF;
   look.m_BorderBrightness = -30;
-  look.ParentBackColor = [] { return 0x8000000F; };
+  look.ParentBackColor = 0x8000000F;
   return look;
 }
 

@@ -31,7 +31,7 @@ void BM_RedrawWithLargestPictureExtent(benchmark::State& state) {
   picture->image = gloss::Image(16, 16, 0xFF3366CCu);
   picture->widthHimetric = kHi;
   picture->heightHimetric = kHi;
-  look.Picture = picture;
+  look.Picture = gloss::PictureAtDesignSize(picture);
   gloss::Surface surface(25, 25);
   for (auto _ : state) {
     std::int32_t s = 0;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "glossbutton/MousePointer.h"
 #include "glossbutton/render/Image.h"
 #include "glossbutton/render/TextEngine.h"
 #include "platform/WinTypes.h"
@@ -26,7 +27,8 @@ class ControlHost {
   virtual std::string InstanceName() const = 0;
   virtual std::string ClassName() const { return "GlossButton"; }
 
-  // Parent.BackColor, an OLE colour (may be a system colour).
+  // Parent.BackColor, an OLE colour (may be a system colour). A host without one may throw: the
+  // control then draws without its background.
   virtual std::int32_t ParentBackColor() const = 0;
 
   // The control's inner size in pixels (ScaleWidth, ScaleHeight).
@@ -44,7 +46,7 @@ class ControlHost {
   // The control's own window.
   virtual platform::HWND WindowHandle() const = 0;
 
-  // The control's own mouse pointer kind (1 arrow, 99 custom) and foreground colour.
+  // The control's own mouse pointer kind (kPointerArrow, kPointerCustom) and foreground colour.
   virtual void SetMousePointer(std::int32_t kind) = 0;
   virtual void SetForeColor(std::int32_t oleColor) = 0;
 
@@ -52,7 +54,8 @@ class ControlHost {
   // its size is in device pixels, as is the window region.
   virtual void PublishImage(std::shared_ptr<const Image> image) = 0;
 
-  // Measures and prints the caption on the control's drawing surface; lives as long as the host.
+  // Measures and prints the caption on the control's drawing surface; lives as long as the host
+  // and is asked for once, when the control is created.
   // The window region needs nothing here: the control hands it to WindowHandle() through
   // platform::SetWindowRgn, and the host follows it with platform::SetWindowRgnChangedHandler.
   virtual TextEngine& Text() = 0;

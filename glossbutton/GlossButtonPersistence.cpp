@@ -10,9 +10,6 @@ constexpr std::int32_t kDefaultDown = 15309136;    // 0xE99950
 constexpr std::int32_t kDefaultUp = 15309136;      // 0xE99950
 constexpr std::int32_t kDefaultHover = 16760976;   // 0xFFC090
 
-constexpr std::int32_t kPointerArrow = 1;
-constexpr std::int32_t kPointerCustom = 99;
-
 }  // namespace
 
 void GlossButton::Initialize() {

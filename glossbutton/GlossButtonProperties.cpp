@@ -3,7 +3,11 @@
 
 namespace gloss {
 
-GlossButton::GlossButton(ControlHost& host) : m_Host(host) {}
+GlossButton::GlossButton(ControlHost& host) : m_Host(host) {
+  // The surface measures and prints the caption with the host's engine, which outlives us
+  // (hence the non-owning pointer); it is handed over once, here.
+  m_Picture1.SetTextEngine(std::shared_ptr<TextEngine>(std::shared_ptr<void>(), &m_Host.Text()));
+}
 
 GlossButton::~GlossButton() {
   // A control destroyed without its Terminate must still leave its window with its previous

@@ -26,15 +26,11 @@ void GlossButton::DrawIconWCaption(const std::int32_t& vState) {
 void GlossButton::ClearSurface() { m_Picture1.Clear(); }
 
 ButtonLook GlossButton::Look() {
-  // The host's engine is asked for at every drawing, so a host may supply it after creating us.
-  // It outlives the control, hence the non-owning pointer.
-  m_Picture1.SetTextEngine(std::shared_ptr<TextEngine>(std::shared_ptr<void>(), &m_Host.Text()));
-
+  // Everything the renderers read from the host is read here, before they run.
   ButtonLook look;
   look.Style = m_Style;
   look.Checked = Checked();
   look.Caption = m_Caption;
-  look.Picture = m_Picture;
   look.PictureAlignment = m_PictureAlignment;
   look.ForeColor = m_ForeColor;
   look.Font = m_Picture1.Font();
@@ -44,15 +40,20 @@ ButtonLook GlossButton::Look() {
   look.m_ColorButtonDown = m_ColorButtonDown;
   look.m_ColorBright = m_ColorBright;
   look.m_BorderBrightness = m_BorderBrightness;
-  const ControlHost* host = &m_Host;
-  look.ParentBackColor = [host] { return host->ParentBackColor(); };
+  try {
+    look.ParentBackColor = m_Host.ParentBackColor();
+  } catch (...) {
+    // A host without the colour: the background is decoration, the button is drawn without it.
+  }
   const double ratio = m_Host.DevicePixelRatio();
   look.DevicePixelRatio = ratio;
   // At another ratio the device size is whole pixels, the size of the surface (UpdateShape).
   look.ScaleWidth = ratio == 1.0 ? m_Host.ScaleWidth() : static_cast<float>(CInt32(m_Host.ScaleWidth() * ratio));
   look.ScaleHeight = ratio == 1.0 ? m_Host.ScaleHeight() : static_cast<float>(CInt32(m_Host.ScaleHeight() * ratio));
-  look.ScaleX = [host](double himetric) { return host->ScaleX(himetric); };
-  look.ScaleY = [host](double himetric) { return host->ScaleY(himetric); };
+  if (m_Picture) {
+    look.Picture = PictureAtSize(m_Picture, m_Host.ScaleX(m_Picture->widthHimetric),
+                                 m_Host.ScaleY(m_Picture->heightHimetric), ratio);
+  }
   return look;
 }
 

@@ -58,7 +58,7 @@ void GlossButtonWidget::setDisplayHand(bool on) {
   Button().SetDisplayHand(on);
   // The control only picks the pointer up when it reads its properties; a Qt user expects the
   // property to take effect, so the site's pointer follows at once.
-  SetMousePointer(on ? 99 : 1);
+  SetMousePointer(on ? gloss::kPointerCustom : gloss::kPointerArrow);
 }
 int GlossButtonWidget::pictureAlignment() const { return Button().PictureAlignment(); }
 void GlossButtonWidget::setPictureAlignment(int alignment) { Button().SetPictureAlignment(alignment); }

@@ -1,10 +1,13 @@
 #include "host/InputMessages.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace host {
 
 using namespace platform;
+
+QPoint PixelOf(const QPointF& p) { return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))}; }
 
 WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
   WPARAM w = 0;

@@ -3,11 +3,16 @@
 // arguments the control's notifications take.
 #include <cstdint>
 
+#include <QPoint>
+#include <QPointF>
 #include <Qt>
 
 #include "platform/WinTypes.h"
 
 namespace host {
+
+// Qt positions are fractional on scaled screens; the control works in whole pixels.
+QPoint PixelOf(const QPointF& p);
 
 // Key-state mask of a mouse message: the buttons held plus MK_SHIFT / MK_CONTROL.
 platform::WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);

@@ -1,272 +1,13 @@
 #include "host/QtTextEngine.h"
 
-#include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
-#include <QStringList>
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <functional>
-#include <unordered_map>
-#include <utility>
-#include <vector>
+#include "host/CaptionMasks.h"
+#include "host/QtFontSetup.h"
+#include "host/TextMetricsCache.h"
 
 namespace host {
 namespace {
-
-// Song (宋体) is what the stored design asks for; on this system the Ming face stands in.
-const char* const kMingCandidates[] = {"AR PL UMing CN", "AR PL UMing TW", "AR PL UMing HK", "Noto Serif CJK SC",
-                                       "AR PL SungtiL GB"};
-// The Tahoma shipped for Wine is not on fontconfig's path; load it so captions use the stored face.
-const char* const kTahomaFiles[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
-
-QString g_SongFace;
-
-void SetUpFontsOnce() {
-  static const bool done = [] {
-    QStringList families = QFontDatabase::families();
-    if (!families.contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive)) {
-      for (const char* file : kTahomaFiles) QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-      families = QFontDatabase::families();
-    }
-    for (const char* face : kMingCandidates) {
-      if (families.contains(QString::fromUtf8(face))) {
-        g_SongFace = QString::fromUtf8(face);
-        break;
-      }
-    }
-    if (!g_SongFace.isEmpty()) {
-      QFont::insertSubstitution(QString::fromUtf8("宋体"), g_SongFace);
-      QFont::insertSubstitution(QStringLiteral("SimSun"), g_SongFace);
-      QFont::insertSubstitution(QString::fromUtf8("新宋体"), g_SongFace);
-      QFont::insertSubstitution(QStringLiteral("NSimSun"), g_SongFace);
-    }
-    return true;
-  }();
-  (void)done;
-}
-
-QStringList Lines(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).split(QLatin1Char('\n'));
-}
-
-struct QtFont {
-  QFont font;
-  QFontMetricsF metrics;
-  explicit QtFont(const QFont& f) : font(f), metrics(f) {}
-};
-
-struct Extent {
-  double width = 0;
-  double height = 0;
-};
-
-std::size_t Mix(std::size_t seed, std::size_t value) {
-  return seed ^ (value + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2));
-}
-
-std::size_t HashOf(const gloss::Font& f) {
-  std::size_t h = std::hash<std::string>{}(f.name);
-  h = Mix(h, std::hash<double>{}(f.size));
-  h = Mix(h, static_cast<std::size_t>(static_cast<std::uint16_t>(f.weight)) << 16 |
-                 static_cast<std::uint16_t>(f.charset));
-  return Mix(h, (f.italic ? 1u : 0u) | (f.underline ? 2u : 0u) | (f.strikethrough ? 4u : 0u));
-}
-
-struct TextKey {
-  gloss::Font font;
-  std::string text;
-  bool operator==(const TextKey&) const = default;
-};
-
-// A mask holds for one font, text, colour and exact position: where Qt puts the glyphs depends
-// on all of them, and keeping the position exact means no assumption about how Qt rounds.
-struct MaskKey {
-  gloss::Font font;
-  std::string text;
-  std::uint32_t color = 0;
-  double x = 0;
-  double y = 0;
-  bool operator==(const MaskKey&) const = default;
-};
-
-struct KeyHash {
-  std::size_t operator()(const TextKey& k) const { return Mix(HashOf(k.font), std::hash<std::string>{}(k.text)); }
-  std::size_t operator()(const MaskKey& k) const {
-    std::size_t h = Mix(HashOf(k.font), std::hash<std::string>{}(k.text));
-    h = Mix(h, k.color);
-    h = Mix(h, std::hash<double>{}(k.x));
-    return Mix(h, std::hash<double>{}(k.y));
-  }
-};
-
-inline std::uint32_t Channel(std::uint32_t px, int c) { return (px >> (16 - 8 * c)) & 0xFFu; }
-
-// What drawing a caption does to one channel of one pixel, as a table from the old value to the
-// new. Qt's blend rounds differently by coverage, colour and path (and may correct for gamma),
-// so the engine records the tables Qt actually produces instead of modelling its arithmetic.
-using ChannelTable = std::array<std::uint8_t, 256>;
-
-// The tables of one engine, each kept once: a caption has few distinct coverages per colour.
-class TablePool {
- public:
-  static constexpr std::uint16_t kIdentity = 0;
-  TablePool() { Intern(IdentityTable()); }
-  std::uint16_t Intern(const ChannelTable& t) {
-    if (!tables_.empty() && t == tables_[kIdentity]) return kIdentity;  // most of a caption's box
-    std::string bytes(reinterpret_cast<const char*>(t.data()), t.size());
-    if (auto it = index_.find(bytes); it != index_.end()) return it->second;
-    const auto id = static_cast<std::uint16_t>(tables_.size());
-    tables_.push_back(t);
-    index_.emplace(std::move(bytes), id);
-    return id;
-  }
-  const ChannelTable& operator[](std::uint16_t id) const { return tables_[id]; }
-  std::size_t size() const { return tables_.size(); }
-
- private:
-  static ChannelTable IdentityTable() {
-    ChannelTable t;
-    for (int v = 0; v < 256; ++v) t[v] = static_cast<std::uint8_t>(v);
-    return t;
-  }
-  std::vector<ChannelTable> tables_;
-  std::unordered_map<std::string, std::uint16_t> index_;
-};
-
-struct Cell {
-  std::uint16_t x, y;
-  std::uint16_t table[3];  // red, green, blue
-};
-
-inline std::uint32_t Apply(const Cell& cell, const TablePool& pool, std::uint32_t px) {
-  std::uint32_t out = 0xFF000000u;
-  for (int c = 0; c < 3; ++c) out |= std::uint32_t{pool[cell.table[c]][Channel(px, c)]} << (16 - 8 * c);
-  return out;
-}
-
-struct Mask {
-  bool built = false;  // a caption seen only once is drawn by Qt: a mask pays off from the second print
-  bool usable = false;
-  std::vector<Cell> cells;
-  std::uint64_t lastUse = 0;
-};
-
-// One painter set up exactly as every Print draws: the font, the colour as pen and the measured
-// box as clip. Nothing outside the measured box: a glyph that bears left of the pen is cut
-// rather than spilling onto pixels the caller did not account for.
-class CaptionPainter {
- public:
-  CaptionPainter(QImage& image, double x, double y, const QtFont& font, std::uint32_t color, const Extent& box)
-      : painter_(&image), x_(x), y_(y), font_(font) {
-    painter_.setFont(font.font);
-    painter_.setPen(QColor::fromRgb(color));
-    painter_.setClipRect(QRectF(x, y, box.width, box.height));
-  }
-  void Draw(const QStringList& lines) {
-    double baseline = y_ + font_.metrics.ascent();
-    for (const QString& line : lines) {
-      painter_.drawText(QPointF(x_, baseline), line);
-      baseline += font_.metrics.height();
-    }
-  }
-
- private:
-  QPainter painter_;
-  double x_, y_;
-  const QtFont& font_;
-};
-
-constexpr int kMargin = 2;                // pixels around the measured box that are still examined
-constexpr double kMaxMaskCanvas = 1 << 20;  // beyond this many pixels a caption is simply drawn
-constexpr std::size_t kMaxMaskBox = 1 << 14;
-constexpr std::size_t kMaxMasks = 64, kMaxExtents = 512, kMaxFonts = 16, kMaxTables = 8192;
-static_assert(kMaxTables + 3 * kMaxMaskBox <= 65536, "table ids are 16 bits");
-
-// Draws the caption on every grey level 0..255 and records, per pixel and channel, the new value
-// for each old one. Qt blends each pixel on its own and each channel on its own, so that covers
-// every background; two noise backgrounds check that independence before the mask is kept.
-Mask BuildMask(TablePool& pool, const QtFont& font, double x, double y, std::uint32_t color, const QStringList& lines,
-               const Extent& box) {
-  Mask mask;
-  if (!(x >= 0 && y >= 0 && box.width >= 0 && box.height >= 0)) return mask;
-  const double right = std::ceil(x + box.width) + kMargin, bottom = std::ceil(y + box.height) + kMargin;
-  if (!(right * bottom <= kMaxMaskCanvas) || right > 65535 || bottom > 65535) return mask;
-  const int w = static_cast<int>(right), h = static_cast<int>(bottom);
-  const int left = std::max(0, static_cast<int>(std::floor(x)) - kMargin);
-  const int top = std::max(0, static_cast<int>(std::floor(y)) - kMargin);
-  const int roiW = w - left, roiH = h - top;
-  const auto roiSize = static_cast<std::size_t>(roiW) * static_cast<std::size_t>(roiH);
-  if (roiSize > kMaxMaskBox) return mask;
-
-  std::vector<std::uint32_t> canvas(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  QImage image(reinterpret_cast<uchar*>(canvas.data()), w, h, static_cast<qsizetype>(w) * 4, QImage::Format_RGB32);
-  CaptionPainter painter(image, x, y, font, color, box);
-  // Visits the examined box row by row; i counts its pixels.
-  auto eachInBox = [&](auto&& visit) {
-    std::size_t i = 0;
-    for (int py = top; py < h; ++py) {
-      std::uint32_t* row = canvas.data() + static_cast<std::size_t>(py) * w + left;
-      for (int px = 0; px < roiW; ++px, ++i) visit(i, row[px]);
-    }
-  };
-  // Everything outside the examined box must stay as it was.
-  auto outsideIs = [&](std::uint32_t px) {
-    for (int py = 0; py < h; ++py)
-      for (int pxl = 0; pxl < w; ++pxl)
-        if ((pxl < left || py < top) && canvas[static_cast<std::size_t>(py) * w + pxl] != px) return false;
-    return true;
-  };
-
-  std::vector<ChannelTable> tables(roiSize * 3);
-  for (std::uint32_t v = 0; v < 256; ++v) {
-    const std::uint32_t grey = 0xFF000000u | v * 0x010101u;
-    const bool whole = v == 0 || v == 255;
-    if (whole) {
-      std::fill(canvas.begin(), canvas.end(), grey);
-    } else {
-      eachInBox([&](std::size_t, std::uint32_t& px) { px = grey; });
-    }
-    painter.Draw(lines);
-    if (whole && !outsideIs(grey)) return mask;
-    bool opaque = true;
-    eachInBox([&](std::size_t i, std::uint32_t px) {
-      opaque = opaque && (px >> 24) == 0xFFu;
-      for (int c = 0; c < 3; ++c) tables[i * 3 + c][v] = static_cast<std::uint8_t>(Channel(px, c));
-    });
-    if (!opaque) return mask;
-  }
-  for (std::size_t i = 0; i < roiSize; ++i) {
-    Cell cell{static_cast<std::uint16_t>(left + i % roiW), static_cast<std::uint16_t>(top + i / roiW), {}};
-    bool any = false;
-    for (int c = 0; c < 3; ++c) {
-      cell.table[c] = pool.Intern(tables[i * 3 + c]);
-      any = any || cell.table[c] != TablePool::kIdentity;
-    }
-    if (any) mask.cells.push_back(cell);
-  }
-  // Backgrounds whose channels differ, from a fixed seed.
-  std::uint32_t seed = 0x2545F491u;
-  std::vector<std::uint32_t> expected(canvas.size());
-  for (int round = 0; round < 2; ++round) {
-    for (std::uint32_t& px : expected) {
-      seed ^= seed << 13, seed ^= seed >> 17, seed ^= seed << 5;
-      px = 0xFF000000u | (seed & 0xFFFFFFu);
-    }
-    std::copy(expected.begin(), expected.end(), canvas.begin());  // the image keeps pointing at canvas
-    painter.Draw(lines);
-    for (const Cell& cell : mask.cells) {
-      std::uint32_t& px = expected[static_cast<std::size_t>(cell.y) * w + cell.x];
-      px = Apply(cell, pool, px);
-    }
-    if (canvas != expected) return mask;
-  }
-  mask.usable = true;
-  return mask;
-}
 
 bool Drawable(const gloss::PixelView& target, const std::string& text) {
   return target.pixels && target.width > 0 && target.height > 0 && target.stride >= target.width && !text.empty();
@@ -279,116 +20,50 @@ QImage Wrap(gloss::PixelView target) {
 
 }  // namespace
 
-struct QtTextEngine::Caches {
-  std::vector<std::pair<gloss::Font, std::unique_ptr<QtFont>>> fonts;
-  std::unordered_map<TextKey, Extent, KeyHash> extents;
-  std::unordered_map<MaskKey, Mask, KeyHash> masks;
-  TablePool tables;
-  std::uint64_t tick = 0;
+struct QtTextEngine::Parts {
+  TextMetricsCache metrics;
+  CaptionMasks masks{metrics};
   PrintStats stats;
-
-  const QtFont& FontFor(const gloss::Font& font) {
-    for (const auto& [f, q] : fonts)
-      if (f == font) return *q;
-    if (fonts.size() >= kMaxFonts) fonts.erase(fonts.begin());
-    fonts.emplace_back(font, std::make_unique<QtFont>(ToQFont(font)));
-    return *fonts.back().second;
-  }
-
-  const Extent& ExtentOf(const gloss::Font& font, const std::string& text) {
-    TextKey key{font, text};
-    if (auto it = extents.find(key); it != extents.end()) return it->second;
-    const QFontMetricsF& metrics = FontFor(font).metrics;
-    const QStringList lines = Lines(text);
-    Extent e;
-    for (const QString& line : lines) {
-      // Italic and some glyphs reach past their advance; the box must hold the ink.
-      const double ink = line.isEmpty() ? 0.0 : metrics.boundingRect(line).right();
-      e.width = std::max({e.width, metrics.horizontalAdvance(line), ink});
-    }
-    e.height = metrics.height() * static_cast<double>(lines.size());
-    if (extents.size() >= kMaxExtents) extents.clear();
-    return extents.emplace(std::move(key), e).first->second;
-  }
-
-  const Mask& MaskFor(const gloss::Font& font, const std::string& text, std::uint32_t color, double x, double y) {
-    MaskKey key{font, text, color, x, y};
-    auto it = masks.find(key);
-    if (it == masks.end()) {
-      if (masks.size() >= kMaxMasks) {
-        masks.erase(std::min_element(masks.begin(), masks.end(), [](const auto& a, const auto& b) {
-          return a.second.lastUse < b.second.lastUse;
-        }));
-      }
-      it = masks.emplace(std::move(key), Mask{}).first;
-    } else if (!it->second.built) {
-      if (tables.size() >= kMaxTables) {  // many colours over time: start afresh
-        for (auto& [k, m] : masks) m = Mask{};
-        tables = TablePool();
-        ++stats.tableResets;
-      }
-      Mask mask = BuildMask(tables, FontFor(font), x, y, color, Lines(text), ExtentOf(font, text));
-      ++(mask.usable ? stats.masksBuilt : stats.masksRefused);
-      mask.built = true;
-      it->second = std::move(mask);
-    }
-    it->second.lastUse = ++tick;
-    return it->second;
-  }
 };
 
-QtTextEngine::QtTextEngine() : caches_(std::make_unique<Caches>()) { SetUpFontsOnce(); }
+QtTextEngine::QtTextEngine() : parts_(std::make_unique<Parts>()) { SetUpFontsOnce(); }
 QtTextEngine::~QtTextEngine() = default;
 
-QString QtTextEngine::SongFace() {
-  SetUpFontsOnce();
-  return g_SongFace;
-}
+QString QtTextEngine::SongFace() { return host::SongFace(); }
 
-QFont QtTextEngine::ToQFont(const gloss::Font& font) {
-  SetUpFontsOnce();
-  QFont f(QString::fromStdString(font.name));
-  const double pixels = std::nearbyint(font.size * 96.0 / 72.0);
-  f.setPixelSize(static_cast<int>(std::clamp(pixels, 1.0, 4096.0)));
-  f.setWeight(static_cast<QFont::Weight>(std::clamp<int>(font.weight == 0 ? 400 : font.weight, 1, 1000)));
-  f.setItalic(font.italic);
-  f.setUnderline(font.underline);
-  f.setStrikeOut(font.strikethrough);
-  return f;
-}
+QFont QtTextEngine::ToQFont(const gloss::Font& font) { return host::ToQFont(font); }
 
 double QtTextEngine::TextWidth(const gloss::Font& font, const std::string& text) {
-  return caches_->ExtentOf(font, text).width;
+  return parts_->metrics.ExtentOf(font, text).width;
 }
 
 double QtTextEngine::TextHeight(const gloss::Font& font, const std::string& text) {
-  return caches_->ExtentOf(font, text).height;
+  return parts_->metrics.ExtentOf(font, text).height;
 }
 
-const QtTextEngine::PrintStats& QtTextEngine::Stats() const { return caches_->stats; }
+const QtTextEngine::PrintStats& QtTextEngine::Stats() const { return parts_->stats; }
 
 void QtTextEngine::Print(gloss::PixelView target, double x, double y, const gloss::Font& font,
                          std::uint32_t color, const std::string& text) {
   if (!Drawable(target, text)) return;
-  const Mask& mask = caches_->MaskFor(font, text, color, x, y);
-  if (!mask.usable) {
+  const bool replayed = parts_->masks.Replay(target, x, y, font, color, text);
+  // Masks are built and let go only here, so the counts are current for every caller.
+  const CaptionMasks::Counts& masks = parts_->masks.Stats();
+  parts_->stats.masksBuilt = masks.built;
+  parts_->stats.masksRefused = masks.refused;
+  parts_->stats.tableResets = masks.tableResets;
+  if (replayed)
+    ++parts_->stats.fromMask;
+  else
     PrintDirect(target, x, y, font, color, text);
-    return;
-  }
-  ++caches_->stats.fromMask;
-  for (const Cell& cell : mask.cells) {
-    if (cell.x >= target.width || cell.y >= target.height) continue;
-    std::uint32_t& px = target.pixels[static_cast<std::size_t>(cell.y) * static_cast<std::size_t>(target.stride) + cell.x];
-    px = Apply(cell, caches_->tables, px);
-  }
 }
 
 void QtTextEngine::PrintDirect(gloss::PixelView target, double x, double y, const gloss::Font& font,
                                std::uint32_t color, const std::string& text) {
   if (!Drawable(target, text)) return;
-  ++caches_->stats.drawn;
+  ++parts_->stats.drawn;
   QImage image = Wrap(target);
-  CaptionPainter painter(image, x, y, caches_->FontFor(font), color, caches_->ExtentOf(font, text));
+  CaptionPainter painter(image, x, y, parts_->metrics.FontFor(font), color, parts_->metrics.ExtentOf(font, text));
   painter.Draw(Lines(text));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The control's text measurement and output on Qt. Needs a QGuiApplication.
+// The control's text measurement and output on Qt: an adapter over the font set-up, the
+// measurement cache and the caption masks. Needs a QGuiApplication.
 #include <QFont>
 
 #include <cstdint>
@@ -47,8 +48,8 @@ class QtTextEngine : public gloss::TextEngine {
   static QString SongFace();
 
  private:
-  struct Caches;
-  std::unique_ptr<Caches> caches_;
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace host

@@ -43,8 +43,6 @@ using platform::WM_SETCURSOR;
 using platform::WM_SETFOCUS;
 using platform::WM_SIZE;
 
-constexpr std::int32_t kPointerCustom = 99;
-
 std::int16_t ButtonMask(WPARAM keys) {
   return static_cast<std::int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
                                    ((keys & MK_MBUTTON) ? 4 : 0));
@@ -207,7 +205,7 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
       return 0;
     }
     case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && m_MousePointer == kPointerCustom) {
+      if (LOWORD(lParam) == HTCLIENT && m_MousePointer == gloss::kPointerCustom) {
         ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
         return TRUE;
       }

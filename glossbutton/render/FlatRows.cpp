@@ -10,13 +10,10 @@ bool FlatRows::Covers(const Surface& s, const FlatSize& size, std::int32_t minH)
 }
 
 FlatRows::FlatRows(Surface& s, const ButtonLook& look) {
-  try {
-    if (look.ParentBackColor) {
-      back_ = Surface::ToPixel(look.ParentBackColor());
-      hasBack_ = true;
-    }
-  } catch (...) {
-    // The background is decoration; the button is still drawn without it.
+  // The background is decoration: without the host's colour the button is drawn without it.
+  if (look.ParentBackColor) {
+    back_ = Surface::ToPixel(*look.ParentBackColor);
+    hasBack_ = true;
   }
   canvas_ = s.OpenCanvas();
   if (!hasBack_ && canvas_.fillAll) {

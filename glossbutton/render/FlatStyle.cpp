@@ -12,12 +12,12 @@ FlatSize LastColumnAndRow(const ButtonLook& look) {
 }
 
 void FillHostBackground(Surface& surface, const ButtonLook& look, const FlatSize& size) {
+  // The background is decoration: without the host's colour, or if the fill fails, the button
+  // is drawn without it.
+  if (!look.ParentBackColor) return;
   try {
-    if (!look.ParentBackColor) return;
-    const std::int32_t back = look.ParentBackColor();
-    surface.LineBF(0, 0, size.W, size.H, back);
+    surface.LineBF(0, 0, size.W, size.H, *look.ParentBackColor);
   } catch (...) {
-    // The background is decoration; the button is still drawn without it.
   }
 }
 

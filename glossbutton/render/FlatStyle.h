@@ -14,8 +14,8 @@ struct FlatSize {
 };
 FlatSize LastColumnAndRow(const ButtonLook& look);
 
-// Fills the surface with the host's colour; a host whose colour cannot be read (or a failing
-// fill) leaves the surface as it was.
+// Fills the surface with the host's colour; a look without one (the host could not give it) or
+// a failing fill leaves the surface as it was.
 void FillHostBackground(Surface& surface, const ButtonLook& look, const FlatSize& size);
 
 struct OutlineColors {

@@ -11,10 +11,6 @@ namespace {
 
 std::int32_t Abs32(std::int32_t v) { return v < 0 ? Sub32(0, v) : v; }
 
-double HimetricToPixels(const std::function<double(double)>& scale, double himetric) {
-  return scale ? scale(himetric) : himetric / kHimetricPerPixel;
-}
-
 }  // namespace
 
 Placement PlaceIconAndCaption(std::int32_t PictureAlignment, std::int32_t W, std::int32_t H, std::int32_t pw,
@@ -63,11 +59,8 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
     ~RestoreFont() { s.SetFont(font); }
   } restore{s, look.Font};
 
-  std::int32_t pw = 0, ph = 0;
-  if (look.Picture) {
-    pw = CInt32(HimetricToPixels(look.ScaleX, look.Picture->widthHimetric) * look.DevicePixelRatio);
-    ph = CInt32(HimetricToPixels(look.ScaleY, look.Picture->heightHimetric) * look.DevicePixelRatio);
-  }
+  const std::int32_t pw = look.Picture ? look.Picture.width : 0;
+  const std::int32_t ph = look.Picture ? look.Picture.height : 0;
   std::int32_t tw = 0, th = 0;
   if (!look.Caption.empty()) {
     tw = CInt32(s.TextWidth(look.Caption));
@@ -91,7 +84,7 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
   }
 
   s.Print(look.Caption);
-  if (look.Picture) s.DrawPicture(*look.Picture, p.px, p.py, pw, ph);
+  if (look.Picture) s.DrawPicture(*look.Picture.image, p.px, p.py, pw, ph);
   return s.Image();
 }
 

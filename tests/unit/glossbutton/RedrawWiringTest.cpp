@@ -135,5 +135,38 @@ TEST_F(RedrawWiring, PictureIsDrawnFromTheHostsScale) {
   EXPECT_NE(button.PublishedImage()->At(12, 13), 0xFF00FF00u);
 }
 
+TEST_F(RedrawWiring, AHostThatCannotGiveItsColourGetsTheButtonWithoutBackground) {
+  PropertyBag bag;
+  bag.WriteText("Caption", "");
+  bag.WriteInt32("Style", 1);  // a flat style: the host's colour around the body
+  button.ReadProperties(bag);
+  host.parentBackColor = 0x00C0A080;
+  const std::uint32_t hostPx = Surface::ToPixel(host.parentBackColor);
+  std::int32_t state = 3;
+  GlossButtonTestAccess::Redraw(button, state);
+  const Image withColour = *button.PublishedImage();
+  ASSERT_EQ(withColour.At(0, 0), hostPx);
+
+  host.parentBackColorThrows = true;
+  state = 3;
+  ASSERT_NO_THROW(GlossButtonTestAccess::Redraw(button, state));
+  const Image without = *button.PublishedImage();
+  ASSERT_EQ(host.publishedImages.size(), 3u);
+  // The same body; where the host's colour was, the surface's own clear colour shows.
+  const Image cleared = Cleared();
+  int background = 0, body = 0;
+  for (std::size_t i = 0; i < without.pixels.size(); ++i) {
+    if (withColour.pixels[i] == hostPx) {
+      EXPECT_EQ(without.pixels[i], cleared.pixels[i]) << i;
+      ++background;
+    } else {
+      EXPECT_EQ(without.pixels[i], withColour.pixels[i]) << i;
+      ++body;
+    }
+  }
+  EXPECT_GT(background, 0);
+  EXPECT_GT(body, 0);
+}
+
 }  // namespace
 }  // namespace gloss

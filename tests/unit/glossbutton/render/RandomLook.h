@@ -67,12 +67,8 @@ class RandomLook {
     look.m_BorderBrightness = Brightness();
     look.ForeColor = Colour();
     const int host = Int(0, 9);
-    if (host < 8) {
-      const std::int32_t back = Colour();
-      look.ParentBackColor = [back] { return back; };
-    } else if (host == 8) {
-      look.ParentBackColor = []() -> std::int32_t { throw std::runtime_error("no BackColor"); };
-    }  // else: no host colour at all
+    if (host < 8) look.ParentBackColor = Colour();
+    // else: a host that could not give its colour
     return look;
   }
 

@@ -95,7 +95,7 @@ TEST(DrawIconWCaption, PictureLandsWhereTheAlignmentPutsIt) {
   };
   for (const Case c : {Case{0, 0, 43, 7}, Case{1, 0, 42, 7}, Case{2, 0, 8, 7}, Case{3, 5, 79, 7}}) {
     Fixture f = Button();
-    f.look.Picture = SquarePicture(16);
+    f.look.Picture = PictureAtDesignSize(SquarePicture(16));
     f.look.PictureAlignment = c.alignment;
     f.look.m_CornerRadius = c.radius;
     std::int32_t state = 0;
@@ -110,7 +110,7 @@ TEST(DrawIconWCaption, PictureLandsWhereTheAlignmentPutsIt) {
 TEST(DrawIconWCaption, PictureIsDrawnOverTheCaption) {
   Fixture f = Button();
   f.look.Caption = "A";  // 7 x 13 at (47, 9)
-  f.look.Picture = SquarePicture(16);
+  f.look.Picture = PictureAtDesignSize(SquarePicture(16));
   f.look.PictureAlignment = 2;
   f.look.m_CornerRadius = 45;  // picture covers x 45..60, y 7..22
   std::int32_t state = 0;
@@ -125,7 +125,7 @@ TEST(DrawIconWCaption, OtherAlignmentStartsTheCaptionWhereTheRendererStopped) {
   Fixture f = Button();
   f.look.Style = 0;
   f.look.Caption = "A";
-  f.look.Picture = SquarePicture(4);
+  f.look.Picture = PictureAtDesignSize(SquarePicture(4));
   f.look.PictureAlignment = 7;
   std::int32_t state = 0;
   auto image = RedrawButton(f.surface, f.look, state);
@@ -179,8 +179,13 @@ TEST(RedrawButton, ReturnsTheDrawingAndClearsTheSurface) {
 TEST(RedrawButton, AFailureLeavesTheSurfaceUnclearedAndPropagates) {
   Fixture f = Button();
   f.look.Style = 0;
-  f.look.Picture = SquarePicture(4);
-  f.look.ScaleX = [](double) -> double { throw std::runtime_error("no screen"); };
+  f.look.Caption = "A";
+  struct NoFont : TextEngine {
+    double TextWidth(const Font&, const std::string&) override { throw std::runtime_error("no font"); }
+    double TextHeight(const Font&, const std::string&) override { throw std::runtime_error("no font"); }
+    void Print(PixelView, double, double, const Font&, std::uint32_t, const std::string&) override {}
+  };
+  f.surface.SetTextEngine(std::make_shared<NoFont>());
   std::int32_t state = 0;
   EXPECT_THROW(RedrawButton(f.surface, f.look, state), std::runtime_error);
   EXPECT_EQ(f.surface.PixelAt(5, 0), Px(0, 60, 116));  // the renderer's work is still there

@@ -105,7 +105,7 @@ TEST_P(RenderEquality, RedrawButtonMatchesThePlainRedrawOnEveryPixel) {
     ButtonLook look = rnd.Look(w, h);
     look.Caption = rnd.Chance(50) ? "" : rnd.Chance(50) ? "Ab" : "OK, go";
     look.PictureAlignment = rnd.Int(-1, 4);
-    if (rnd.Chance(30)) look.Picture = picture;
+    if (rnd.Chance(30)) look.Picture = PictureAtDesignSize(picture, look.DevicePixelRatio);
     const std::int32_t back = rnd.Colour();
     Surface fast = MakeSurface(w, h, back), plain = MakeSurface(w, h, back);
     // Two redraws in a row: the second draws over the first one's pending clear, while the

@@ -24,7 +24,7 @@ inline gloss::ButtonLook LookOfSize(std::int32_t style, float width, float heigh
   look.Style = style;
   look.ScaleWidth = width;
   look.ScaleHeight = height;
-  look.ParentBackColor = [] { return kHostOle; };
+  look.ParentBackColor = kHostOle;
   return look;
 }
 
