@@ -1,18 +1,12 @@
 // Mouse enter and leave, seen through the hook on the control's own window after the window's
 // own handling of WM_MOUSEMOVE and WM_MOUSELEAVE.
 #include "glossbutton/GlossButton.h"
-#include "glossbutton/render/ColorHelpers.h"
 
 namespace gloss {
 
 namespace {
 
 constexpr platform::WPARAM kOnlyLeftButton = platform::MK_LBUTTON;  // and nothing else
-
-// The message's packed client coordinates as one 32-bit value: x low, y high, both signed.
-std::int32_t Packed(platform::LPARAM lParam) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uintptr_t>(lParam)));
-}
 
 }  // namespace
 
@@ -35,10 +29,12 @@ void GlossButton::OnHookMessage(bool /*bBefore*/, bool& /*bHandled*/, platform::
                                 platform::HWND /*hWnd*/, platform::UINT uMsg, platform::WPARAM wParam,
                                 platform::LPARAM lParam, platform::LONG& /*lParamUser*/) {
   // Never consumes: the window's own procedure has already run and its result stands.
-  if (uMsg == platform::WM_MOUSEMOVE)
-    HandleTrackedMouseMove(LoWord(Packed(lParam)), HiWord(Packed(lParam)), wParam);
-  else if (uMsg == platform::WM_MOUSELEAVE)
+  if (uMsg == platform::WM_MOUSEMOVE) {
+    const platform::PointerPos at = platform::UnpackPointerPos(lParam);
+    HandleTrackedMouseMove(at.x, at.y, wParam);
+  } else if (uMsg == platform::WM_MOUSELEAVE) {
     HandleMouseLeave();
+  }
 }
 
 void GlossButton::HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons) {

@@ -148,7 +148,6 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   // Mouse bookkeeping for the toolkit's click rules.
   bool m_LeftPressed = false;        // a left press arrived here and has not been released
   bool m_AfterDoubleClick = false;   // the next left release ends a double click: no Click
-  Qt::KeyboardModifiers m_Modifiers; // of the input being sent
   bool m_EnterDown = false;          // Enter is held on the button
 
   std::shared_ptr<const gloss::Image> m_Image;

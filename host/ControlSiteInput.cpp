@@ -44,9 +44,10 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // touched once it says so.
   const std::shared_ptr<Link> link = m_Link;
   gloss::GlossButton& b = *m_Button;
-  const float x = static_cast<float>(GET_X_LPARAM(lParam));
-  const float y = static_cast<float>(GET_Y_LPARAM(lParam));
-  const std::int16_t shift = ShiftMaskFromKeyState(wParam, m_Modifiers & Qt::AltModifier);
+  const PointerPos at = UnpackPointerPos(lParam);
+  const float x = static_cast<float>(at.x);
+  const float y = static_cast<float>(at.y);
+  const std::int16_t shift = ShiftMaskFromKeyState(wParam);
 
   switch (uMsg) {
     case WM_MOUSEMOVE:
@@ -93,14 +94,14 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         m_EnterDown = true;
         NotifyAccessibleChange(this, false, false, true);
       }
-      b.KeyDown(static_cast<std::int16_t>(wParam), ShiftMask(m_Modifiers));
+      b.KeyDown(static_cast<std::int16_t>(wParam), ShiftMaskFromKeyboard());
       break;
     case WM_KEYUP:
       if (wParam == VK_RETURN && m_EnterDown) {
         m_EnterDown = false;
         NotifyAccessibleChange(this, false, false, true);
       }
-      b.KeyUp(static_cast<std::int16_t>(wParam), ShiftMask(m_Modifiers));
+      b.KeyUp(static_cast<std::int16_t>(wParam), ShiftMaskFromKeyboard());
       break;
     case WM_SETFOCUS:
       b.EnterFocus();
@@ -150,8 +151,8 @@ void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
   if (msg == WM_NULL) return;
   const QPoint p = PixelOf(event);
   m_LastMouseAt = event->position();
-  m_Modifiers = event->modifiers();
-  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPoint(p.x(), p.y()));
+  ReportModifiers(event->modifiers());
+  Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPointerPos(p.x(), p.y()));
 }
 
 void ControlSite::keyPressEvent(QKeyEvent* event) {
@@ -160,7 +161,7 @@ void ControlSite::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  m_Modifiers = event->modifiers();
+  ReportModifiers(event->modifiers());
   if (!Send(WM_KEYDOWN, vk, KeyLParam(event->isAutoRepeat(), false))) return;  // stays accepted
   // Only Enter means something to the button; other keys go on to the parent (dialogs...).
   if (vk != VK_RETURN) event->ignore();
@@ -173,7 +174,7 @@ void ControlSite::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  m_Modifiers = event->modifiers();
+  ReportModifiers(event->modifiers());
   if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return;
   if (vk != VK_RETURN) event->ignore();
 }
@@ -214,8 +215,8 @@ void ControlSite::PressAndRelease() {
         at = {x, y};
         break;
       }
-  m_Modifiers = Qt::NoModifier;
-  const LPARAM where = PackPoint(at.x(), at.y());
+  ReportModifiers(Qt::NoModifier);
+  const LPARAM where = PackPointerPos(at.x(), at.y());
   if (!Send(WM_LBUTTONDOWN, MK_LBUTTON, where)) return;
   Send(WM_LBUTTONUP, 0, where);
 }

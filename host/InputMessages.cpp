@@ -1,5 +1,7 @@
 #include "host/InputMessages.h"
 
+#include "platform/KeyState.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,10 +21,10 @@ WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) 
   return w;
 }
 
-LPARAM PackPoint(int x, int y) {
-  const int cx = std::clamp(x, -32768, 32767);
-  const int cy = std::clamp(y, -32768, 32767);
-  return MAKELPARAM(cx, cy);
+void ReportModifiers(Qt::KeyboardModifiers modifiers) {
+  SetKeyDown(static_cast<int>(VK_SHIFT), (modifiers & Qt::ShiftModifier) != 0);
+  SetKeyDown(static_cast<int>(VK_CONTROL), (modifiers & Qt::ControlModifier) != 0);
+  SetKeyDown(static_cast<int>(VK_MENU), (modifiers & Qt::AltModifier) != 0);
 }
 
 UINT ButtonDownMessage(Qt::MouseButton button) {
@@ -82,11 +84,25 @@ std::int16_t ButtonMaskFromKeyState(WPARAM keyState) {
   return b;
 }
 
-std::int16_t ShiftMaskFromKeyState(WPARAM keyState, bool altDown) {
+namespace {
+
+bool KeyDown(WPARAM vk) { return GetKeyState(static_cast<int>(vk)) < 0; }
+
+}  // namespace
+
+std::int16_t ShiftMaskFromKeyState(WPARAM keyState) {
   std::int16_t s = 0;
   if (keyState & MK_SHIFT) s |= 1;
   if (keyState & MK_CONTROL) s |= 2;
-  if (altDown) s |= 4;
+  if (KeyDown(VK_MENU)) s |= 4;
+  return s;
+}
+
+std::int16_t ShiftMaskFromKeyboard() {
+  std::int16_t s = 0;
+  if (KeyDown(VK_SHIFT)) s |= 1;
+  if (KeyDown(VK_CONTROL)) s |= 2;
+  if (KeyDown(VK_MENU)) s |= 4;
   return s;
 }
 

@@ -16,9 +16,9 @@ QPoint PixelOf(const QPointF& p);
 
 // Key-state mask of a mouse message: the buttons held plus MK_SHIFT / MK_CONTROL.
 platform::WPARAM MouseKeyState(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-// Client position packed as two signed 16-bit words (x low, y high); values beyond the 16-bit
-// range are clamped rather than wrapped, so a far-away pointer stays on the correct side.
-platform::LPARAM PackPoint(int x, int y);
+// Reports the modifier keys to the platform's key state, which the window procedure reads while
+// it handles the input that follows (GetKeyState).
+void ReportModifiers(Qt::KeyboardModifiers modifiers);
 
 // WM_xBUTTONDOWN / UP / DBLCLK for one button; WM_NULL for a button the platform has no
 // message for.
@@ -31,7 +31,10 @@ platform::WPARAM VirtualKey(int qtKey);
 
 // The control's argument masks: Button 1 left, 2 right, 4 middle; Shift 1 shift, 2 ctrl, 4 alt.
 std::int16_t ButtonMaskFromKeyState(platform::WPARAM keyState);
-std::int16_t ShiftMaskFromKeyState(platform::WPARAM keyState, bool altDown);
+// A mouse message's Shift: shift and ctrl from its key-state mask, alt from the platform's key state.
+std::int16_t ShiftMaskFromKeyState(platform::WPARAM keyState);
+// A key message's Shift, from the platform's key state.
+std::int16_t ShiftMaskFromKeyboard();
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
 // The single button a WM_xBUTTONDOWN/UP/DBLCLK message names (1, 2 or 4), 0 for others.
 std::int16_t ButtonOfMessage(platform::UINT uMsg);

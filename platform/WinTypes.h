@@ -128,4 +128,18 @@ constexpr int GET_Y_LPARAM(LPARAM lp) {
   return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(lp)));
 }
 
+// The pointer position a mouse message carries in its lParam: client x and y as two signed
+// 16-bit words (x low, y high). Packing clamps values beyond the 16-bit range rather than
+// wrapping them, so a far-away pointer stays on the correct side.
+struct PointerPos {
+  int x = 0;
+  int y = 0;
+};
+constexpr LPARAM PackPointerPos(int x, int y) {
+  const int cx = x < -32768 ? -32768 : x > 32767 ? 32767 : x;
+  const int cy = y < -32768 ? -32768 : y > 32767 ? 32767 : y;
+  return MAKELPARAM(cx, cy);
+}
+constexpr PointerPos UnpackPointerPos(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
+
 }  // namespace platform

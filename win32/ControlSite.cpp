@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "platform/KeyState.h"
 #include "platform/Regions.h"
 #include "platform/SystemColors.h"
 #include "platform/win32/Win32Window.h"
@@ -49,9 +50,9 @@ std::int16_t ButtonMask(WPARAM keys) {
 }
 
 std::int16_t ShiftNow() {
-  return static_cast<std::int16_t>(((::GetKeyState(static_cast<int>(VK_SHIFT)) < 0) ? 1 : 0) |
-                                   ((::GetKeyState(static_cast<int>(VK_CONTROL)) < 0) ? 2 : 0) |
-                                   ((::GetKeyState(static_cast<int>(VK_MENU)) < 0) ? 4 : 0));
+  return static_cast<std::int16_t>(((platform::GetKeyState(static_cast<int>(VK_SHIFT)) < 0) ? 1 : 0) |
+                                   ((platform::GetKeyState(static_cast<int>(VK_CONTROL)) < 0) ? 2 : 0) |
+                                   ((platform::GetKeyState(static_cast<int>(VK_MENU)) < 0) ? 4 : 0));
 }
 
 std::int16_t ButtonOf(UINT m) {
@@ -185,8 +186,9 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
   const std::shared_ptr<Link> link = m_Link;
   gloss::GlossButton& b = *m_Button;
   const HWND h = reinterpret_cast<HWND>(m_hWnd);
-  const float x = static_cast<float>(static_cast<short>(LOWORD(lParam)));
-  const float y = static_cast<float>(static_cast<short>(HIWORD(lParam)));
+  const platform::PointerPos at = platform::UnpackPointerPos(lParam);
+  const float x = static_cast<float>(at.x);
+  const float y = static_cast<float>(at.y);
   const std::int16_t shift = ShiftNow();
 
   switch (uMsg) {

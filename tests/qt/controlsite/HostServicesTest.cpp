@@ -92,19 +92,26 @@ TEST(QtMessageBoxTest, ShowRunsTheBoxModallyAndAnswersOk) {
 }
 
 TEST(InputMessagesTest, MousePositionsPackAsSigned16BitWords) {
-  const LPARAM lp = host::PackPoint(-20, 15);
+  const LPARAM lp = platform::PackPointerPos(-20, 15);
   EXPECT_EQ(GET_X_LPARAM(lp), -20);
   EXPECT_EQ(GET_Y_LPARAM(lp), 15);
   // Far outside the 16-bit range the sign survives instead of wrapping.
-  EXPECT_EQ(GET_X_LPARAM(host::PackPoint(40000, -40000)), 32767);
-  EXPECT_EQ(GET_Y_LPARAM(host::PackPoint(40000, -40000)), -32768);
+  EXPECT_EQ(GET_X_LPARAM(platform::PackPointerPos(40000, -40000)), 32767);
+  EXPECT_EQ(GET_Y_LPARAM(platform::PackPointerPos(40000, -40000)), -32768);
 }
 
 TEST(InputMessagesTest, KeyStateAndArgumentMasks) {
   const WPARAM w = host::MouseKeyState(Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier);
   EXPECT_EQ(w, MK_LBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL);
   EXPECT_EQ(host::ButtonMaskFromKeyState(w), 1 | 4);
-  EXPECT_EQ(host::ShiftMaskFromKeyState(w, true), 1 | 2 | 4);
+  // Alt is not in a mouse message's mask: it comes from the key state the host reports.
+  host::ReportModifiers(Qt::AltModifier);
+  EXPECT_EQ(host::ShiftMaskFromKeyState(w), 1 | 2 | 4);
+  host::ReportModifiers(Qt::ShiftModifier | Qt::AltModifier);
+  EXPECT_EQ(host::ShiftMaskFromKeyboard(), 1 | 4);
+  host::ReportModifiers(Qt::NoModifier);
+  EXPECT_EQ(host::ShiftMaskFromKeyState(w), 1 | 2);
+  EXPECT_EQ(host::ShiftMaskFromKeyboard(), 0);
   EXPECT_EQ(host::MouseKeyState(Qt::LeftButton, {}), MK_LBUTTON);  // exactly the left button
   EXPECT_EQ(host::ButtonOfMessage(WM_RBUTTONUP), 2);
   EXPECT_EQ(host::ButtonOfMessage(WM_MOUSEMOVE), 0);

@@ -1,0 +1,18 @@
+#pragma once
+// The keyboard's state as the platform keeps it. A window procedure reads it while it handles a
+// message (GetKeyState), so a key or mouse message needs nothing kept beside it. On the real
+// platform the system keeps it; in our stand-in the host reports each change with SetKeyDown
+// before it sends the input that follows the change.
+#include <cstdint>
+
+#include "platform/WinTypes.h"
+
+namespace platform {
+
+// Negative (the high bit set) while the key is down.
+std::int16_t GetKeyState(int nVirtKey);
+
+// Host side: the key is now down or up. The real platform keeps its own state and ignores this.
+void SetKeyDown(int nVirtKey, bool down);
+
+}  // namespace platform
