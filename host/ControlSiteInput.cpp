@@ -9,6 +9,7 @@
 
 #include "host/ControlAccessible.h"
 #include "host/InputMessages.h"
+#include "platform/KeyState.h"
 #include "platform/MouseLeave.h"
 
 namespace host {
@@ -94,14 +95,14 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         m_EnterDown = true;
         NotifyAccessibleChange(this, false, false, true);
       }
-      b.KeyDown(static_cast<std::int16_t>(wParam), ShiftMaskFromKeyboard());
+      b.KeyDown(static_cast<std::int16_t>(wParam), platform::ModifierMask());
       break;
     case WM_KEYUP:
       if (wParam == VK_RETURN && m_EnterDown) {
         m_EnterDown = false;
         NotifyAccessibleChange(this, false, false, true);
       }
-      b.KeyUp(static_cast<std::int16_t>(wParam), ShiftMaskFromKeyboard());
+      b.KeyUp(static_cast<std::int16_t>(wParam), platform::ModifierMask());
       break;
     case WM_SETFOCUS:
       b.EnterFocus();

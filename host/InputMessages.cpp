@@ -84,25 +84,10 @@ std::int16_t ButtonMaskFromKeyState(WPARAM keyState) {
   return b;
 }
 
-namespace {
-
-bool KeyDown(WPARAM vk) { return GetKeyState(static_cast<int>(vk)) < 0; }
-
-}  // namespace
-
 std::int16_t ShiftMaskFromKeyState(WPARAM keyState) {
-  std::int16_t s = 0;
+  std::int16_t s = static_cast<std::int16_t>(ModifierMask() & 4);  // alt is not in the mask
   if (keyState & MK_SHIFT) s |= 1;
   if (keyState & MK_CONTROL) s |= 2;
-  if (KeyDown(VK_MENU)) s |= 4;
-  return s;
-}
-
-std::int16_t ShiftMaskFromKeyboard() {
-  std::int16_t s = 0;
-  if (KeyDown(VK_SHIFT)) s |= 1;
-  if (KeyDown(VK_CONTROL)) s |= 2;
-  if (KeyDown(VK_MENU)) s |= 4;
   return s;
 }
 

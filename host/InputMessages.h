@@ -33,8 +33,6 @@ platform::WPARAM VirtualKey(int qtKey);
 std::int16_t ButtonMaskFromKeyState(platform::WPARAM keyState);
 // A mouse message's Shift: shift and ctrl from its key-state mask, alt from the platform's key state.
 std::int16_t ShiftMaskFromKeyState(platform::WPARAM keyState);
-// A key message's Shift, from the platform's key state.
-std::int16_t ShiftMaskFromKeyboard();
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
 // The single button a WM_xBUTTONDOWN/UP/DBLCLK message names (1, 2 or 4), 0 for others.
 std::int16_t ButtonOfMessage(platform::UINT uMsg);

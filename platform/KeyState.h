@@ -12,6 +12,12 @@ namespace platform {
 // Negative (the high bit set) while the key is down.
 std::int16_t GetKeyState(int nVirtKey);
 
+// The control's Shift argument as the key state has it now: 1 shift, 2 ctrl, 4 alt.
+inline std::int16_t ModifierMask() {
+  const auto down = [](WPARAM vk) { return GetKeyState(static_cast<int>(vk)) < 0; };
+  return static_cast<std::int16_t>((down(VK_SHIFT) ? 1 : 0) | (down(VK_CONTROL) ? 2 : 0) | (down(VK_MENU) ? 4 : 0));
+}
+
 // Host side: the key is now down or up. The real platform keeps its own state and ignores this.
 void SetKeyDown(int nVirtKey, bool down);
 

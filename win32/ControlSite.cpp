@@ -49,12 +49,6 @@ std::int16_t ButtonMask(WPARAM keys) {
                                    ((keys & MK_MBUTTON) ? 4 : 0));
 }
 
-std::int16_t ShiftNow() {
-  return static_cast<std::int16_t>(((platform::GetKeyState(static_cast<int>(VK_SHIFT)) < 0) ? 1 : 0) |
-                                   ((platform::GetKeyState(static_cast<int>(VK_CONTROL)) < 0) ? 2 : 0) |
-                                   ((platform::GetKeyState(static_cast<int>(VK_MENU)) < 0) ? 4 : 0));
-}
-
 std::int16_t ButtonOf(UINT m) {
   switch (m) {
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return 1;
@@ -189,7 +183,7 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
   const platform::PointerPos at = platform::UnpackPointerPos(lParam);
   const float x = static_cast<float>(at.x);
   const float y = static_cast<float>(at.y);
-  const std::int16_t shift = ShiftNow();
+  const std::int16_t shift = platform::ModifierMask();
 
   switch (uMsg) {
     case WM_PAINT:

@@ -54,17 +54,10 @@ inline double NearestEven(double v) {
 
 // Float to 32-bit integer: nearest, halves to even.
 inline std::int32_t CInt32(double v) {
-#if defined(__x86_64__) || defined(_M_X64)
-  // NaN, the infinities and everything from 2^31 + 1 out fail here; what passes
-  // fits the 64-bit conversion, which rounds in the default mode.
-  if (!(std::fabs(v) < 2147483649.0)) throw OverflowError();
-  return CheckedInt32(_mm_cvtsd_si64(_mm_set_sd(v)));
-#else
   if (!std::isfinite(v)) throw OverflowError();
-  const double r = std::nearbyint(v);
+  const double r = NearestEven(v);
   if (r < -2147483648.0 || r > 2147483647.0) throw OverflowError();
   return static_cast<std::int32_t>(r);
-#endif
 }
 
 // 16-bit Boolean as the control stores it: true is -1, false is 0.

@@ -6,6 +6,7 @@
 #include <windows.h>
 // (after <windows.h>, before the project's headers)
 #include "platform/win32/NoWindowsMacros.h"
+#include "tests/win32/Pump.h"
 
 #include <algorithm>
 #include <functional>
@@ -51,22 +52,6 @@ HWND MakeRawWindow(DWORD style, int x, int y, int w, int h) {
 
 p::HWND Ours(HWND h) { return reinterpret_cast<p::HWND>(h); }
 WNDPROC SlotOf(HWND h) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(h, GWLP_WNDPROC)); }
-
-// Pumps until done() or the time runs out; true when done.
-template <typename Done>
-bool PumpUntil(Done done, int milliseconds = 3000) {
-  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-  while (!done()) {
-    if (::GetTickCount64() > end) return false;
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::Sleep(10);
-  }
-  return true;
-}
 
 class Owner : public hook::SubclassOwner {
  public:
@@ -153,7 +138,7 @@ TEST(RealMouseLeave, ArrivesWhenThePointerLeaves) {
   ASSERT_TRUE(tracker.DetectService());
   tracker.RequestLeaveNotice(Ours(hWnd));  // through the looked-up export
   EXPECT_TRUE(p::IsLeaveTracked(Ours(hWnd)));
-  PumpUntil([] { return false; }, 200);
+  Pump(200);
   EXPECT_TRUE(std::find(g_Seen.begin(), g_Seen.end(), WM_MOUSELEAVE) == g_Seen.end())
       << "left while the pointer was still inside";
   ::SetCursorPos(400, 400);

@@ -5,6 +5,7 @@
 #include <windows.h>
 // (after <windows.h>, before the project's headers)
 #include "platform/win32/NoWindowsMacros.h"
+#include "tests/win32/Pump.h"
 
 #include <string>
 #include <vector>
@@ -17,23 +18,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 constexpr int kLeft = 100, kTop = 100;  // the parent's place on the screen
-
-template <typename Done>
-bool PumpUntil(Done done, int milliseconds = 3000) {
-  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-  while (!done()) {
-    if (::GetTickCount64() > end) return false;
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::Sleep(10);
-  }
-  return true;
-}
-
-void Pump(int milliseconds) { PumpUntil([] { return false; }, milliseconds); }
 
 struct HostInput : ::testing::Test {
   HWND parent = nullptr;

@@ -9,6 +9,7 @@
 #include "glossbutton/render/Image.h"
 #include "host/HostServices.h"
 #include "host/InputMessages.h"
+#include "platform/KeyState.h"
 #include "host/QtMessageBox.h"
 #include "host/QtSystemColors.h"
 #include "platform/MessageBox.h"
@@ -108,10 +109,10 @@ TEST(InputMessagesTest, KeyStateAndArgumentMasks) {
   host::ReportModifiers(Qt::AltModifier);
   EXPECT_EQ(host::ShiftMaskFromKeyState(w), 1 | 2 | 4);
   host::ReportModifiers(Qt::ShiftModifier | Qt::AltModifier);
-  EXPECT_EQ(host::ShiftMaskFromKeyboard(), 1 | 4);
+  EXPECT_EQ(platform::ModifierMask(), 1 | 4);
   host::ReportModifiers(Qt::NoModifier);
   EXPECT_EQ(host::ShiftMaskFromKeyState(w), 1 | 2);
-  EXPECT_EQ(host::ShiftMaskFromKeyboard(), 0);
+  EXPECT_EQ(platform::ModifierMask(), 0);
   EXPECT_EQ(host::MouseKeyState(Qt::LeftButton, {}), MK_LBUTTON);  // exactly the left button
   EXPECT_EQ(host::ButtonOfMessage(WM_RBUTTONUP), 2);
   EXPECT_EQ(host::ButtonOfMessage(WM_MOUSEMOVE), 0);
