@@ -129,9 +129,7 @@ void Form1::Label4_Click() {
   Step([&] { m_WebBrowser1->Refresh(); });
 }
 
-void Form1::Timer1_Timer() {
-  m_Label1->SetForeColor(m_Label1->ForeColor() == kBlinkGreen ? kBlinkBlue : kBlinkGreen);
-}
+void Form1::Timer1_Timer() { m_Label1->SetForeColor(m_Label1->ForeColor() == kBlinkGreen ? kBlinkBlue : kBlinkGreen); }
 
 void Form1::WebBrowser1_NewWindow2(NewWindow2Args& args) {
   // Refused before anything else, so that no failure below can let a window open.

@@ -164,8 +164,7 @@ QWidget* Form1::BuildControl(const ControlLayout& c) {
       pane->SetVisible(c.visible);
       return pane;
     }
-    case ControlKind::GlossButton:
-      return BuildButton(c);
+    case ControlKind::GlossButton: return BuildButton(c);
     case ControlKind::PictureBox: {
       auto* box = new PictureBox(this);
       box->setObjectName(name);

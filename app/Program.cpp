@@ -105,13 +105,11 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
 int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown) {
   SingleInstance instance(SingleInstance::DefaultKey());
   switch (instance.HandOver()) {
-    case SingleInstance::Start::HandedOver:
-      return 0;
+    case SingleInstance::Start::HandedOver: return 0;
     case SingleInstance::Start::Unanswered:
       std::cerr << "korvane: another run holds the window but does not answer" << std::endl;
       return 1;
-    case SingleInstance::Start::Run:
-      break;
+    case SingleInstance::Start::Run: break;
   }
   QApplication app(argc, argv);
   CloseWindowsOnEndSignals(app);

@@ -14,14 +14,10 @@ inline std::int32_t CornerRadius(std::int32_t style, std::int32_t w, std::int32_
   switch (style) {
     case 2:
     case 4:
-    case 5:
-      return std::clamp(h / 2, 0, std::max(0, w / 2));
-    case 3:
-      return 12;
-    case 6:
-      return std::clamp(h / 3, 0, std::max(0, w / 3));
-    default:
-      return 0;
+    case 5: return std::clamp(h / 2, 0, std::max(0, w / 2));
+    case 3: return 12;
+    case 6: return std::clamp(h / 3, 0, std::max(0, w / 3));
+    default: return 0;
   }
 }
 

@@ -12,9 +12,8 @@ namespace bench {
 
 // "per_px": time per pixel of a w x h surface.
 inline void SetPixelCounter(benchmark::State& state, std::int32_t w, std::int32_t h) {
-  state.counters["per_px"] = benchmark::Counter(static_cast<double>(w) * h,
-                                                benchmark::Counter::kIsIterationInvariantRate |
-                                                    benchmark::Counter::kInvert);
+  state.counters["per_px"] = benchmark::Counter(
+      static_cast<double>(w) * h, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // Arguments w, h: filling the whole surface with one colour.

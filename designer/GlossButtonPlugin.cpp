@@ -10,8 +10,9 @@ QString GlossButtonPlugin::name() const { return QStringLiteral("host::GlossButt
 QString GlossButtonPlugin::group() const { return QStringLiteral("GlossButton"); }
 QString GlossButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn glossy push button"); }
 QString GlossButtonPlugin::whatsThis() const {
-  return QStringLiteral("A push button drawn in one of seven styles and colour schemes, with hover, "
-                        "pressed, focused and checked looks.");
+  return QStringLiteral(
+      "A push button drawn in one of seven styles and colour schemes, with hover, "
+      "pressed, focused and checked looks.");
 }
 QString GlossButtonPlugin::includeFile() const { return QStringLiteral("GlossButton/GlossButtonWidget.h"); }
 QIcon GlossButtonPlugin::icon() const { return QIcon(QStringLiteral(":/glossbutton/glossbutton.png")); }

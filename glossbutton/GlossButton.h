@@ -145,9 +145,8 @@ class GlossButton final : public hook::SubclassOwner {
   // Hook and mouse tracking (GlossButtonTracking.cpp).
   void StartMouseTracking();
   void StopMouseTracking();
-  void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::HWND hWnd,
-                     platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam,
-                     platform::LONG& lParamUser) override;
+  void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::HWND hWnd, platform::UINT uMsg,
+                     platform::WPARAM wParam, platform::LPARAM lParam, platform::LONG& lParamUser) override;
   void HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons);
   void HandleMouseLeave();
   void RequestLeaveNotice(platform::HWND hWnd);

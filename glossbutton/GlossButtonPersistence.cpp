@@ -73,8 +73,6 @@ void GlossButton::WriteProperties(PropertyBag& PropBag) const {
 
 void GlossButton::Terminate() { StopMouseTracking(); }
 
-void GlossButton::AmbientPropertyChanged(const std::string& /*PropertyName*/) {
-  SetCaption(m_Host.InstanceName());
-}
+void GlossButton::AmbientPropertyChanged(const std::string& /*PropertyName*/) { SetCaption(m_Host.InstanceName()); }
 
 }  // namespace gloss

@@ -24,15 +24,9 @@ void GlossButton::UpdateShape() {
     case 5:
       radius = ClampValue(IntDiv32(H, 2), 0, IntDiv32(W, 2));  // a pill
       break;
-    case 3:
-      radius = CInt32(12.0 * ratio);
-      break;
-    case 6:
-      radius = ClampValue(IntDiv32(H, 3), 0, IntDiv32(W, 3));
-      break;
-    default:
-      rounded = false;
-      break;
+    case 3: radius = CInt32(12.0 * ratio); break;
+    case 6: radius = ClampValue(IntDiv32(H, 3), 0, IntDiv32(W, 3)); break;
+    default: rounded = false; break;
   }
   if (rounded) {
     // The last column and row stay outside, as the renderers never paint them.

@@ -7,9 +7,7 @@ namespace gloss {
 
 namespace {
 
-PropertyBag::Type TypeOfValue(const PropertyBag::Value& v) {
-  return static_cast<PropertyBag::Type>(v.index());
-}
+PropertyBag::Type TypeOfValue(const PropertyBag::Value& v) { return static_cast<PropertyBag::Type>(v.index()); }
 
 }  // namespace
 
@@ -93,27 +91,42 @@ PicturePtr PropertyBag::ReadPicture(std::string_view key, const PicturePtr& defa
 
 void PropertyBag::WriteInt32(std::string_view key, std::int32_t value) { Store(key, value); }
 void PropertyBag::WriteInt32(std::string_view key, std::int32_t value, std::int32_t defaultValue) {
-  if (value == defaultValue) Remove(key); else Store(key, value);
+  if (value == defaultValue)
+    Remove(key);
+  else
+    Store(key, value);
 }
 
 void PropertyBag::WriteBoolean(std::string_view key, bool value) { Store(key, ToVBool(value)); }
 void PropertyBag::WriteBoolean(std::string_view key, bool value, bool defaultValue) {
-  if (value == defaultValue) Remove(key); else Store(key, ToVBool(value));
+  if (value == defaultValue)
+    Remove(key);
+  else
+    Store(key, ToVBool(value));
 }
 
 void PropertyBag::WriteText(std::string_view key, const std::string& value) { Store(key, value); }
 void PropertyBag::WriteText(std::string_view key, const std::string& value, const std::string& defaultValue) {
-  if (value == defaultValue) Remove(key); else Store(key, value);
+  if (value == defaultValue)
+    Remove(key);
+  else
+    Store(key, value);
 }
 
 void PropertyBag::WriteFont(std::string_view key, const Font& value) { Store(key, value); }
 void PropertyBag::WriteFont(std::string_view key, const Font& value, const Font& defaultValue) {
-  if (value == defaultValue) Remove(key); else Store(key, value);
+  if (value == defaultValue)
+    Remove(key);
+  else
+    Store(key, value);
 }
 
 void PropertyBag::WritePicture(std::string_view key, const PicturePtr& value) { Store(key, value); }
 void PropertyBag::WritePicture(std::string_view key, const PicturePtr& value, const PicturePtr& defaultValue) {
-  if (value == defaultValue) Remove(key); else Store(key, value);
+  if (value == defaultValue)
+    Remove(key);
+  else
+    Store(key, value);
 }
 
 bool PropertyBag::Contains(std::string_view key) const { return Find(key) != nullptr; }

@@ -23,8 +23,7 @@ class HookRecord::CallScope {
   std::shared_ptr<HookRecord> m_Self;  // the window may drop us during the call
 };
 
-HookRecord::HookRecord(HWND hWnd, SubclassOwner* owner, SubclassOwner::HookCallback callback,
-                       platform::LONG userValue)
+HookRecord::HookRecord(HWND hWnd, SubclassOwner* owner, SubclassOwner::HookCallback callback, platform::LONG userValue)
     : UserValue(userValue), m_hWnd(hWnd), m_Owner(owner), m_Callback(callback) {}
 
 bool HookRecord::Watches(const MessageTable& table, UINT uMsg) {
@@ -64,8 +63,7 @@ LRESULT HookRecord::CallPrevious(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
   return platform::CallWindowProc(PreviousWndProc, hWnd, uMsg, wParam, lParam);
 }
 
-void HookRecord::Invoke(bool bBefore, bool& bHandled, LRESULT& lReturn, UINT uMsg, WPARAM wParam,
-                        LPARAM lParam) {
+void HookRecord::Invoke(bool bBefore, bool& bHandled, LRESULT& lReturn, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (!m_Owner || !m_Callback || m_ReleasePending) return;
   (m_Owner->*m_Callback)(bBefore, bHandled, lReturn, m_hWnd, uMsg, wParam, lParam, UserValue);
 }
@@ -89,8 +87,7 @@ void HookRecord::Release() {
   m_Released = true;
   m_Owner = nullptr;
   m_Callback = nullptr;
-  if (platform::IsWindow(m_hWnd) &&
-      platform::GetWindowLong(m_hWnd, platform::GWL_WNDPROC).get() == this) {
+  if (platform::IsWindow(m_hWnd) && platform::GetWindowLong(m_hWnd, platform::GWL_WNDPROC).get() == this) {
     platform::SetWindowLong(m_hWnd, platform::GWL_WNDPROC, FirstLiveBelow());
   }
 }

@@ -26,11 +26,9 @@ constexpr int HOOK_AFTER = 2;
 // slot and never matches.
 using MessageTable = std::array<platform::LONG, 1 + MSG_ENTRIES>;
 
-class HookRecord final : public platform::WindowProcedure,
-                         public std::enable_shared_from_this<HookRecord> {
+class HookRecord final : public platform::WindowProcedure, public std::enable_shared_from_this<HookRecord> {
  public:
-  HookRecord(platform::HWND hWnd, SubclassOwner* owner, SubclassOwner::HookCallback callback,
-             platform::LONG userValue);
+  HookRecord(platform::HWND hWnd, SubclassOwner* owner, SubclassOwner::HookCallback callback, platform::LONG userValue);
 
   // HookWndProc: before table, previous procedure, after table.
   platform::LRESULT operator()(platform::HWND hWnd, platform::UINT uMsg, platform::WPARAM wParam,
@@ -63,8 +61,8 @@ class HookRecord final : public platform::WindowProcedure,
  private:
   class CallScope;
 
-  void Invoke(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::UINT uMsg,
-              platform::WPARAM wParam, platform::LPARAM lParam);
+  void Invoke(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::UINT uMsg, platform::WPARAM wParam,
+              platform::LPARAM lParam);
   // Puts the previous procedure back if the window points at this record.
   void Release();
   // The procedure the window gets back on release: the previous one, past any records below

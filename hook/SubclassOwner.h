@@ -14,11 +14,9 @@ namespace hook {
 
 class SubclassOwner {
  public:
-  using HookCallback = void (SubclassOwner::*)(bool bBefore, bool& bHandled,
-                                               platform::LRESULT& lReturn, platform::HWND hWnd,
-                                               platform::UINT uMsg, platform::WPARAM wParam,
-                                               platform::LPARAM lParam,
-                                               platform::LONG& lParamUser);
+  using HookCallback = void (SubclassOwner::*)(bool bBefore, bool& bHandled, platform::LRESULT& lReturn,
+                                               platform::HWND hWnd, platform::UINT uMsg, platform::WPARAM wParam,
+                                               platform::LPARAM lParam, platform::LONG& lParamUser);
 
   virtual ~SubclassOwner() = default;
 
@@ -26,9 +24,9 @@ class SubclassOwner {
   // counted from the end (1 = the last). By default the only one is OnHookMessage.
   virtual std::vector<HookCallback> HookCallbacks() { return {&SubclassOwner::OnHookMessage}; }
 
-  virtual void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn,
-                             platform::HWND hWnd, platform::UINT uMsg, platform::WPARAM wParam,
-                             platform::LPARAM lParam, platform::LONG& lParamUser) = 0;
+  virtual void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::HWND hWnd,
+                             platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam,
+                             platform::LONG& lParamUser) = 0;
 };
 
 }  // namespace hook

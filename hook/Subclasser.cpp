@@ -13,8 +13,7 @@ namespace hook {
 using platform::HWND;
 using platform::LONG;
 
-Subclasser::Subclasser(SubclassOwner& self, std::string className)
-    : m_Self(self), m_ClassName(std::move(className)) {}
+Subclasser::Subclasser(SubclassOwner& self, std::string className) : m_Self(self), m_ClassName(std::move(className)) {}
 
 Subclasser::~Subclasser() {
   // Newest first: each record that still owns the window hands it to the one below.
@@ -23,8 +22,7 @@ Subclasser::~Subclasser() {
   }
 }
 
-bool Subclasser::sc_Subclass(HWND hWnd, LONG lParamUser, int nOrdinal, SubclassOwner* oCallback,
-                             bool /*bIdeSafety*/) {
+bool Subclasser::sc_Subclass(HWND hWnd, LONG lParamUser, int nOrdinal, SubclassOwner* oCallback, bool /*bIdeSafety*/) {
   if (!platform::IsWindow(hWnd)) {
     zReportError("sc_Subclass", "Invalid window handle");
     return false;
@@ -59,16 +57,14 @@ bool Subclasser::sc_Subclass(HWND hWnd, LONG lParamUser, int nOrdinal, SubclassO
     std::erase_if(m_Made, [](const auto& w) { return w.expired(); });
     m_Made.push_back(record);
   } catch (const std::exception&) {
-    zReportError("sc_Subclass", "VirtualAlloc failed, error: " +
-                                    std::to_string(platform::ERROR_NOT_ENOUGH_MEMORY));
+    zReportError("sc_Subclass", "VirtualAlloc failed, error: " + std::to_string(platform::ERROR_NOT_ENOUGH_MEMORY));
     return false;
   }
 
   platform::WNDPROC previous = platform::SetWindowLong(hWnd, platform::GWL_WNDPROC, record);
   if (!previous) {
     // The registry entry stays without a record; sc_UnSubclass only removes it.
-    zReportError("sc_Subclass",
-                 "SetWindowLong failed, error #" + std::to_string(platform::GetLastError()));
+    zReportError("sc_Subclass", "SetWindowLong failed, error #" + std::to_string(platform::GetLastError()));
     return false;
   }
   record->PreviousWndProc = std::move(previous);
@@ -121,8 +117,8 @@ void Subclasser::sc_UnwatchMsg(HWND hWnd, LONG uMsg, int When) {
   if (When & HOOK_AFTER) zDelMsg(uMsg, TABLE_AFTER);
 }
 
-platform::LRESULT Subclasser::sc_CallPrevious(HWND hWnd, platform::UINT uMsg,
-                                              platform::WPARAM wParam, platform::LPARAM lParam) {
+platform::LRESULT Subclasser::sc_CallPrevious(HWND hWnd, platform::UINT uMsg, platform::WPARAM wParam,
+                                              platform::LPARAM lParam) {
   HookRecord* record = zMap_hWnd(hWnd);
   if (!record) return 0;
   return record->CallPrevious(hWnd, uMsg, wParam, lParam);
@@ -238,8 +234,7 @@ MessageTable* Subclasser::CurrentTable(int nTable) {
 }
 
 const Subclasser::Entry* Subclasser::Lookup(HWND hWnd) const {
-  auto it = std::find_if(m_Registry.begin(), m_Registry.end(),
-                         [hWnd](const Entry& e) { return e.first == hWnd; });
+  auto it = std::find_if(m_Registry.begin(), m_Registry.end(), [hWnd](const Entry& e) { return e.first == hWnd; });
   return it == m_Registry.end() ? nullptr : &*it;
 }
 

@@ -48,8 +48,8 @@ class Subclasser {
   // uMsg may be ALL_MESSAGES; When is a mask of HOOK_BEFORE and HOOK_AFTER.
   void sc_WatchMsg(platform::HWND hWnd, platform::LONG uMsg, int When = HOOK_AFTER);
   void sc_UnwatchMsg(platform::HWND hWnd, platform::LONG uMsg, int When = HOOK_AFTER);
-  platform::LRESULT sc_CallPrevious(platform::HWND hWnd, platform::UINT uMsg,
-                                    platform::WPARAM wParam, platform::LPARAM lParam);
+  platform::LRESULT sc_CallPrevious(platform::HWND hWnd, platform::UINT uMsg, platform::WPARAM wParam,
+                                    platform::LPARAM lParam);
   platform::LONG sc_GetUserValue(platform::HWND hWnd);
   void sc_SetUserValue(platform::HWND hWnd, platform::LONG lParamUser);
 
@@ -76,8 +76,8 @@ class Subclasser {
 
   SubclassOwner& m_Self;
   std::string m_ClassName;
-  bool m_Started = false;                 // the registry exists
-  std::vector<Entry> m_Registry;          // in order of hooking; a null record = failed install
+  bool m_Started = false;                         // the registry exists
+  std::vector<Entry> m_Registry;                  // in order of hooking; a null record = failed install
   std::vector<std::weak_ptr<HookRecord>> m_Made;  // every record made, released or not
   HookRecord* m_Current = nullptr;
 };

@@ -83,7 +83,7 @@ struct Mask {
   std::uint64_t lastUse = 0;
 };
 
-constexpr int kMargin = 2;                // pixels around the measured box that are still examined
+constexpr int kMargin = 2;                  // pixels around the measured box that are still examined
 constexpr double kMaxMaskCanvas = 1 << 20;  // beyond this many pixels a caption is simply drawn
 constexpr std::size_t kMaxMaskBox = 1 << 14;
 constexpr std::size_t kMaxMasks = 64, kMaxTables = 8192;
@@ -201,9 +201,8 @@ struct CaptionMasks::Store {
     auto it = masks.find(key);
     if (it == masks.end()) {
       if (masks.size() >= kMaxMasks) {
-        masks.erase(std::min_element(masks.begin(), masks.end(), [](const auto& a, const auto& b) {
-          return a.second.lastUse < b.second.lastUse;
-        }));
+        masks.erase(std::min_element(masks.begin(), masks.end(),
+                                     [](const auto& a, const auto& b) { return a.second.lastUse < b.second.lastUse; }));
       }
       it = masks.emplace(std::move(key), Mask{}).first;
     } else if (!it->second.built) {
@@ -231,7 +230,8 @@ bool CaptionMasks::Replay(gloss::PixelView target, double x, double y, const glo
   if (!mask.usable) return false;
   for (const Cell& cell : mask.cells) {
     if (cell.x >= target.width || cell.y >= target.height) continue;
-    std::uint32_t& px = target.pixels[static_cast<std::size_t>(cell.y) * static_cast<std::size_t>(target.stride) + cell.x];
+    std::uint32_t& px =
+        target.pixels[static_cast<std::size_t>(cell.y) * static_cast<std::size_t>(target.stride) + cell.x];
     px = Apply(cell, store_->tables, px);
   }
   return true;

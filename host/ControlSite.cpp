@@ -68,9 +68,7 @@ void ControlSite::PropertyChanged(const std::string& name) {
   emit controlPropertyChanged(QString::fromStdString(name));
 }
 
-gloss::Font ControlSite::AmbientFont() const {
-  return ToControlFont(parentWidget() ? parentWidget()->font() : font());
-}
+gloss::Font ControlSite::AmbientFont() const { return ToControlFont(parentWidget() ? parentWidget()->font() : font()); }
 
 gloss::Font ControlSite::ToControlFont(const QFont& f) {
   gloss::Font r;

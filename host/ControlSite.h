@@ -110,9 +110,8 @@ class ControlSite : public QWidget, public gloss::ControlHost {
     ControlSite* site = nullptr;
   };
 
-  static platform::LRESULT DefaultProcedure(const std::shared_ptr<Link>& link, platform::HWND hWnd,
-                                            platform::UINT uMsg, platform::WPARAM wParam,
-                                            platform::LPARAM lParam);
+  static platform::LRESULT DefaultProcedure(const std::shared_ptr<Link>& link, platform::HWND hWnd, platform::UINT uMsg,
+                                            platform::WPARAM wParam, platform::LPARAM lParam);
   // Runs one message in the default procedure; false when the site went away during it.
   bool HandleMessage(platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam);
 
@@ -146,9 +145,9 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   QSize m_LastSize;
 
   // Mouse bookkeeping for the toolkit's click rules.
-  bool m_LeftPressed = false;        // a left press arrived here and has not been released
-  bool m_AfterDoubleClick = false;   // the next left release ends a double click: no Click
-  bool m_EnterDown = false;          // Enter is held on the button
+  bool m_LeftPressed = false;       // a left press arrived here and has not been released
+  bool m_AfterDoubleClick = false;  // the next left release ends a double click: no Click
+  bool m_EnterDown = false;         // Enter is held on the button
 
   std::shared_ptr<const gloss::Image> m_Image;
   double m_ImageRatio = 1.0;  // the device pixel ratio m_Image was drawn at

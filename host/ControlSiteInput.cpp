@@ -51,9 +51,7 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   const std::int16_t shift = ShiftMaskFromKeyState(wParam);
 
   switch (uMsg) {
-    case WM_MOUSEMOVE:
-      b.MouseMove(ButtonMaskFromKeyState(wParam), shift, x, y);
-      break;
+    case WM_MOUSEMOVE: b.MouseMove(ButtonMaskFromKeyState(wParam), shift, x, y); break;
     case WM_LBUTTONDOWN:
       m_LeftPressed = true;
       m_AfterDoubleClick = false;
@@ -63,9 +61,7 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-      b.MouseDown(ButtonOfMessage(uMsg), shift, x, y);
-      break;
+    case WM_MBUTTONDBLCLK: b.MouseDown(ButtonOfMessage(uMsg), shift, x, y); break;
     case WM_LBUTTONDBLCLK:
       m_LeftPressed = true;
       m_AfterDoubleClick = true;
@@ -87,9 +83,7 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      b.MouseUp(ButtonOfMessage(uMsg), shift, x, y);
-      break;
+    case WM_MBUTTONUP: b.MouseUp(ButtonOfMessage(uMsg), shift, x, y); break;
     case WM_KEYDOWN:
       if (wParam == VK_RETURN && !m_EnterDown) {
         m_EnterDown = true;
@@ -104,14 +98,9 @@ bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       }
       b.KeyUp(static_cast<std::int16_t>(wParam), platform::ModifierMask());
       break;
-    case WM_SETFOCUS:
-      b.EnterFocus();
-      break;
-    case WM_KILLFOCUS:
-      b.ExitFocus();
-      break;
-    default:
-      break;
+    case WM_SETFOCUS: b.EnterFocus(); break;
+    case WM_KILLFOCUS: b.ExitFocus(); break;
+    default: break;
   }
   return link->site != nullptr;
 }
@@ -201,7 +190,8 @@ void ControlSite::leaveEvent(QEvent* event) {
   // event loop, as a posted message is: Qt's enter/leave dispatch cannot survive a handler that
   // deletes this widget from inside leaveEvent.
   SetPointerInside(m_hWnd, false);
-  QMetaObject::invokeMethod(this, [this] { DispatchPosted(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { DispatchPosted(); }, Qt::QueuedConnection);
 }
 
 // ---- Assistive technology

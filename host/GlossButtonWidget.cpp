@@ -46,7 +46,8 @@ QString GlossButtonWidget::caption() const { return QString::fromStdString(Butto
 void GlossButtonWidget::setCaption(const QString& caption) { Button().SetCaption(caption.toStdString()); }
 int GlossButtonWidget::style() const { return Button().Style(); }
 void GlossButtonWidget::setStyle(int style) {
-  if (style < 0 || style > 6) qWarning("GlossButtonWidget: style %d is none of 0 to 6; the button draws no face", style);
+  if (style < 0 || style > 6)
+    qWarning("GlossButtonWidget: style %d is none of 0 to 6; the button draws no face", style);
   Button().SetStyle(style);
 }
 int GlossButtonWidget::colorScheme() const { return Button().ColorScheme(); }

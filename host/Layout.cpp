@@ -44,8 +44,8 @@ std::string Escaped(const std::string& text, bool quotes = true) {
 }  // namespace
 
 LayoutError::LayoutError(std::string control, std::string key, const std::string& problem)
-    : std::runtime_error("layout: control \"" + Escaped(control) + "\", key \"" + Escaped(key) + "\": " +
-                         Escaped(problem, false)),
+    : std::runtime_error("layout: control \"" + Escaped(control) + "\", key \"" + Escaped(key) +
+                         "\": " + Escaped(problem, false)),
       m_Control(std::move(control)),
       m_Key(std::move(key)) {}
 
@@ -82,9 +82,9 @@ FormLayout ParseLayout(const QByteArray& json) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
   if (error.error != QJsonParseError::NoError) {
-    throw LayoutError("(file)", "(syntax)",
-                      "not valid JSON at offset " + std::to_string(error.offset) + ": " +
-                          error.errorString().toStdString());
+    throw LayoutError(
+        "(file)", "(syntax)",
+        "not valid JSON at offset " + std::to_string(error.offset) + ": " + error.errorString().toStdString());
   }
   if (!doc.isObject()) throw LayoutError("(file)", "(root)", "expected an object");
   const ObjectReader root(doc.object(), "(file)", {"format", "form", "controls", "cursors"});
@@ -95,9 +95,8 @@ FormLayout ParseLayout(const QByteArray& json) {
   const QJsonValue nameValue = formValue.toObject().value(QLatin1String("name"));
   const std::string formName = nameValue.isString() ? nameValue.toString().toStdString() : "(form)";
   const ObjectReader f(formValue.toObject(), formName,
-                       {"name", "caption", "borderStyle", "controlBox", "startUpPosition", "clientLeft",
-                        "clientTop", "clientWidth", "clientHeight", "scaleMode", "backColor", "picture",
-                        "icon", "font"});
+                       {"name", "caption", "borderStyle", "controlBox", "startUpPosition", "clientLeft", "clientTop",
+                        "clientWidth", "clientHeight", "scaleMode", "backColor", "picture", "icon", "font"});
   FormLayout form;
   form.name = f.String("name");
   form.caption = f.String("caption");

@@ -69,7 +69,7 @@ struct ControlLayout {
   std::string name;
   ControlKind kind = ControlKind::Label;
   double leftTwips = 0, topTwips = 0, widthTwips = 0, heightTwips = 0;
-  Rect pixels;                    // width and height 0 for a timer
+  Rect pixels;                           // width and height 0 for a timer
   std::optional<std::int32_t> tabIndex;  // none for a timer
 
   // WebBrowser

@@ -137,8 +137,7 @@ ControlLayout ReadControl(const QJsonObject& o, const QJsonObject& cursors) {
     c.backColor = r.Colour("backColor");
     c.foreColor = r.Colour("foreColor");
   } else if (kind == QLatin1String("Label")) {
-    const ObjectReader r(o, c.name,
-                         keys({"caption", "foreColor", "backStyle", "font", "mousePointer", "mouseIcon"}));
+    const ObjectReader r(o, c.name, keys({"caption", "foreColor", "backStyle", "font", "mousePointer", "mouseIcon"}));
     c.kind = ControlKind::Label;
     ReadBox(r, c, true);
     c.caption = r.String("caption");

@@ -26,11 +26,9 @@ void RefuseRawControlCharacters(const QByteArray& json) {
   }
 }
 
-
 void CheckScreenSize(const ObjectReader& r, const std::string& key, double twips) {
   if (twips > kMaxSizeTwips)
-    r.Fail(key, "size larger than any screen (at most " + std::to_string(static_cast<int>(kMaxSizeTwips)) +
-                    " twips)");
+    r.Fail(key, "size larger than any screen (at most " + std::to_string(static_cast<int>(kMaxSizeTwips)) + " twips)");
 }
 
 }  // namespace host::layout

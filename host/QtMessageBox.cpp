@@ -23,9 +23,8 @@ QMessageBox::Icon IconOf(UINT type) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> QtMessageBox::Build(const std::string& text, const std::string& caption, UINT type) {
-  auto box = std::make_unique<QMessageBox>(IconOf(type), QString::fromStdString(caption),
-                                           QString::fromStdString(text), QMessageBox::Ok,
-                                           QApplication::activeWindow());
+  auto box = std::make_unique<QMessageBox>(IconOf(type), QString::fromStdString(caption), QString::fromStdString(text),
+                                           QMessageBox::Ok, QApplication::activeWindow());
   box->setObjectName("korvaneMessageBox");
   return box;
 }

@@ -14,8 +14,7 @@ class QtMessageBox final : public platform::MessageBoxSink {
   int Show(const std::string& text, const std::string& caption, platform::UINT type) override;
 
   // The box Show runs, for a given request (icon from the MB_ICON* bits, title, text, OK).
-  static std::unique_ptr<QMessageBox> Build(const std::string& text, const std::string& caption,
-                                            platform::UINT type);
+  static std::unique_ptr<QMessageBox> Build(const std::string& text, const std::string& caption, platform::UINT type);
 };
 
 }  // namespace host

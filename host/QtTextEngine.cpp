@@ -43,8 +43,8 @@ double QtTextEngine::TextHeight(const gloss::Font& font, const std::string& text
 
 const QtTextEngine::PrintStats& QtTextEngine::Stats() const { return parts_->stats; }
 
-void QtTextEngine::Print(gloss::PixelView target, double x, double y, const gloss::Font& font,
-                         std::uint32_t color, const std::string& text) {
+void QtTextEngine::Print(gloss::PixelView target, double x, double y, const gloss::Font& font, std::uint32_t color,
+                         const std::string& text) {
   if (!Drawable(target, text)) return;
   const bool replayed = parts_->masks.Replay(target, x, y, font, color, text);
   // Masks are built and let go only here, so the counts are current for every caller.

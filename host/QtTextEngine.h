@@ -36,8 +36,8 @@ class QtTextEngine : public gloss::TextEngine {
 
   // How Print calls were served, so that a lost fast path shows up in tests.
   struct PrintStats {
-    std::uint64_t fromMask = 0;   // replayed from a mask
-    std::uint64_t drawn = 0;      // drawn by Qt
+    std::uint64_t fromMask = 0;  // replayed from a mask
+    std::uint64_t drawn = 0;     // drawn by Qt
     std::uint64_t masksBuilt = 0;
     std::uint64_t masksRefused = 0;  // Qt's output could not be recorded or replayed exactly
     std::uint64_t tableResets = 0;   // so many colours were seen that every mask was let go

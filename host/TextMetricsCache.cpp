@@ -23,8 +23,8 @@ std::size_t HashMix(std::size_t seed, std::size_t value) {
 std::size_t HashOf(const gloss::Font& f) {
   std::size_t h = std::hash<std::string>{}(f.name);
   h = HashMix(h, std::hash<double>{}(f.size));
-  h = HashMix(h, static_cast<std::size_t>(static_cast<std::uint16_t>(f.weight)) << 16 |
-                     static_cast<std::uint16_t>(f.charset));
+  h = HashMix(
+      h, static_cast<std::size_t>(static_cast<std::uint16_t>(f.weight)) << 16 | static_cast<std::uint16_t>(f.charset));
   return HashMix(h, (f.italic ? 1u : 0u) | (f.underline ? 2u : 0u) | (f.strikethrough ? 4u : 0u));
 }
 

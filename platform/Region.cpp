@@ -19,22 +19,21 @@ bool Apply(int mode, bool inA, bool inB) {
 
 // Spans of the band covering row y, or null.
 const std::vector<Region::Span>* SpansAt(const std::vector<Region::Band>& bands, LONG y) {
-  auto it = std::upper_bound(bands.begin(), bands.end(), y,
-                             [](LONG v, const Region::Band& b) { return v < b.bottom; });
+  auto it = std::upper_bound(bands.begin(), bands.end(), y, [](LONG v, const Region::Band& b) { return v < b.bottom; });
   if (it == bands.end() || it->top > y) return nullptr;
   return &it->spans;
 }
 
 bool Covers(const std::vector<Region::Span>* spans, LONG x) {
   if (!spans) return false;
-  auto it = std::upper_bound(spans->begin(), spans->end(), x,
-                             [](LONG v, const Region::Span& s) { return v < s.right; });
+  auto it =
+      std::upper_bound(spans->begin(), spans->end(), x, [](LONG v, const Region::Span& s) { return v < s.right; });
   return it != spans->end() && it->left <= x;
 }
 
 // One row's combination: walk the elementary intervals between all span edges.
-std::vector<Region::Span> CombineSpans(const std::vector<Region::Span>* a,
-                                       const std::vector<Region::Span>* b, int mode) {
+std::vector<Region::Span> CombineSpans(const std::vector<Region::Span>* a, const std::vector<Region::Span>* b,
+                                       int mode) {
   std::vector<LONG> edges;
   for (const auto* side : {a, b}) {
     if (!side) continue;
@@ -86,9 +85,12 @@ Region Region::FromRects(const std::vector<RECT>& rects) {
     bool banded = below;
     for (; banded && j < sorted.size() && sorted[j].top == first.top; ++j) {
       const RECT& r = sorted[j];
-      if (r.bottom != first.bottom || (!spans.empty() && r.left < spans.back().right)) banded = false;
-      else if (!spans.empty() && r.left == spans.back().right) spans.back().right = r.right;  // touching
-      else spans.push_back({r.left, r.right});
+      if (r.bottom != first.bottom || (!spans.empty() && r.left < spans.back().right))
+        banded = false;
+      else if (!spans.empty() && r.left == spans.back().right)
+        spans.back().right = r.right;  // touching
+      else
+        spans.push_back({r.left, r.right});
     }
     if (!banded) {
       // Not in band order: unite the rest the general way.

@@ -66,17 +66,14 @@ HRESULT OleTranslateColor(OLE_COLOR clr, HPALETTE /*hpal*/, COLORREF* pcolorref)
   COLORREF result = 0;
   switch (kind) {
     case 0x00:
-    case 0x02:
-      result = clr & 0xFFFFFFu;
-      break;
+    case 0x02: result = clr & 0xFFFFFFu; break;
     case 0x80: {
       const unsigned index = clr & 0xFFFFFFu;
       if (index >= static_cast<unsigned>(kSystemColorCount)) return E_INVALIDARG;
       result = Table()[index];
       break;
     }
-    default:
-      return E_INVALIDARG;
+    default: return E_INVALIDARG;
   }
   if (pcolorref != nullptr) *pcolorref = result;
   return S_OK;

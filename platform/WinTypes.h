@@ -114,19 +114,14 @@ constexpr DWORD ERROR_INVALID_INDEX = 1413;
 constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFFu); }
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFFu); }
 constexpr LPARAM MAKELPARAM(std::int32_t lo, std::int32_t hi) {
-  return static_cast<LPARAM>(static_cast<std::int32_t>(
-      (static_cast<std::uint32_t>(hi & 0xFFFF) << 16) | static_cast<std::uint32_t>(lo & 0xFFFF)));
+  return static_cast<LPARAM>(static_cast<std::int32_t>((static_cast<std::uint32_t>(hi & 0xFFFF) << 16) |
+                                                       static_cast<std::uint32_t>(lo & 0xFFFF)));
 }
 constexpr WPARAM MAKEWPARAM(std::int32_t lo, std::int32_t hi) {
-  return static_cast<WPARAM>((static_cast<std::uint32_t>(hi & 0xFFFF) << 16) |
-                             static_cast<std::uint32_t>(lo & 0xFFFF));
+  return static_cast<WPARAM>((static_cast<std::uint32_t>(hi & 0xFFFF) << 16) | static_cast<std::uint32_t>(lo & 0xFFFF));
 }
-constexpr int GET_X_LPARAM(LPARAM lp) {
-  return static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lp)));
-}
-constexpr int GET_Y_LPARAM(LPARAM lp) {
-  return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(lp)));
-}
+constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lp))); }
+constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(lp))); }
 
 // The pointer position a mouse message carries in its lParam: client x and y as two signed
 // 16-bit words (x low, y high). Packing clamps values beyond the 16-bit range rather than

@@ -113,8 +113,7 @@ WNDPROC GetWindowLong(HWND hWnd, int nIndex) {
   return rec ? rec->proc : nullptr;
 }
 
-LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
-                       LPARAM lParam) {
+LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   WNDPROC keep = lpPrevWndFunc;  // the caller's pointer may be reset during the call
   return keep ? (*keep)(hWnd, uMsg, wParam, lParam) : 0;
 }

@@ -50,8 +50,7 @@ WNDPROC SetWindowLong(HWND hWnd, int nIndex, WNDPROC dwNewLong);
 WNDPROC GetWindowLong(HWND hWnd, int nIndex);
 
 // Calls lpPrevWndFunc directly; 0 when it is null.
-LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
-                       LPARAM lParam);
+LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 // Calls the window's current procedure; 0 for an invalid window.
 LRESULT SendMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 

@@ -51,9 +51,15 @@ std::int16_t ButtonMask(WPARAM keys) {
 
 std::int16_t ButtonOf(UINT m) {
   switch (m) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return 1;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return 2;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return 4;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK: return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return 2;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return 4;
     default: return 0;
   }
 }
@@ -80,9 +86,8 @@ ControlSite::ControlSite(platform::HWND parent, std::string name, int x, int y, 
       }),
       place);
   // The region clips by itself; only the face needs painting again.
-  platform::SetWindowRgnChangedHandler(m_hWnd, [](platform::HWND h, platform::BOOL) {
-    ::InvalidateRect(reinterpret_cast<HWND>(h), nullptr, FALSE);
-  });
+  platform::SetWindowRgnChangedHandler(
+      m_hWnd, [](platform::HWND h, platform::BOOL) { ::InvalidateRect(reinterpret_cast<HWND>(h), nullptr, FALSE); });
   m_Button->Initialize();
 }
 
@@ -174,8 +179,7 @@ void ControlSite::Paint() {
   ::EndPaint(h, &ps);
 }
 
-platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPARAM wParam,
-                                             platform::LPARAM lParam) {
+platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam) {
   // The control's handlers may delete this site; the link tells.
   const std::shared_ptr<Link> link = m_Link;
   gloss::GlossButton& b = *m_Button;
@@ -186,11 +190,8 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
   const std::int16_t shift = platform::ModifierMask();
 
   switch (uMsg) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
     case WM_SIZE: {
       const int w = LOWORD(lParam), hh = HIWORD(lParam);
       if (w != m_LastWidth || hh != m_LastHeight) {
@@ -206,9 +207,7 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
         return TRUE;
       }
       break;
-    case WM_MOUSEMOVE:
-      b.MouseMove(ButtonMask(wParam), shift, x, y);
-      return 0;
+    case WM_MOUSEMOVE: b.MouseMove(ButtonMask(wParam), shift, x, y); return 0;
     case WM_LBUTTONDOWN:
       if (::GetFocus() != h) ::SetFocus(h);  // focus first, as the toolkit gives it on press
       if (!link->site) return 0;
@@ -217,9 +216,10 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
       m_AfterDoubleClick = false;
       b.MouseDown(1, shift, x, y);
       return 0;
-    case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-      b.MouseDown(ButtonOf(uMsg), shift, x, y);
-      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: b.MouseDown(ButtonOf(uMsg), shift, x, y); return 0;
     case WM_LBUTTONDBLCLK:
       m_LeftPressed = true;
       m_AfterDoubleClick = true;
@@ -240,25 +240,14 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
       if (click && link->site) b.Click();
       return 0;
     }
-    case WM_RBUTTONUP: case WM_MBUTTONUP:
-      b.MouseUp(ButtonOf(uMsg), shift, x, y);
-      return 0;
-    case WM_GETDLGCODE:
-      return DLGC_WANTALLKEYS;
-    case WM_KEYDOWN:
-      b.KeyDown(static_cast<std::int16_t>(wParam), shift);
-      return 0;
-    case WM_KEYUP:
-      b.KeyUp(static_cast<std::int16_t>(wParam), shift);
-      return 0;
-    case WM_SETFOCUS:
-      b.EnterFocus();
-      return 0;
-    case WM_KILLFOCUS:
-      b.ExitFocus();
-      return 0;
-    default:
-      break;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: b.MouseUp(ButtonOf(uMsg), shift, x, y); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
+    case WM_KEYDOWN: b.KeyDown(static_cast<std::int16_t>(wParam), shift); return 0;
+    case WM_KEYUP: b.KeyUp(static_cast<std::int16_t>(wParam), shift); return 0;
+    case WM_SETFOCUS: b.EnterFocus(); return 0;
+    case WM_KILLFOCUS: b.ExitFocus(); return 0;
+    default: break;
   }
   return ::DefWindowProcW(h, uMsg, wParam, lParam);
 }

@@ -15,9 +15,8 @@ namespace {
 // every pixel TextOutW touches is one the caption owns outright.
 HFONT MakeFont(const gloss::Font& f) {
   const int height = -static_cast<int>(std::lround(f.size * 96.0 / 72.0));
-  return ::CreateFontW(height, 0, 0, 0, f.weight, f.italic, f.underline, f.strikethrough,
-                       static_cast<DWORD>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+  return ::CreateFontW(height, 0, 0, 0, f.weight, f.italic, f.underline, f.strikethrough, static_cast<DWORD>(f.charset),
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        platform::win32::Widen(f.name).c_str());
 }
 
@@ -50,8 +49,8 @@ double GdiTextEngine::TextHeight(const gloss::Font& font, const std::string& tex
   return Extent(static_cast<HDC>(m_Dc), font, platform::win32::Widen(text)).cy;
 }
 
-void GdiTextEngine::Print(gloss::PixelView target, double x, double y, const gloss::Font& font,
-                          std::uint32_t color, const std::string& text) {
+void GdiTextEngine::Print(gloss::PixelView target, double x, double y, const gloss::Font& font, std::uint32_t color,
+                          const std::string& text) {
   const std::wstring wide = platform::win32::Widen(text);
   HDC dc = static_cast<HDC>(m_Dc);
   const SIZE size = Extent(dc, font, wide);

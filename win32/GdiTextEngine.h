@@ -14,8 +14,8 @@ class GdiTextEngine final : public gloss::TextEngine {
 
   double TextWidth(const gloss::Font& font, const std::string& text) override;
   double TextHeight(const gloss::Font& font, const std::string& text) override;
-  void Print(gloss::PixelView target, double x, double y, const gloss::Font& font,
-             std::uint32_t color, const std::string& text) override;
+  void Print(gloss::PixelView target, double x, double y, const gloss::Font& font, std::uint32_t color,
+             const std::string& text) override;
 
  private:
   void* m_Dc = nullptr;  // a memory DC for measuring

@@ -38,27 +38,27 @@ void DomObject::Run(const QString& body, std::function<void(const QVariant&)> do
         if (done) done(QVariant());
         return;
     }
-    const QString path = QString::fromUtf8(
-        QJsonDocument(QJsonArray::fromStringList(m_Path)).toJson(QJsonDocument::Compact));
+    const QString path =
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(m_Path)).toJson(QJsonDocument::Compact));
     // member(o, n): o[n] if o has it, else the first member whose name matches ignoring case.
     const QString script = QStringLiteral(
-        "(function(){"
-        "function member(o,n){"
-        "if(typeof o!=='object'&&typeof o!=='function')return o[n];"
-        "if(n in o)return o[n];"
-        "var l=n.toLowerCase();"
-        "for(var k in o){if(k.toLowerCase()===l)return o[k];}"
-        "return undefined;}"
-        "var o=document,p=%1;"
-        "for(var i=0;i<p.length;i++){if(o==null)return null;o=member(o,p[i]);}"
-        "if(o==null)return null;"
-        "%2"
-        "})()").arg(path, body);
+                               "(function(){"
+                               "function member(o,n){"
+                               "if(typeof o!=='object'&&typeof o!=='function')return o[n];"
+                               "if(n in o)return o[n];"
+                               "var l=n.toLowerCase();"
+                               "for(var k in o){if(k.toLowerCase()===l)return o[k];}"
+                               "return undefined;}"
+                               "var o=document,p=%1;"
+                               "for(var i=0;i<p.length;i++){if(o==null)return null;o=member(o,p[i]);}"
+                               "if(o==null)return null;"
+                               "%2"
+                               "})()")
+                               .arg(path, body);
     // The DOM is shared between worlds; the application world keeps page scripts from shadowing ours.
-    m_Page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                          [done = std::move(done)](const QVariant& v) {
-                              if (done) done(v);
-                          });
+    m_Page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [done = std::move(done)](const QVariant& v) {
+        if (done) done(v);
+    });
 }
 
 void DomObject::Get(const QString& name, ValueCallback done) const {

@@ -30,8 +30,8 @@ const QString kAddNoScrollBarsStyle = QStringLiteral(
     "}).observe(document,{childList:true});"
     "})();");
 
-const QString kRemoveNoScrollBarsStyle = QStringLiteral(
-    "(function(){var s=document.getElementById('korvane-no-scrollbars');if(s)s.remove();})();");
+const QString kRemoveNoScrollBarsStyle =
+    QStringLiteral("(function(){var s=document.getElementById('korvane-no-scrollbars');if(s)s.remove();})();");
 
 }  // namespace
 
@@ -50,8 +50,7 @@ WebPane::WebPane(QWebEngineProfile* profile, QWidget* parent) : QWidget(parent) 
     layout->addWidget(m_View);
 
     connect(m_Page, &QWebEnginePage::newWindowRequested, this, &WebPane::OnNewWindowRequested);
-    connect(m_Page, &QWebEnginePage::loadFinished, this,
-            [this](bool ok) { emit DocumentComplete(m_Page->url(), ok); });
+    connect(m_Page, &QWebEnginePage::loadFinished, this, [this](bool ok) { emit DocumentComplete(m_Page->url(), ok); });
 }
 
 WebPane::~WebPane() {

@@ -26,7 +26,7 @@ struct ButtonLook {
   std::string Caption;
   LookPicture Picture;
   std::int32_t PictureAlignment = 0;
-  std::int32_t ForeColor = 0;          // OLE colour
+  std::int32_t ForeColor = 0;  // OLE colour
   gloss::Font Font;
   std::int32_t m_CornerRadius = 0;
 

@@ -19,9 +19,7 @@ std::int32_t BlendColors(std::int32_t Color1, std::int32_t Color2, std::int32_t&
   std::int32_t r1, g1, b1, r2, g2, b2;
   GetRGB(r1, g1, b1, Color1);
   GetRGB(r2, g2, b2, Color2);
-  const auto mix = [&](std::int32_t c1, std::int32_t c2) {
-    return c1 + IntDiv32((c2 - c1) * Percentage, 100);
-  };
+  const auto mix = [&](std::int32_t c1, std::int32_t c2) { return c1 + IntDiv32((c2 - c1) * Percentage, 100); };
   return RGB(mix(r1, r2), mix(g1, g2), mix(b1, b2));
 }
 

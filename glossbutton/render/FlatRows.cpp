@@ -5,8 +5,8 @@
 namespace gloss {
 
 bool FlatRows::Covers(const Surface& s, const FlatSize& size, std::int32_t minH) {
-  return size.W == s.Width() - 1 && size.H == s.Height() - 1 && size.W >= 4 && size.H >= minH &&
-         size.W <= 65536 && size.H <= 65536;
+  return size.W == s.Width() - 1 && size.H == s.Height() - 1 && size.W >= 4 && size.H >= minH && size.W <= 65536 &&
+         size.H <= 65536;
 }
 
 FlatRows::FlatRows(Surface& s, const ButtonLook& look) {

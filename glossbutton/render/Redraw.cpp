@@ -40,8 +40,7 @@ Placement PlaceIconAndCaption(std::int32_t PictureAlignment, std::int32_t W, std
       p.cy = Abs32(Sub32(IntDiv32(H, 2), IntDiv32(th, 2)));
       p.placesCaption = true;
       break;
-    default:
-      break;
+    default: break;
   }
   return p;
 }
@@ -91,23 +90,14 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
 std::shared_ptr<const Image> RedrawButton(Surface& s, const ButtonLook& look, std::int32_t& state) {
   if (look.Checked) state = ToInt32(DrawState::Checked);
   switch (look.Style) {
-    case 0:
-      RenderStyle0(s, look, state);
-      break;
-    case 1:
-      RenderStyle1(s, look, state);
-      break;
+    case 0: RenderStyle0(s, look, state); break;
+    case 1: RenderStyle1(s, look, state); break;
     case 2:
     case 3:
     case 4:
-    case 5:
-      RenderStyleN(s, look, state);
-      break;
-    case 6:
-      RenderStyle6(s, look, state);
-      break;
-    default:
-      break;  // no body: only the caption and picture on the cleared surface
+    case 5: RenderStyleN(s, look, state); break;
+    case 6: RenderStyle6(s, look, state); break;
+    default: break;  // no body: only the caption and picture on the cleared surface
   }
   auto image = DrawIconWCaption(s, look, state);
   s.Clear();

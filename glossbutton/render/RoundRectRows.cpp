@@ -35,8 +35,10 @@ int UniteRuns(const Run* a, int na, const Run* b, int nb, Run* out) {
   int n = 0, i = 0, j = 0;
   while (i < na || j < nb) {
     const Run next = (j >= nb || (i < na && a[i].first <= b[j].first)) ? a[i++] : b[j++];
-    if (n > 0 && next.first <= out[n - 1].last + 1) out[n - 1].last = std::max(out[n - 1].last, next.last);
-    else out[n++] = next;
+    if (n > 0 && next.first <= out[n - 1].last + 1)
+      out[n - 1].last = std::max(out[n - 1].last, next.last);
+    else
+      out[n++] = next;
   }
   return n;
 }
@@ -61,8 +63,10 @@ int IntersectRuns(const Run* a, int na, const Run* b, int nb, Run* out) {
     const std::int32_t first = std::max(a[i].first, b[j].first);
     const std::int32_t last = std::min(a[i].last, b[j].last);
     if (first <= last) out[n++] = {first, last};
-    if (a[i].last < b[j].last) ++i;
-    else ++j;
+    if (a[i].last < b[j].last)
+      ++i;
+    else
+      ++j;
   }
   return n;
 }
@@ -73,8 +77,10 @@ int RoundRectRows::Row(std::int32_t y, Run out[3]) const {
   int n = 0;
   const auto add = [&](std::int32_t first, std::int32_t last) {
     if (first > last) return;
-    if (n > 0 && out[n - 1].last == first + left_ - 1) out[n - 1].last = last + left_;  // runs that touch
-    else out[n++] = {first + left_, last + left_};
+    if (n > 0 && out[n - 1].last == first + left_ - 1)
+      out[n - 1].last = last + left_;  // runs that touch
+    else
+      out[n++] = {first + left_, last + left_};
   };
   if (dy > r && dy + r < height_) {
     add(1, w - 1);  // between the corners: the open rectangle
@@ -83,9 +89,9 @@ int RoundRectRows::Row(std::int32_t y, Run out[3]) const {
   // A corner row: the top circles win over the bottom ones where both would apply.
   const std::int32_t k = dy <= r ? r - dy : std::abs(dy - height_ + r);
   const std::int32_t reach = k <= r ? reach_[static_cast<std::size_t>(k)] : -1;
-  add(r - reach, r - 1);                                              // left circle, dx < r
+  add(r - reach, r - 1);                                                    // left circle, dx < r
   if (dy > 0 && dy < height_) add(std::max(r, 1), std::min(w - r, w - 1));  // straight edge
-  add(std::max(r, w - r + 1), w - r + reach);                         // right circle, dx > w - r
+  add(std::max(r, w - r + 1), w - r + reach);                               // right circle, dx > w - r
   return n;
 }
 

@@ -68,8 +68,10 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
   const FlatSize size = LastColumnAndRow(look);
   FillHostBackground(s, look, size);
 
-  if (ButtonState == DrawState::Pressed) DrawPressedFace(s, look, size.W, size.H);
-  else DrawNormalFace(s, look, size.W, size.H);
+  if (ButtonState == DrawState::Pressed)
+    DrawPressedFace(s, look, size.W, size.H);
+  else
+    DrawNormalFace(s, look, size.W, size.H);
 
   if (ButtonState == DrawState::Focused)
     DrawInnerFrame(s, look, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});

@@ -60,8 +60,10 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
     return reference::RenderStyle0(s, look, ButtonState);
 
   FlatRows rows(s, look);
-  if (ButtonState == DrawState::Pressed) PressedFace(rows, size.W, size.H);
-  else NormalFace(rows, size.W, size.H);
+  if (ButtonState == DrawState::Pressed)
+    PressedFace(rows, size.W, size.H);
+  else
+    NormalFace(rows, size.W, size.H);
 
   if (ButtonState == DrawState::Focused)
     InnerFrame(rows, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});

@@ -55,8 +55,7 @@ void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& Button
                Sub32(size.H, DeviceLength(look, 1)), kWhite);
       outline = {RGB(203, 213, 214), RGB(152, 175, 190), RGB(122, 152, 175)};
       break;
-    default:
-      return;  // up, focused and unknown states show only the host's colour
+    default: return;  // up, focused and unknown states show only the host's colour
   }
   DrawFlatOutline(s, look, size, outline, false);
 }

@@ -60,19 +60,14 @@ void RenderStyle6(Surface& s, const ButtonLook& look, const std::int32_t& Button
   float width = look.ScaleWidth;
   switch (DrawState{ButtonState}) {
     case DrawState::Up:
-    case DrawState::Focused:
-      colour = look.m_ColorButtonUp;
-      break;
+    case DrawState::Focused: colour = look.m_ColorButtonUp; break;
     case DrawState::Hover:
       colour = look.m_ColorButtonHover;
       width = s.ScaleWidth();
       break;
     case DrawState::Pressed:
-    case DrawState::Checked:
-      colour = look.m_ColorButtonDown;
-      break;
-    default:
-      return;
+    case DrawState::Checked: colour = look.m_ColorButtonDown; break;
+    default: return;
   }
   const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));
   const std::int32_t H = CInt32(static_cast<double>(look.ScaleHeight - 1.0f));

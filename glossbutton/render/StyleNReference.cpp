@@ -65,26 +65,21 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
 void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   FaceParams P;
-  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight,
-                                       look.DevicePixelRatio);
+  const bool drawable =
+      MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight, look.DevicePixelRatio);
 
   std::int32_t colour;
   float width = look.ScaleWidth;
   switch (DrawState{ButtonState}) {
     case DrawState::Up:
-    case DrawState::Focused:
-      colour = look.m_ColorButtonUp;
-      break;
+    case DrawState::Focused: colour = look.m_ColorButtonUp; break;
     case DrawState::Hover:
       colour = look.m_ColorButtonHover;
       width = s.ScaleWidth();
       break;
     case DrawState::Pressed:
-    case DrawState::Checked:
-      colour = look.m_ColorButtonDown;
-      break;
-    default:
-      return;
+    case DrawState::Checked: colour = look.m_ColorButtonDown; break;
+    default: return;
   }
   if (!drawable) return;
   const std::int32_t W = CInt32(static_cast<double>(width - 1.0f));

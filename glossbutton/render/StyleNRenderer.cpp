@@ -28,9 +28,9 @@ bool WithinFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int3
                      const FaceParams& P) {
   const auto small = [](std::int32_t v) { return std::abs(v) <= 4 * kMaxSide; };
   return X0 == 0 && Y0 == 0 && W >= 1 && W <= kMaxSide && H >= 1 && H <= kMaxSide && R >= 0 && R <= kMaxSide &&
-         P.HighlightRadius >= 0 && P.HighlightRadius <= kMaxSide && small(P.HighlightBase) &&
-         small(P.HighlightSlope) && small(P.HighlightLeft) && small(P.HighlightTop) && small(P.HighlightWidth) &&
-         small(P.HighlightHeight) && small(P.ShadeX) && small(P.ShadeY);
+         P.HighlightRadius >= 0 && P.HighlightRadius <= kMaxSide && small(P.HighlightBase) && small(P.HighlightSlope) &&
+         small(P.HighlightLeft) && small(P.HighlightTop) && small(P.HighlightWidth) && small(P.HighlightHeight) &&
+         small(P.ShadeX) && small(P.ShadeY);
 }
 
 // Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
@@ -40,8 +40,7 @@ inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v));
 // within 0..99. Eight pixels at a time where the processor has AVX2: the conversion rounds the
 // same way (the MXCSR default, halves to even) and the table look-up becomes one gather.
 __attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const double* term, double rowTerm,
-                                                     const std::uint32_t* glow, std::int32_t first,
-                                                     std::int32_t last) {
+                                                     const std::uint32_t* glow, std::int32_t first, std::int32_t last) {
   const __m256d add = _mm256_set1_pd(rowTerm);
   std::int32_t i = first;
   for (; i + 7 <= last; i += 8) {
@@ -59,8 +58,7 @@ void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, co
   for (std::int32_t i = first; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
 }
 
-using GlowColumnsFn = void (*)(std::uint32_t*, const double*, double, const std::uint32_t*, std::int32_t,
-                               std::int32_t);
+using GlowColumnsFn = void (*)(std::uint32_t*, const double*, double, const std::uint32_t*, std::int32_t, std::int32_t);
 
 bool ProcessorHasAvx2() {
   static const bool has = [] {
@@ -76,14 +74,14 @@ GlowColumnsFn& ChosenGlowColumns() {
   return chosen;
 }
 
-void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow,
-                 std::int32_t first, std::int32_t last) {
+void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow, std::int32_t first,
+                 std::int32_t last) {
   ChosenGlowColumns()(out, term, rowTerm, glow, first, last);
 }
 
 struct Scratch {
   RoundRectRows outer, inner, gloss;
-  std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
+  std::vector<double> columnTerm;       // (sx * dx)^2 per column of the half row
   std::vector<std::uint8_t> darkening;  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100
 };
 
@@ -98,7 +96,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
                     std::int32_t H, std::int32_t Colour, const FaceParams& P) {
   if (W == 0 || H == 0) return;
   const std::int32_t R = look.m_CornerRadius;
-  if (!WithinFastRange(X0, Y0, W, H, R, P) || look.DevicePixelRatio < 1.0 || look.DevicePixelRatio > 8.0) return reference::DrawStyleNFace(s, look, X0, Y0, W, H, Colour, P);
+  if (!WithinFastRange(X0, Y0, W, H, R, P) || look.DevicePixelRatio < 1.0 || look.DevicePixelRatio > 8.0)
+    return reference::DrawStyleNFace(s, look, X0, Y0, W, H, Colour, P);
 
   const float sy = static_cast<float>(static_cast<double>(100 - P.ShadeY) / static_cast<double>(2 * H));
   const float sx = static_cast<float>(static_cast<double>(100 - P.ShadeX) / static_cast<double>(W));
@@ -174,8 +173,10 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           std::int32_t lo = first, hi = last + 1;
           while (lo < hi) {
             const std::int32_t mid = lo + (hi - lo) / 2;
-            if (RoundToInt(term[mid] + rowTerm) >= 100) lo = mid + 1;
-            else hi = mid;
+            if (RoundToInt(term[mid] + rowTerm) >= 100)
+              lo = mid + 1;
+            else
+              hi = mid;
           }
           std::fill(out + first, out + lo, glow[100]);
           GlowColumns(out, term, rowTerm, glow, lo, last);
@@ -209,8 +210,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
 void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {
   FaceParams P;
-  const bool drawable = MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight,
-                                       look.DevicePixelRatio);
+  const bool drawable =
+      MakeFaceParams(P, look.Style, look.m_CornerRadius, s.ScaleWidth(), look.ScaleHeight, look.DevicePixelRatio);
   FaceBox box;
   if (drawable && GlossyFaceBox(s, look, ButtonState, box)) DrawStyleNFace(s, look, 0, 0, box.W, box.H, box.Colour, P);
 }
@@ -223,8 +224,6 @@ bool UseVectorPath(VectorPath path) {
   return true;
 }
 
-VectorPath ActiveVectorPath() {
-  return ChosenGlowColumns() == GlowColumnsAvx2 ? VectorPath::Avx2 : VectorPath::Plain;
-}
+VectorPath ActiveVectorPath() { return ChosenGlowColumns() == GlowColumnsAvx2 ? VectorPath::Avx2 : VectorPath::Plain; }
 
 }  // namespace gloss

@@ -90,8 +90,10 @@ std::shared_ptr<const gloss::Image> Surface::Image() const {
 Surface::Canvas Surface::OpenCanvas() {
   const bool fillAll = clearPending_;
   // Only a pending clear lets the caller overwrite everything; otherwise the pixels stay.
-  if (fillAll) PrepareOverwrite();
-  else Touch();
+  if (fillAll)
+    PrepareOverwrite();
+  else
+    Touch();
   return {buf_->pixels.data(), buf_->width, buf_->height, fillAll, clearPixel_};
 }
 
@@ -110,8 +112,10 @@ void Surface::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
   currentX_ = static_cast<float>(x2);
   currentY_ = static_cast<float>(y2);
   if (y1 == y2) {
-    if (x1 < x2) FillRow(y1, x1, x2 - 1, px);
-    else if (x1 > x2) FillRow(y1, x2 + 1, x1, px);
+    if (x1 < x2)
+      FillRow(y1, x1, x2 - 1, px);
+    else if (x1 > x2)
+      FillRow(y1, x2 + 1, x1, px);
     return;
   }
   if (x1 == x2) {

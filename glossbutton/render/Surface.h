@@ -49,8 +49,8 @@ class Surface {
   void SetPixelV(std::int32_t x, std::int32_t y, std::int32_t color) {
     Touch();
     if (x >= 0 && y >= 0 && x < buf_->width && y < buf_->height)
-      buf_->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(buf_->width) +
-                   static_cast<std::size_t>(x)] = ToPixel(color);
+      buf_->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(buf_->width) + static_cast<std::size_t>(x)] =
+          ToPixel(color);
   }
 
   float CurrentX() const { return currentX_; }
@@ -134,7 +134,7 @@ class Surface {
   // on the first read as well.
   mutable std::shared_ptr<gloss::Image> buf_;
   mutable std::shared_ptr<gloss::Image> spare_[2];
-  mutable bool published_ = false;    // buf_ has been handed out by Image()
+  mutable bool published_ = false;     // buf_ has been handed out by Image()
   mutable bool clearPending_ = false;  // every pixel logically holds clearPixel_
   std::uint32_t clearPixel_ = 0;
   std::int32_t backColor_ = 0xFFFFFF;

@@ -24,8 +24,7 @@ FARPROC GetProcAddress(HMODULE hModule, const std::string& lpProcName) {
     ::SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
-  return reinterpret_cast<FARPROC>(
-      ::GetProcAddress(reinterpret_cast<::HMODULE>(hModule), lpProcName.c_str()));
+  return reinterpret_cast<FARPROC>(::GetProcAddress(reinterpret_cast<::HMODULE>(hModule), lpProcName.c_str()));
 }
 
 }  // namespace platform

@@ -20,7 +20,6 @@ namespace {
 ::HRGN Real(HRGN h) { return reinterpret_cast<::HRGN>(h); }
 ::HWND RealWnd(HWND h) { return reinterpret_cast<::HWND>(h); }
 
-
 bool IsRegion(HRGN h) { return h != 0 && ::GetObjectType(Real(h)) == OBJ_REGION; }
 
 std::vector<RECT> RectsOf(::HRGN rgn) {
@@ -96,8 +95,7 @@ HRGN CreateRgnFromRects(const std::vector<RECT>& rects) {
 }
 
 int CombineRgn(HRGN hrgnDest, HRGN hrgnSrc1, HRGN hrgnSrc2, int fnCombineMode) {
-  const bool sourcesOk =
-      IsRegion(hrgnSrc1) && (fnCombineMode == RGN_COPY || IsRegion(hrgnSrc2));
+  const bool sourcesOk = IsRegion(hrgnSrc1) && (fnCombineMode == RGN_COPY || IsRegion(hrgnSrc2));
   if (!IsRegion(hrgnDest) || !sourcesOk || fnCombineMode < RGN_AND || fnCombineMode > RGN_COPY) {
     ::SetLastError(ERROR_INVALID_PARAMETER);
     return RGN_ERROR;
@@ -106,13 +104,9 @@ int CombineRgn(HRGN hrgnDest, HRGN hrgnSrc1, HRGN hrgnSrc2, int fnCombineMode) {
   return ::CombineRgn(Real(hrgnDest), Real(hrgnSrc1), Real(second), fnCombineMode);
 }
 
-BOOL DeleteObject(HRGN hObject) {
-  return IsRegion(hObject) && ::DeleteObject(Real(hObject)) ? TRUE : FALSE;
-}
+BOOL DeleteObject(HRGN hObject) { return IsRegion(hObject) && ::DeleteObject(Real(hObject)) ? TRUE : FALSE; }
 
-BOOL PtInRegion(HRGN hrgn, LONG x, LONG y) {
-  return IsRegion(hrgn) && ::PtInRegion(Real(hrgn), x, y) ? TRUE : FALSE;
-}
+BOOL PtInRegion(HRGN hrgn, LONG x, LONG y) { return IsRegion(hrgn) && ::PtInRegion(Real(hrgn), x, y) ? TRUE : FALSE; }
 
 const Region* GetRegion(HRGN hrgn) {
   if (!IsRegion(hrgn)) return nullptr;

@@ -205,10 +205,9 @@ HWND CreateWindowIn(WNDPROC lpfnWndProc, const WindowPlacement& placement) {
   if (!RegisterClassOnce()) return 0;
   WNDPROC previous = std::exchange(g_Creating, lpfnWndProc);
   const DWORD style = placement.style ? placement.style : WS_POPUP;
-  ::HWND h = ::CreateWindowExW(placement.exStyle, kClassName, placement.title.c_str(), style,
-                               placement.x, placement.y, placement.width, placement.height,
-                               Real(placement.parent), nullptr, ::GetModuleHandleW(nullptr),
-                               nullptr);
+  ::HWND h = ::CreateWindowExW(placement.exStyle, kClassName, placement.title.c_str(), style, placement.x, placement.y,
+                               placement.width, placement.height, Real(placement.parent), nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
   g_Creating = std::move(previous);
   return Ours(h);
 }
@@ -271,8 +270,7 @@ WNDPROC SetWindowLong(HWND hWnd, int nIndex, WNDPROC dwNewLong) {
     return nullptr;
   }
   ::SetLastError(0);
-  const LONG_PTR previous =
-      ::SetWindowLongPtrW(Real(hWnd), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fn));
+  const LONG_PTR previous = ::SetWindowLongPtrW(Real(hWnd), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fn));
   if (previous == 0 && ::GetLastError() != 0) return nullptr;
   WNDPROC result = FromReal(hWnd, reinterpret_cast<::WNDPROC>(previous));
   RecordOf(hWnd).current = std::move(dwNewLong);  // after FromReal: the old one stays alive
@@ -288,8 +286,7 @@ WNDPROC GetWindowLong(HWND hWnd, int nIndex) {
   return FromReal(hWnd, reinterpret_cast<::WNDPROC>(::GetWindowLongPtrW(Real(hWnd), GWLP_WNDPROC)));
 }
 
-LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam,
-                       LPARAM lParam) {
+LRESULT CallWindowProc(const WNDPROC& lpPrevWndFunc, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   WNDPROC keep = lpPrevWndFunc;  // the caller's pointer may be reset during the call
   if (!keep) return 0;
   if (::WNDPROC fn = ToReal(hWnd, keep)) {
@@ -367,8 +364,7 @@ void SetLastError(DWORD dwErrCode) { ::SetLastError(dwErrCode); }
 
 static_assert(sizeof(platform::TRACKMOUSEEVENT) == sizeof(::TRACKMOUSEEVENT));
 static_assert(offsetof(platform::TRACKMOUSEEVENT, hwndTrack) == offsetof(::TRACKMOUSEEVENT, hwndTrack));
-static_assert(offsetof(platform::TRACKMOUSEEVENT, dwHoverTime) ==
-              offsetof(::TRACKMOUSEEVENT, dwHoverTime));
+static_assert(offsetof(platform::TRACKMOUSEEVENT, dwHoverTime) == offsetof(::TRACKMOUSEEVENT, dwHoverTime));
 
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* lpEventTrack) {
   if (!lpEventTrack || lpEventTrack->cbSize != sizeof(TRACKMOUSEEVENT)) {

@@ -8,8 +8,8 @@
 namespace platform::win32 {
 
 struct WindowPlacement {
-  HWND parent = 0;          // 0 = a top-level window
-  DWORD style = 0;          // WS_* bits; 0 = a hidden pop-up
+  HWND parent = 0;  // 0 = a top-level window
+  DWORD style = 0;  // WS_* bits; 0 = a hidden pop-up
   DWORD exStyle = 0;
   LONG x = 0, y = 0, width = 100, height = 100;
   std::wstring title;

@@ -6,8 +6,7 @@
 
 namespace platform::win32 {
 
-static_assert(platform::EVENTLOG_ERROR == EVENTLOG_ERROR_TYPE &&
-              platform::EVENTLOG_WARNING == EVENTLOG_WARNING_TYPE &&
+static_assert(platform::EVENTLOG_ERROR == EVENTLOG_ERROR_TYPE && platform::EVENTLOG_WARNING == EVENTLOG_WARNING_TYPE &&
               platform::EVENTLOG_INFORMATION == EVENTLOG_INFORMATION_TYPE);
 
 std::wstring Widen(const std::string& utf8) {
@@ -20,11 +19,10 @@ std::wstring Widen(const std::string& utf8) {
 
 std::string Narrow(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
+  const int n =
+      ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(n), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr,
-                        nullptr);
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr, nullptr);
   return utf8;
 }
 
@@ -39,13 +37,11 @@ void WindowsEventLog::LogEvent(const std::string& logBuffer, int eventType) {
   if (!m_Source) return;
   const std::wstring text = Widen(logBuffer);
   LPCWSTR strings[] = {text.c_str()};
-  ::ReportEventW(static_cast<HANDLE>(m_Source), static_cast<WORD>(eventType), 0, 0, nullptr, 1, 0,
-                 strings, nullptr);
+  ::ReportEventW(static_cast<HANDLE>(m_Source), static_cast<WORD>(eventType), 0, 0, nullptr, 1, 0, strings, nullptr);
 }
 
 int WindowsMessageBox::Show(const std::string& text, const std::string& caption, UINT type) {
-  return ::MessageBoxW(reinterpret_cast<::HWND>(m_Owner), Widen(text).c_str(), Widen(caption).c_str(),
-                       type);
+  return ::MessageBoxW(reinterpret_cast<::HWND>(m_Owner), Widen(text).c_str(), Widen(caption).c_str(), type);
 }
 
 }  // namespace platform::win32

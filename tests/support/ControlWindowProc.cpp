@@ -26,13 +26,10 @@ float Y(platform::LPARAM lParam) { return static_cast<std::int16_t>((lParam >> 1
 std::int16_t ButtonOf(platform::UINT uMsg) {
   switch (uMsg) {
     case platform::WM_LBUTTONDOWN:
-    case platform::WM_LBUTTONUP:
-      return 1;
+    case platform::WM_LBUTTONUP: return 1;
     case platform::WM_RBUTTONDOWN:
-    case platform::WM_RBUTTONUP:
-      return 2;
-    default:
-      return 4;
+    case platform::WM_RBUTTONUP: return 2;
+    default: return 4;
   }
 }
 
@@ -45,9 +42,9 @@ platform::LPARAM PackPoint(int x, int y) {
 
 platform::WNDPROC InstallControlWindowProc(platform::HWND hWnd, ControlSlot slot) {
   auto pressed = std::make_shared<bool>(false);
-  platform::WNDPROC proc = platform::MakeWindowProc(
-      [slot, pressed](platform::HWND h, platform::UINT uMsg, platform::WPARAM wParam,
-                      platform::LPARAM lParam) -> platform::LRESULT {
+  platform::WNDPROC proc =
+      platform::MakeWindowProc([slot, pressed](platform::HWND h, platform::UINT uMsg, platform::WPARAM wParam,
+                                               platform::LPARAM lParam) -> platform::LRESULT {
         GlossButton* b = *slot;
         if (!b) return platform::DefWindowProc(h, uMsg, wParam, lParam);
         switch (uMsg) {
@@ -70,23 +67,12 @@ platform::WNDPROC InstallControlWindowProc(platform::HWND hWnd, ControlSlot slot
             if (click && *slot) (*slot)->Click();
             return 0;
           }
-          case platform::WM_LBUTTONDBLCLK:
-            b->DblClick();
-            return 0;
-          case platform::WM_SETFOCUS:
-            b->EnterFocus();
-            return 0;
-          case platform::WM_KILLFOCUS:
-            b->ExitFocus();
-            return 0;
-          case platform::WM_KEYDOWN:
-            b->KeyDown(static_cast<std::int16_t>(wParam), 0);
-            return 0;
-          case platform::WM_KEYUP:
-            b->KeyUp(static_cast<std::int16_t>(wParam), 0);
-            return 0;
-          default:
-            return platform::DefWindowProc(h, uMsg, wParam, lParam);
+          case platform::WM_LBUTTONDBLCLK: b->DblClick(); return 0;
+          case platform::WM_SETFOCUS: b->EnterFocus(); return 0;
+          case platform::WM_KILLFOCUS: b->ExitFocus(); return 0;
+          case platform::WM_KEYDOWN: b->KeyDown(static_cast<std::int16_t>(wParam), 0); return 0;
+          case platform::WM_KEYUP: b->KeyUp(static_cast<std::int16_t>(wParam), 0); return 0;
+          default: return platform::DefWindowProc(h, uMsg, wParam, lParam);
         }
       });
   platform::SetWindowLong(hWnd, platform::GWL_WNDPROC, proc);

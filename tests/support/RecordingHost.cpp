@@ -4,8 +4,7 @@
 
 namespace gloss::test {
 
-RecordingHost::RecordingHost()
-    : ownWindow_(platform::CreateWindow(platform::MakeWindowProc(platform::DefWindowProc))) {
+RecordingHost::RecordingHost() : ownWindow_(platform::CreateWindow(platform::MakeWindowProc(platform::DefWindowProc))) {
   windowHandle = ownWindow_;
 }
 

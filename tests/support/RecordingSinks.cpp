@@ -17,8 +17,7 @@ int RecordingMessageBox::Show(const std::string& text, const std::string& captio
   return IDOK;
 }
 
-ScopedRecordingSinks::ScopedRecordingSinks()
-    : m_PreviousLog(SetEventLog(m_Log)), m_PreviousBox(SetMessageBox(m_Box)) {}
+ScopedRecordingSinks::ScopedRecordingSinks() : m_PreviousLog(SetEventLog(m_Log)), m_PreviousBox(SetMessageBox(m_Box)) {}
 
 ScopedRecordingSinks::~ScopedRecordingSinks() {
   SetEventLog(m_PreviousLog);

@@ -46,8 +46,8 @@ HWND MakeRawWindow(DWORD style, int x, int y, int w, int h) {
     return ::RegisterClassW(&wc) != 0;
   }();
   EXPECT_TRUE(registered);
-  return ::CreateWindowExW(0, L"KorvaneRawTest", L"", style, x, y, w, h, nullptr, nullptr,
-                           ::GetModuleHandleW(nullptr), nullptr);
+  return ::CreateWindowExW(0, L"KorvaneRawTest", L"", style, x, y, w, h, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
 p::HWND Ours(HWND h) { return reinterpret_cast<p::HWND>(h); }
@@ -57,8 +57,8 @@ class Owner : public hook::SubclassOwner {
  public:
   std::vector<std::string> seen;
   std::function<void(UINT)> onMessage;
-  void OnHookMessage(bool bBefore, bool&, p::LRESULT& lReturn, p::HWND, p::UINT uMsg, p::WPARAM,
-                     p::LPARAM, p::LONG&) override {
+  void OnHookMessage(bool bBefore, bool&, p::LRESULT& lReturn, p::HWND, p::UINT uMsg, p::WPARAM, p::LPARAM,
+                     p::LONG&) override {
     seen.push_back((bBefore ? "B" : "A") + std::to_string(uMsg - WM_USER));
     if (!bBefore && uMsg == WM_USER) lReturn += 100;
     if (onMessage) onMessage(uMsg);
@@ -119,8 +119,8 @@ LRESULT CALLBACK ForeignProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 }
 
 TEST_F(RealHook, ReleaseLeavesAProcedureSetOnTopOfIt) {
-  g_ForeignPrevious = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
+  g_ForeignPrevious =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
   sc.sc_UnSubclass(Ours(hWnd));
   g_Seen.clear();
   EXPECT_EQ(::SendMessageW(hWnd, WM_USER, 0, 0), 7);  // through the released hook to the class
@@ -142,8 +142,7 @@ TEST(RealMouseLeave, ArrivesWhenThePointerLeaves) {
   EXPECT_TRUE(std::find(g_Seen.begin(), g_Seen.end(), WM_MOUSELEAVE) == g_Seen.end())
       << "left while the pointer was still inside";
   ::SetCursorPos(400, 400);
-  EXPECT_TRUE(PumpUntil(
-      [] { return std::find(g_Seen.begin(), g_Seen.end(), WM_MOUSELEAVE) != g_Seen.end(); }));
+  EXPECT_TRUE(PumpUntil([] { return std::find(g_Seen.begin(), g_Seen.end(), WM_MOUSELEAVE) != g_Seen.end(); }));
   ::DestroyWindow(hWnd);
 }
 
@@ -222,11 +221,11 @@ TEST(RealBadHandles, AreReportedNotFollowed) {
   ::CloseHandle(made);
   ::CloseHandle(done);
 
-  EXPECT_EQ(sinks.log().Texts(), (std::vector<std::string>{
-                                     "GlossButton.sc_Subclass: Invalid window handle",
-                                     "GlossButton.sc_Subclass: Invalid window handle",
-                                     "GlossButton.sc_Subclass: Window handle belongs to another process",
-                                     "GlossButton.sc_Subclass: Window handle belongs to another thread"}));
+  EXPECT_EQ(sinks.log().Texts(),
+            (std::vector<std::string>{"GlossButton.sc_Subclass: Invalid window handle",
+                                      "GlossButton.sc_Subclass: Invalid window handle",
+                                      "GlossButton.sc_Subclass: Window handle belongs to another process",
+                                      "GlossButton.sc_Subclass: Window handle belongs to another thread"}));
   ASSERT_EQ(sinks.box().shown.size(), 4u);
   EXPECT_EQ(sinks.box().shown[2].caption, "Error in GlossButton.sc_Subclass");
   EXPECT_EQ(sinks.box().shown[2].type, p::MB_OK | p::MB_ICONEXCLAMATION);

@@ -73,8 +73,8 @@ TEST_F(HostInput, DoubleClickIsPressReleaseClickDblClickRelease) {
   PointerTo(50, 15);
   ASSERT_TRUE(PumpUntil([&] { return site->Button().MouseOver(); })) << "the pointer never entered";
   recorder.Clear();
-  Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP), Mouse(MOUSEEVENTF_LEFTDOWN),
-        Mouse(MOUSEEVENTF_LEFTUP)});
+  Send(
+      {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
   const Strings want{"MouseDown 1 0 50 15", "MouseUp 1 0 50 15", "Click", "DblClick", "MouseUp 1 0 50 15"};
   PumpUntil([&] { return recorder.Events().size() >= want.size(); });
   Pump(100);  // nothing more may follow

@@ -19,4 +19,6 @@ bool PumpUntil(Done done, int milliseconds = 3000) {
 }
 
 // Pumps for the given time.
-inline void Pump(int milliseconds) { PumpUntil([] { return false; }, milliseconds); }
+inline void Pump(int milliseconds) {
+  PumpUntil([] { return false; }, milliseconds);
+}

@@ -72,7 +72,10 @@ void Star(QPainter& p, QPointF c, qreal r, QColor colour) {
     const qreal radius = (i % 2) ? r * 0.45 : r;
     const qreal a = (-90 + i * 36) * 3.14159265358979 / 180.0;
     const QPointF pt(c.x() + radius * std::cos(a), c.y() + radius * std::sin(a));
-    if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+    if (i == 0)
+      star.moveTo(pt);
+    else
+      star.lineTo(pt);
   }
   star.closeSubpath();
   p.setPen(Qt::NoPen);
@@ -258,29 +261,38 @@ QImage Icon(int scale) {
 
 QImage HandCursor(int scale) {
   // Pixel art: X black, o white, anything else transparent. Rows shorter than 32 are padded.
-  static const char* const rows[32] = {
-      "", "", "", "", "", "", "", "", "",
-      "...........XXX",
-      "..........XoooX",
-      "..........XoooX",
-      "..........XoooX",
-      "..........XoooXXXX",
-      "..........XoooXoooXXXX",
-      "..........XoooXoooXoooXXX",
-      ".....XX...XoooXoooXoooXooX",
-      "....XooX..XoooXoooXoooXooX",
-      "....XoooX.XoooXoooXoooXooX",
-      ".....XoooXXoooXoooXoooXooX",
-      ".....XoooooooooooooooooooX",
-      "......XooooooooooooooooooX",
-      ".......XoooooooooooooooooX",
-      "........XooooooooooooooooX",
-      ".........XoooooooooooooooX",
-      "..........XoooooooooooooX",
-      "...........XoooooooooooX",
-      "...........XoooooooooooX",
-      "...........XXXXXXXXXXXXX",
-      "", "", ""};
+  static const char* const rows[32] = {"",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "...........XXX",
+                                       "..........XoooX",
+                                       "..........XoooX",
+                                       "..........XoooX",
+                                       "..........XoooXXXX",
+                                       "..........XoooXoooXXXX",
+                                       "..........XoooXoooXoooXXX",
+                                       ".....XX...XoooXoooXoooXooX",
+                                       "....XooX..XoooXoooXoooXooX",
+                                       "....XoooX.XoooXoooXoooXooX",
+                                       ".....XoooXXoooXoooXoooXooX",
+                                       ".....XoooooooooooooooooooX",
+                                       "......XooooooooooooooooooX",
+                                       ".......XoooooooooooooooooX",
+                                       "........XooooooooooooooooX",
+                                       ".........XoooooooooooooooX",
+                                       "..........XoooooooooooooX",
+                                       "...........XoooooooooooX",
+                                       "...........XoooooooooooX",
+                                       "...........XXXXXXXXXXXXX",
+                                       "",
+                                       "",
+                                       ""};
   auto at = [&](int x, int y) -> char {
     if (y < 0 || y >= 32 || x < 0) return '.';
     for (int i = 0; i <= x; ++i)

@@ -27,19 +27,47 @@ bool SaveIcon24(const QImage& argb, const QString& path) {
   const int xorRow = (w * 3 + 3) & ~3, andRow = ((w + 31) / 32) * 4;
   const quint32 dibSize = 40 + quint32(xorRow + andRow) * h;
   QByteArray out;
-  auto u16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); out.append(b, 2); };
-  auto u32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); out.append(b, 4); };
-  u16(0); u16(1); u16(1);
-  out.append(char(w == 256 ? 0 : w)); out.append(char(h == 256 ? 0 : h)); out.append(char(0)); out.append(char(0));
-  u16(1); u16(24); u32(dibSize); u32(6 + 16);
-  u32(40); u32(w); u32(h * 2); u16(1); u16(24); u32(0); u32(dibSize - 40); u32(0); u32(0); u32(0); u32(0);
+  auto u16 = [&](quint16 v) {
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+  };
+  auto u32 = [&](quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+  };
+  u16(0);
+  u16(1);
+  u16(1);
+  out.append(char(w == 256 ? 0 : w));
+  out.append(char(h == 256 ? 0 : h));
+  out.append(char(0));
+  out.append(char(0));
+  u16(1);
+  u16(24);
+  u32(dibSize);
+  u32(6 + 16);
+  u32(40);
+  u32(w);
+  u32(h * 2);
+  u16(1);
+  u16(24);
+  u32(0);
+  u32(dibSize - 40);
+  u32(0);
+  u32(0);
+  u32(0);
+  u32(0);
   for (int y = h - 1; y >= 0; --y) {
     QByteArray row(xorRow, 0);
     for (int x = 0; x < w; ++x) {
       const QRgb px = argb.pixel(x, y);
       if (qAlpha(px) < 128) continue;  // masked out: black shows the screen through
       const QRgb solid = qUnpremultiply(px);
-      row[x * 3] = char(qBlue(solid)); row[x * 3 + 1] = char(qGreen(solid)); row[x * 3 + 2] = char(qRed(solid));
+      row[x * 3] = char(qBlue(solid));
+      row[x * 3 + 1] = char(qGreen(solid));
+      row[x * 3 + 2] = char(qRed(solid));
     }
     out.append(row);
   }
@@ -94,7 +122,8 @@ int main(int argc, char** argv) {
   ok = ok && SaveIcon24(icon, dir.filePath("korvane.ico"));
   ok = ok && Save(hand, dir.filePath("hand.png"), "PNG");
   // The same pictures for screens of two device pixels per pixel, and the desktop's 256 px icon.
-  ok = ok && Save(artwork::Background(2).convertToFormat(QImage::Format_RGB888), dir.filePath("background@2x.bmp"), "BMP");
+  ok = ok &&
+       Save(artwork::Background(2).convertToFormat(QImage::Format_RGB888), dir.filePath("background@2x.bmp"), "BMP");
   ok = ok && Save(artwork::Strip(2).convertToFormat(QImage::Format_RGB888), dir.filePath("strip@2x.bmp"), "BMP");
   ok = ok && Save(artwork::Icon(2), dir.filePath("korvane@2x.png"), "PNG");
   ok = ok && Save(artwork::Icon(4), dir.filePath("korvane-256.png"), "PNG");

@@ -24,8 +24,10 @@ QImage Badge() {
   // Hard edges: the control draws any pixel that is not fully transparent as it is.
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x)
-      if (qAlpha(img.pixel(x, y)) < 128) img.setPixel(x, y, 0);
-      else img.setPixel(x, y, img.pixel(x, y) | 0xFF000000u);
+      if (qAlpha(img.pixel(x, y)) < 128)
+        img.setPixel(x, y, 0);
+      else
+        img.setPixel(x, y, img.pixel(x, y) | 0xFF000000u);
   return img;
 }
 
@@ -95,10 +97,12 @@ host::GlossButtonWidget* DemoWindow::AddButton(const QString& name, const QStrin
   connect(b, &host::GlossButtonWidget::doubleClicked, this, [this, name] { Log(name, "DblClick"); });
   connect(b, &host::GlossButtonWidget::mouseEnter, this, [this, name] { Log(name, "MouseEnter"); });
   connect(b, &host::GlossButtonWidget::mouseLeave, this, [this, name] { Log(name, "MouseLeave"); });
-  connect(b, &host::GlossButtonWidget::mouseDown, this,
-          [this, name, xy](int button, int, float x, float y) { Log(name, QString("MouseDown %1 @%2").arg(button).arg(xy(x, y))); });
-  connect(b, &host::GlossButtonWidget::mouseUp, this,
-          [this, name, xy](int button, int, float x, float y) { Log(name, QString("MouseUp %1 @%2").arg(button).arg(xy(x, y))); });
+  connect(b, &host::GlossButtonWidget::mouseDown, this, [this, name, xy](int button, int, float x, float y) {
+    Log(name, QString("MouseDown %1 @%2").arg(button).arg(xy(x, y)));
+  });
+  connect(b, &host::GlossButtonWidget::mouseUp, this, [this, name, xy](int button, int, float x, float y) {
+    Log(name, QString("MouseUp %1 @%2").arg(button).arg(xy(x, y)));
+  });
   return b;
 }
 

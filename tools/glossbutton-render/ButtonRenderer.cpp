@@ -15,7 +15,9 @@ namespace {
 class ToolHost final : public gloss::ControlHost {
  public:
   ToolHost(gloss::TextEngine& text, std::int32_t parentBack, double ratio)
-      : text_(text), parentBack_(parentBack), ratio_(ratio),
+      : text_(text),
+        parentBack_(parentBack),
+        ratio_(ratio),
         window_(platform::CreateWindow(platform::MakeWindowProc(platform::DefWindowProc))) {}
   ~ToolHost() override { platform::DestroyWindow(window_); }
 

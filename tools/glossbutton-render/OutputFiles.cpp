@@ -42,15 +42,16 @@ Bytes EncodePbm(const std::vector<bool>& inside, std::int32_t width, std::int32_
     Bytes row(rowBytes, 0);
     for (std::int32_t x = 0; x < width; ++x)
       if (inside[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)])
-        row[static_cast<std::size_t>(x) / 8] = static_cast<char>(row[static_cast<std::size_t>(x) / 8] | (0x80 >> (x % 8)));
+        row[static_cast<std::size_t>(x) / 8] =
+            static_cast<char>(row[static_cast<std::size_t>(x) / 8] | (0x80 >> (x % 8)));
     out.insert(out.end(), row.begin(), row.end());
   }
   return out;
 }
 
 Bytes EncodeImageFor(const std::string& path, const gloss::Image& image) {
-  const bool png = path.size() >= 4 && (path.compare(path.size() - 4, 4, ".png") == 0 ||
-                                        path.compare(path.size() - 4, 4, ".PNG") == 0);
+  const bool png = path.size() >= 4 &&
+                   (path.compare(path.size() - 4, 4, ".png") == 0 || path.compare(path.size() - 4, 4, ".PNG") == 0);
   return png ? EncodePng(image) : EncodePpm(image);
 }
 
@@ -67,8 +68,10 @@ void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) 
     std::error_code ec;
     for (auto& t : targets) {
       if (t.replaced) {
-        if (t.existed) fs::rename(t.backup, t.path, ec);
-        else fs::remove(t.path, ec);
+        if (t.existed)
+          fs::rename(t.backup, t.path, ec);
+        else
+          fs::remove(t.path, ec);
       } else if (t.existed) {
         fs::remove(t.backup, ec);
       }

@@ -68,37 +68,58 @@ RenderOptions ParseOptions(const std::vector<std::string>& args) {
       continue;
     }
     if (opt.rfind("--", 0) != 0) throw UsageError("unexpected argument '" + opt + "'");
-    static const char* const kKnown[] = {"--style", "--state", "--width", "--height", "--up", "--hover",
-                                         "--down", "--bright", "--border", "--scheme", "--parent-back",
-                                         "--fore", "--caption", "--font", "--font-size", "--picture",
-                                         "--alignment", "--out", "--mask-out", "--gallery", "--scale"};
+    static const char* const kKnown[] = {
+        "--style",     "--state",   "--width",     "--height",      "--up",       "--hover",   "--down",
+        "--bright",    "--border",  "--scheme",    "--parent-back", "--fore",     "--caption", "--font",
+        "--font-size", "--picture", "--alignment", "--out",         "--mask-out", "--gallery", "--scale"};
     bool known = false;
     for (const char* k : kKnown) known = known || opt == k;
     if (!known) throw UsageError("unknown option '" + opt + "'");
     if (i + 1 >= args.size()) throw UsageError(opt + ": missing value");
     const std::string& v = args[++i];
 
-    if (opt == "--style") o.style = ParseInt32(opt, v), haveStyle = true;
-    else if (opt == "--state") o.state = ParseInt32(opt, v), haveState = true;
-    else if (opt == "--width") o.width = ParseInt32(opt, v), haveWidth = true;
-    else if (opt == "--height") o.height = ParseInt32(opt, v), haveHeight = true;
-    else if (opt == "--up") o.up = ParseInt32(opt, v);
-    else if (opt == "--hover") o.hover = ParseInt32(opt, v);
-    else if (opt == "--down") o.down = ParseInt32(opt, v);
-    else if (opt == "--bright") o.bright = ParseInt32(opt, v);
-    else if (opt == "--border") o.border = ParseInt32(opt, v);
-    else if (opt == "--scheme") o.scheme = ParseInt32(opt, v);
-    else if (opt == "--parent-back") o.parentBack = ParseInt32(opt, v);
-    else if (opt == "--fore") o.fore = ParseInt32(opt, v);
-    else if (opt == "--alignment") o.alignment = ParseInt32(opt, v);
-    else if (opt == "--caption") o.caption = v;
-    else if (opt == "--font") o.fontName = v;
-    else if (opt == "--font-size") o.fontSize = ParseDouble(opt, v);
-    else if (opt == "--picture") o.picture = v;
-    else if (opt == "--out") o.out = v;
-    else if (opt == "--mask-out") o.maskOut = v;
-    else if (opt == "--gallery") o.gallery = v;
-    else if (opt == "--scale") o.scale = ParseScale(opt, v);
+    if (opt == "--style")
+      o.style = ParseInt32(opt, v), haveStyle = true;
+    else if (opt == "--state")
+      o.state = ParseInt32(opt, v), haveState = true;
+    else if (opt == "--width")
+      o.width = ParseInt32(opt, v), haveWidth = true;
+    else if (opt == "--height")
+      o.height = ParseInt32(opt, v), haveHeight = true;
+    else if (opt == "--up")
+      o.up = ParseInt32(opt, v);
+    else if (opt == "--hover")
+      o.hover = ParseInt32(opt, v);
+    else if (opt == "--down")
+      o.down = ParseInt32(opt, v);
+    else if (opt == "--bright")
+      o.bright = ParseInt32(opt, v);
+    else if (opt == "--border")
+      o.border = ParseInt32(opt, v);
+    else if (opt == "--scheme")
+      o.scheme = ParseInt32(opt, v);
+    else if (opt == "--parent-back")
+      o.parentBack = ParseInt32(opt, v);
+    else if (opt == "--fore")
+      o.fore = ParseInt32(opt, v);
+    else if (opt == "--alignment")
+      o.alignment = ParseInt32(opt, v);
+    else if (opt == "--caption")
+      o.caption = v;
+    else if (opt == "--font")
+      o.fontName = v;
+    else if (opt == "--font-size")
+      o.fontSize = ParseDouble(opt, v);
+    else if (opt == "--picture")
+      o.picture = v;
+    else if (opt == "--out")
+      o.out = v;
+    else if (opt == "--mask-out")
+      o.maskOut = v;
+    else if (opt == "--gallery")
+      o.gallery = v;
+    else if (opt == "--scale")
+      o.scale = ParseScale(opt, v);
   }
 
   if (!o.gallery.empty()) {

@@ -22,7 +22,7 @@ struct RenderOptions {
 
   // Stored values (OLE colours, brightness, alignment); absent ones take the reading defaults.
   std::optional<std::int32_t> up, hover, down, bright, border, fore, alignment;
-  std::optional<std::int32_t> scheme;     // assigned through the setter afterwards
+  std::optional<std::int32_t> scheme;      // assigned through the setter afterwards
   std::optional<std::int32_t> parentBack;  // the host's background colour
   std::optional<std::string> caption;
   std::optional<std::string> fontName;

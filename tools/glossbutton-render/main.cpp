@@ -38,8 +38,9 @@ gloss::PicturePtr LoadPicture(const std::string& path) {
   picture->image = gloss::Image(q.width(), q.height());
   for (int y = 0; y < q.height(); ++y)
     for (int x = 0; x < q.width(); ++x)
-      picture->image.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(q.width()) +
-                            static_cast<std::size_t>(x)] = q.pixel(x, y);
+      picture->image
+          .pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(q.width()) + static_cast<std::size_t>(x)] =
+          q.pixel(x, y);
   // The extent a host reports for a picture at its natural size on a 96 dpi screen.
   picture->widthHimetric = static_cast<std::int32_t>(q.width() * gloss::kHimetricPerPixel + 0.5);
   picture->heightHimetric = static_cast<std::int32_t>(q.height() * gloss::kHimetricPerPixel + 0.5);

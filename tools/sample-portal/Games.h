@@ -16,7 +16,7 @@ int GameCount();
 const Game* FindGame(int id);  // ids from 1; nullptr outside the list
 
 QString PortalPage(const QString& member = {});  // /qqwap/, for a visitor logged in as `member` (or not)
-QString GamePage(int id);      // /qqwap/game/<id>; empty for an unknown id
+QString GamePage(int id);                        // /qqwap/game/<id>; empty for an unknown id
 QString PlayerPage(const QString& lid);
 
 }  // namespace portal

@@ -30,8 +30,9 @@ QHttpServerResponse Html(const QString& page, Status status = Status::Ok) {
 }
 
 QByteArray NotFoundBody() {
-  return QStringLiteral("<!DOCTYPE html><meta charset=\"utf-8\"><title>404</title>"
-                        "<p style=\"font:13px sans-serif\">页面不存在 · Not found. <a href=\"/qqwap/\">返回</a></p>")
+  return QStringLiteral(
+             "<!DOCTYPE html><meta charset=\"utf-8\"><title>404</title>"
+             "<p style=\"font:13px sans-serif\">页面不存在 · Not found. <a href=\"/qqwap/\">返回</a></p>")
       .toUtf8();
 }
 
@@ -86,16 +87,16 @@ PortalServer::PortalServer(std::function<void(const QString&)> log) : m_Tune(Tun
     const auto method = request.method();
     const bool known = response.statusCode() != Status::NotFound;
     // The log-in form is the one address that takes a POST, and only a POST.
-    const bool allowed = IsLogIn(request) ? method == QHttpServerRequest::Method::Post
-                                          : method == QHttpServerRequest::Method::Get ||
-                                                method == QHttpServerRequest::Method::Head;
+    const bool allowed = IsLogIn(request)
+                             ? method == QHttpServerRequest::Method::Post
+                             : method == QHttpServerRequest::Method::Get || method == QHttpServerRequest::Method::Head;
     if (known && !allowed) {
       m_Log(QStringLiteral("%1 %2 405").arg(MethodName(method), Target(request)));
-      responder.write(QByteArrayLiteral("Method not allowed.\n"),
-                      {{QByteArrayLiteral("Content-Type"), QByteArrayLiteral("text/plain; charset=utf-8")},
-                       {QByteArrayLiteral("Allow"), IsLogIn(request) ? QByteArrayLiteral("POST")
-                                                                     : QByteArrayLiteral("GET, HEAD")}},
-                      Status::MethodNotAllowed);
+      responder.write(
+          QByteArrayLiteral("Method not allowed.\n"),
+          {{QByteArrayLiteral("Content-Type"), QByteArrayLiteral("text/plain; charset=utf-8")},
+           {QByteArrayLiteral("Allow"), IsLogIn(request) ? QByteArrayLiteral("POST") : QByteArrayLiteral("GET, HEAD")}},
+          Status::MethodNotAllowed);
       return;
     }
     m_Log(QStringLiteral("%1 %2 %3").arg(MethodName(method), Target(request)).arg(int(response.statusCode())));
@@ -104,8 +105,8 @@ PortalServer::PortalServer(std::function<void(const QString&)> log) : m_Tune(Tun
       return;
     }
     responder.writeStatusLine(response.statusCode());
-    for (const QByteArray& name : {QByteArrayLiteral("Content-Type"), QByteArrayLiteral("Accept-Ranges"),
-                                   QByteArrayLiteral("Content-Range")})
+    for (const QByteArray& name :
+         {QByteArrayLiteral("Content-Type"), QByteArrayLiteral("Accept-Ranges"), QByteArrayLiteral("Content-Range")})
       for (const QByteArray& value : response.headers(name)) responder.writeHeader(name, value);
     responder.writeHeader(QByteArrayLiteral("Content-Length"), QByteArray::number(response.data().size()));
     responder.writeBody(QByteArray());
@@ -165,8 +166,7 @@ QHttpServerResponse PortalServer::Tune(const QHttpServerRequest& request) const 
     refused.addHeader(QByteArrayLiteral("Content-Range"), "bytes */" + QByteArray::number(size));
     return refused;
   }
-  QHttpServerResponse part(QByteArrayLiteral("audio/wav"), m_Tune.mid(first, last - first + 1),
-                           Status::PartialContent);
+  QHttpServerResponse part(QByteArrayLiteral("audio/wav"), m_Tune.mid(first, last - first + 1), Status::PartialContent);
   part.addHeader(QByteArrayLiteral("Accept-Ranges"), QByteArrayLiteral("bytes"));
   part.addHeader(QByteArrayLiteral("Content-Range"), "bytes " + QByteArray::number(first) + "-" +
                                                          QByteArray::number(last) + "/" + QByteArray::number(size));

@@ -56,11 +56,29 @@ QByteArray TuneWav() {
   const auto dataBytes = static_cast<quint32>(mix.size() * 2);
   QByteArray wav;
   wav.reserve(static_cast<qsizetype>(44 + dataBytes));
-  auto u16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); wav.append(b, 2); };
-  auto u32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); wav.append(b, 4); };
-  wav.append("RIFF", 4); u32(36 + dataBytes); wav.append("WAVE", 4);
-  wav.append("fmt ", 4); u32(16); u16(1); u16(1); u32(kTuneSampleRate); u32(kTuneSampleRate * 2); u16(2); u16(16);
-  wav.append("data", 4); u32(dataBytes);
+  auto u16 = [&](quint16 v) {
+    char b[2];
+    qToLittleEndian(v, b);
+    wav.append(b, 2);
+  };
+  auto u32 = [&](quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    wav.append(b, 4);
+  };
+  wav.append("RIFF", 4);
+  u32(36 + dataBytes);
+  wav.append("WAVE", 4);
+  wav.append("fmt ", 4);
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(kTuneSampleRate);
+  u32(kTuneSampleRate * 2);
+  u16(2);
+  u16(16);
+  wav.append("data", 4);
+  u32(dataBytes);
   for (double s : mix) {
     const double scaled = std::nearbyint(s / peak * 0.6 * 32767.0);
     u16(static_cast<quint16>(static_cast<qint16>(scaled)));

@@ -169,21 +169,18 @@ int main() {
             ::FillRect(reinterpret_cast<HDC>(w), &rc, ::GetSysColorBrush(COLOR_BTNFACE));
             return platform::LRESULT{1};
           }
-          case WM_DESTROY:
-            ::PostQuitMessage(0);
-            return platform::LRESULT{0};
-          default:
-            return platform::DefWindowProc(h, m, w, l);
+          case WM_DESTROY: ::PostQuitMessage(0); return platform::LRESULT{0};
+          default: return platform::DefWindowProc(h, m, w, l);
         }
       }),
       place);
   if (!main) return 1;
   g_Main = reinterpret_cast<HWND>(main);
-  HWND title = ::CreateWindowExW(0, L"STATIC", L"GlossButton gallery on Win32", WS_CHILD | WS_VISIBLE,
-                                 10, 10, 400, 20, g_Main, nullptr, nullptr, nullptr);
-  g_EventLine = ::CreateWindowExW(0, L"STATIC", L"Move the pointer over a button, click it, or Tab to it.",
-                                  WS_CHILD | WS_VISIBLE, 10, 250, kWindowWidth - 20, 20, g_Main, nullptr,
-                                  nullptr, nullptr);
+  HWND title = ::CreateWindowExW(0, L"STATIC", L"GlossButton gallery on Win32", WS_CHILD | WS_VISIBLE, 10, 10, 400, 20,
+                                 g_Main, nullptr, nullptr, nullptr);
+  g_EventLine =
+      ::CreateWindowExW(0, L"STATIC", L"Move the pointer over a button, click it, or Tab to it.", WS_CHILD | WS_VISIBLE,
+                        10, 250, kWindowWidth - 20, 20, g_Main, nullptr, nullptr, nullptr);
   HFONT gui = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(gui), 0);
   ::SendMessageW(g_EventLine, WM_SETFONT, reinterpret_cast<WPARAM>(gui), 0);

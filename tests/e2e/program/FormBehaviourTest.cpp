@@ -109,8 +109,8 @@ TEST_F(FormBehaviourTest, MusicLabelTogglesCaptionAndPaneAndLoadsThePlayerOnEver
   EXPECT_FALSE(music->AudioMuted());
   ASSERT_TRUE(QTest::qWaitFor([&] { return env->Requests(kPlayer) == before + 1; }, 10000));
   ASSERT_TRUE(WaitForPage(*music, env->Url(kPlayer)));
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return Eval(music->Page(), "!document.getElementById('player').paused").toBool(); }, 10000))
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return Eval(music->Page(), "!document.getElementById('player').paused").toBool(); }, 10000))
       << "the player should start without a gesture";
 
   // Off only hides and silences: the page stays.

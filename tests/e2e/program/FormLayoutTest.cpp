@@ -42,11 +42,9 @@ TEST_F(FormLayoutTest, ControlsSitWhereTheLayoutPutsThem) {
   };
   // Pixels at 15 twips a pixel; the portal pane's -416 twips lands on -27.7 and rounds to -28.
   const Expected expected[] = {
-      {"WebBrowser2", {336, 176, 169, 161}}, {"GlossButton3", {488, 0, 25, 25}},
-      {"GlossButton1", {464, 0, 25, 25}},    {"Picture1", {232, 0, 93, 373}},
-      {"WebBrowser1", {-28, -64, 281, 561}}, {"Label4", {336, 16, 49, 17}},
-      {"Label3", {416, 40, 41, 17}},         {"Label2", {336, 40, 57, 17}},
-      {"Label1", {352, 344, 145, 17}},
+      {"WebBrowser2", {336, 176, 169, 161}}, {"GlossButton3", {488, 0, 25, 25}},    {"GlossButton1", {464, 0, 25, 25}},
+      {"Picture1", {232, 0, 93, 373}},       {"WebBrowser1", {-28, -64, 281, 561}}, {"Label4", {336, 16, 49, 17}},
+      {"Label3", {416, 40, 41, 17}},         {"Label2", {336, 40, 57, 17}},         {"Label1", {352, 344, 145, 17}},
   };
   for (const auto& e : expected) {
     QWidget* w = form->Control(e.name);

@@ -19,9 +19,7 @@ class PortalPaneTest : public ::testing::Test {
     portal = form->WebBrowser1();
   }
   // Loads `target` in the portal pane and waits until it is complete.
-  void Open(const QString& target) {
-    ASSERT_TRUE(Load(*portal, env->Url(target))) << target.toStdString();
-  }
+  void Open(const QString& target) { ASSERT_TRUE(Load(*portal, env->Url(target))) << target.toStdString(); }
   // Raises the pane's NewWindow2 as the engine would, with `focusJs` run first to set the
   // page's active element.
   app::NewWindow2Args RaiseNewWindow(const QString& focusJs, const QUrl& requested) {
@@ -53,21 +51,24 @@ TEST_F(PortalPaneTest, RealClickOnABlankLinkStaysInThePane) {
   Open("/qqwap/links");
   const int others = OtherWindows();
   // Bring the link into the visible part of the pane (its top 64 px lie above the window).
-  const QVariantList box =
-      Eval(portal->Page(),
-           "var a=document.getElementById('plain-link'); a.scrollIntoView({block:'center'});"
-           "var r=a.getBoundingClientRect(); [r.left + r.width / 2, r.top + r.height / 2]")
-          .toList();
+  const QVariantList box = Eval(portal->Page(),
+                                "var a=document.getElementById('plain-link'); a.scrollIntoView({block:'center'});"
+                                "var r=a.getBoundingClientRect(); [r.left + r.width / 2, r.top + r.height / 2]")
+                               .toList();
   ASSERT_EQ(box.size(), 2);
   const QPoint inPane(int(box[0].toDouble()), int(box[1].toDouble()));
   const QPoint inForm = portal->mapTo(form, inPane);
   ASSERT_TRUE(QRect(0, 0, 232, 368).contains(inForm)) << inForm.x() << "," << inForm.y();
   QWindow* window = form->windowHandle();
-  Eval(portal->Page(), "window.__moved=false; document.addEventListener('mousemove',function(){window.__moved=true;},true);");
-  ASSERT_TRUE(QTest::qWaitFor([&] {
-    QTest::mouseMove(window, inForm);
-    return Eval(portal->Page(), "window.__moved").toBool();
-  }, 5000)) << "the page never saw the pointer";
+  Eval(portal->Page(),
+       "window.__moved=false; document.addEventListener('mousemove',function(){window.__moved=true;},true);");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        QTest::mouseMove(window, inForm);
+        return Eval(portal->Page(), "window.__moved").toBool();
+      },
+      5000))
+      << "the page never saw the pointer";
   QTest::mousePress(window, Qt::LeftButton, {}, inForm);
   QTest::mouseRelease(window, Qt::LeftButton, {}, inForm, 80);
   EXPECT_TRUE(WaitForPage(*portal, env->Url("/qqwap/game/1")));

@@ -84,20 +84,22 @@ TEST(StartUpTest, BrokenLayoutsStopBeforeAnyWindowWithOneMessageNamingControlAnd
        WithControl("GlossButton3", [](QJsonObject& c) { RetypeProperty(c, "style", "string", "three"); }),
        "GlossButton3", "style"},
       {"button Boolean stored as a number",
-       WithControl("GlossButton1", [](QJsonObject& c) { RetypeProperty(c, "checked", "long", 1); }),
-       "GlossButton1", "checked"},
-      {"label colour of the wrong type", WithControl("Label2", [](QJsonObject& c) { c["foreColor"] = 255; }),
-       "Label2", "foreColor"},
+       WithControl("GlossButton1", [](QJsonObject& c) { RetypeProperty(c, "checked", "long", 1); }), "GlossButton1",
+       "checked"},
+      {"label colour of the wrong type", WithControl("Label2", [](QJsonObject& c) { c["foreColor"] = 255; }), "Label2",
+       "foreColor"},
       {"a control the window needs is missing", WithoutControl("Label3"), "Label3", "name"},
       {"a control of the wrong kind",
-       WithControl("Picture1", [](QJsonObject& c) {
-         c["kind"] = "Label";
-         c.remove("picture"), c.remove("backColor");
-         c["caption"] = "x", c["backStyle"] = "transparent", c["font"] = QJsonValue(), c["mousePointer"] = 0;
-       }),
+       WithControl("Picture1",
+                   [](QJsonObject& c) {
+                     c["kind"] = "Label";
+                     c.remove("picture"), c.remove("backColor");
+                     c["caption"] = "x", c["backStyle"] = "transparent", c["font"] = QJsonValue(),
+                     c["mousePointer"] = 0;
+                   }),
        "Picture1", "kind"},
-      {"artwork that cannot be loaded", WithControl("Picture1", [](QJsonObject& c) { c["picture"] = ":/assets/none.bmp"; }),
-       "Picture1", "picture"},
+      {"artwork that cannot be loaded",
+       WithControl("Picture1", [](QJsonObject& c) { c["picture"] = ":/assets/none.bmp"; }), "Picture1", "picture"},
   };
   for (const Case& c : cases) {
     QTest::qWait(0);  // forms closed earlier leave the list first
@@ -110,7 +112,8 @@ TEST(StartUpTest, BrokenLayoutsStopBeforeAnyWindowWithOneMessageNamingControlAnd
     EXPECT_NE(message.find("key \"" + c.key + "\""), std::string::npos) << c.what << ": " << message;
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << "one message: " << message;
     QTest::qWait(0);
-    EXPECT_EQ(static_cast<int>(QApplication::topLevelWidgets().size()), windowsBefore) << c.what << ": a window was made";
+    EXPECT_EQ(static_cast<int>(QApplication::topLevelWidgets().size()), windowsBefore)
+        << c.what << ": a window was made";
   }
 }
 
@@ -125,17 +128,20 @@ TEST(StartUpTest, TheBuiltProgramEndsWhenItsCloseButtonIsClicked) {
   ASSERT_TRUE(program.waitForStarted(5000));
   // The window opens frameless at its design position: client area at (603, 97).
   QProcess search;
-  ASSERT_TRUE(QTest::qWaitFor([&] {
-    search.start(xdotool, {"search", "--onlyvisible", "--name", "^Korvane$"});
-    search.waitForFinished(3000);
-    return search.exitCode() == 0 && !search.readAllStandardOutput().trimmed().isEmpty();
-  }, 20000)) << "the program's window never appeared";
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        search.start(xdotool, {"search", "--onlyvisible", "--name", "^Korvane$"});
+        search.waitForFinished(3000);
+        return search.exitCode() == 0 && !search.readAllStandardOutput().trimmed().isEmpty();
+      },
+      20000))
+      << "the program's window never appeared";
   QTest::qWait(1000);  // let it draw its buttons
   const QPoint close(603 + 488 + 12, 97 + 12);
   QProcess click;
-  click.start(xdotool, {"mousemove", QString::number(close.x()), QString::number(close.y()), "sleep", "0.3",
-                        "mousemove", QString::number(close.x() + 1), QString::number(close.y()), "sleep", "0.2",
-                        "click", "1"});
+  click.start(xdotool,
+              {"mousemove", QString::number(close.x()), QString::number(close.y()), "sleep", "0.3", "mousemove",
+               QString::number(close.x() + 1), QString::number(close.y()), "sleep", "0.2", "click", "1"});
   ASSERT_TRUE(click.waitForFinished(5000));
   const bool ended = QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 15000);
   if (!ended) {

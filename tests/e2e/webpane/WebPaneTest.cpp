@@ -45,10 +45,12 @@ const QColor kLinkGrey(0xcc, 0xcc, 0xcc);
 QImage ShotWhenShown(WebPane* pane, const QColor& colour, std::optional<QPoint> at = std::nullopt) {
     QImage shot;
     auto point = [&] { return at.value_or(QPoint(shot.width() / 2, shot.height() / 2)); };
-    const bool shown = QTest::qWaitFor([&] {
-        shot = pane->screen()->grabWindow(pane->winId()).toImage();
-        return shot.pixelColor(point()) == colour;
-    }, 10000);
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            shot = pane->screen()->grabWindow(pane->winId()).toImage();
+            return shot.pixelColor(point()) == colour;
+        },
+        10000);
     EXPECT_TRUE(shown) << "page never shown";
     return shot;
 }
@@ -142,13 +144,16 @@ TEST_F(WebPaneTest, MouseClickOnBlankLinkRaisesNewWindow2WithTheLinkActive) {
     QWindow* window = pane->window()->windowHandle();
     ASSERT_NE(window, nullptr);
     const QPoint inLink = pane->View()->mapTo(pane->window(), QPoint(100, 30));  // inside the 200x60 link
-    Eval(pane->Page(), "window.__seen=[];['mousemove','mousedown','mouseup','click'].forEach(function(t){"
-                       "document.addEventListener(t,function(e){window.__seen.push(t);},true);});");
+    Eval(pane->Page(),
+         "window.__seen=[];['mousemove','mousedown','mouseup','click'].forEach(function(t){"
+         "document.addEventListener(t,function(e){window.__seen.push(t);},true);});");
     // Input reaches the page a little after its first frame: hover until the page sees the pointer.
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        QTest::mouseMove(window, inLink);
-        return Eval(pane->Page(), "window.__seen.indexOf('mousemove')>=0").toBool();
-    }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QTest::mouseMove(window, inLink);
+            return Eval(pane->Page(), "window.__seen.indexOf('mousemove')>=0").toBool();
+        },
+        5000));
     QTest::mousePress(window, Qt::LeftButton, {}, inLink);
     // Press and release apart in time, as a person clicks.
     QTest::mouseRelease(window, Qt::LeftButton, {}, inLink, 80);
@@ -187,8 +192,7 @@ TEST_F(WebPaneTest, MissingObjectsAnswerNothingInsteadOfFailing) {
     const DomObject body = pane->Document().Member("Body");
     EXPECT_FALSE(Await<bool>([&](auto cb) { body.SetAttribute("Scroll", "no", cb); }));
     EXPECT_EQ(Await<Value>([&](auto cb) { body.GetAttribute("scroll", cb); }), std::nullopt);
-    EXPECT_EQ(Await<Value>([&](auto cb) { pane->Document().Member("noSuchThing").Get("href", cb); }),
-              std::nullopt);
+    EXPECT_EQ(Await<Value>([&](auto cb) { pane->Document().Member("noSuchThing").Get("href", cb); }), std::nullopt);
 }
 
 TEST_F(WebPaneTest, MembersChainByName) {

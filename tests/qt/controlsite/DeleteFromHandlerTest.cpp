@@ -40,7 +40,9 @@ struct Case {
   bool deleteParent;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.event << (c.deleteParent ? " deletes the parent" : " deletes the site"); }
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.event << (c.deleteParent ? " deletes the parent" : " deletes the site");
+}
 
 class DeleteFromHandlerTest : public SiteFixture, public ::testing::WithParamInterface<Case> {
  protected:
@@ -105,8 +107,8 @@ TEST_P(DeleteFromHandlerTest, NothingRunsForTheControlAfterTheHandlerDeletesIt) 
 INSTANTIATE_TEST_SUITE_P(Events, DeleteFromHandlerTest,
                          ::testing::Values(Case{"Click", false}, Case{"MouseDown", false}, Case{"MouseUp", false},
                                            Case{"MouseEnter", false}, Case{"MouseLeave", false},
-                                           Case{"MouseMove", false}, Case{"DblClick", false},
-                                           Case{"Click", true}, Case{"MouseDown", true}),
+                                           Case{"MouseMove", false}, Case{"DblClick", false}, Case{"Click", true},
+                                           Case{"MouseDown", true}),
                          [](const auto& info) {
                            return std::string(info.param.event) + (info.param.deleteParent ? "_Parent" : "_Site");
                          });

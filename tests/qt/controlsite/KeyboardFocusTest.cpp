@@ -41,7 +41,8 @@ TEST_F(KeyboardFocusTest, OtherKeysChangeNothing) {
   Load(StyleBag(3));
   FocusSite();
   recorder.Clear();
-  for (Qt::Key k : {Qt::Key_Space, Qt::Key_Escape, Qt::Key_A, Qt::Key_Left, Qt::Key_F5}) QTest::keyClick(site.data(), k);
+  for (Qt::Key k : {Qt::Key_Space, Qt::Key_Escape, Qt::Key_A, Qt::Key_Left, Qt::Key_F5})
+    QTest::keyClick(site.data(), k);
   EXPECT_TRUE(Events().empty());
   EXPECT_TRUE(Draws().empty());
 }

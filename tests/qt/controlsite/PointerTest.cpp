@@ -83,8 +83,7 @@ TEST_F(PointerTest, DoubleClickIsPressReleaseClickDblClickRelease) {
   recorder.Clear();
 
   QTest::mouseDClick(Win(), Qt::LeftButton, {}, ToWin(kCentre));
-  EXPECT_EQ(Events(), (Strings{"MouseDown 1 0 50 15", "MouseUp 1 0 50 15", "Click", "DblClick",
-                               "MouseUp 1 0 50 15"}));
+  EXPECT_EQ(Events(), (Strings{"MouseDown 1 0 50 15", "MouseUp 1 0 50 15", "Click", "DblClick", "MouseUp 1 0 50 15"}));
   Strings pressAndHover;
   for (const auto& d : Draws())
     if (d == "draw 1" || d == "draw 3") pressAndHover.push_back(d);
@@ -181,8 +180,8 @@ TEST_F(PointerTest, CheckedButtonKeepsItsFaceThroughHoverPressAndLeave) {
   Press(kCentre);
   Release(kCentre);
   MoveToWin(kOutside);
-  EXPECT_EQ(Events(), (Strings{"MouseMove 0 0 50 15", "MouseEnter", "MouseDown 1 0 50 15", "MouseUp 1 0 50 15",
-                               "Click", "MouseLeave"}));
+  EXPECT_EQ(Events(), (Strings{"MouseMove 0 0 50 15", "MouseEnter", "MouseDown 1 0 50 15", "MouseUp 1 0 50 15", "Click",
+                               "MouseLeave"}));
   for (const auto& d : Draws()) EXPECT_EQ(d, "draw 4");
   EXPECT_EQ(*Image(), *checkedFace);
   EXPECT_TRUE(site->Button().Checked());

@@ -41,9 +41,7 @@ class SiteFixture : public ::testing::Test {
   void MoveTo(QPoint inSite) { QTest::mouseMove(Win(), ToWin(inSite)); }
   void MoveToWin(QPoint inWin) { QTest::mouseMove(Win(), inWin); }
   void Press(QPoint inSite, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(Win(), b, {}, ToWin(inSite)); }
-  void Release(QPoint inSite, Qt::MouseButton b = Qt::LeftButton) {
-    QTest::mouseRelease(Win(), b, {}, ToWin(inSite));
-  }
+  void Release(QPoint inSite, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(Win(), b, {}, ToWin(inSite)); }
   // Gives the site the keyboard focus through the window system.
   void FocusSite();
 

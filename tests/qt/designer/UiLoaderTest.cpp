@@ -31,9 +31,10 @@ void Configure(QUiLoader& loader) {
 std::unique_ptr<QWidget> Load(QIODevice& ui, QStringList* warnings = nullptr) {
   static QStringList* sink = nullptr;
   sink = warnings;
-  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-    if (sink && type == QtWarningMsg) sink->append(m);
-  });
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+        if (sink && type == QtWarningMsg) sink->append(m);
+      });
   QUiLoader loader;
   Configure(loader);
   std::unique_ptr<QWidget> form(loader.load(&ui));
@@ -119,13 +120,19 @@ TEST(UiLoaderTest, EveryPropertyRoundTripsThroughASavedUiFile) {
   font.setPointSize(13);
   font.setItalic(true);
   const std::pair<const char*, QVariant> values[] = {
-      {"caption", QString::fromUtf8("Sav€")},      {"style", 5},
+      {"caption", QString::fromUtf8("Sav€")},
+      {"style", 5},
       {"colorScheme", 4},  // first: the colours below end the scheme
-      {"colorButtonUp", QColor(1, 2, 3)},          {"colorButtonHover", QColor(4, 5, 6)},
-      {"colorButtonDown", QColor(7, 8, 9)},        {"colorBright", QColor(10, 11, 12)},
-      {"foreColor", QColor(13, 14, 15)},           {"checked", true},
-      {"displayHand", true},                       {"pictureAlignment", 3},
-      {"borderBrightness", -20},                   {"captionFont", font},
+      {"colorButtonUp", QColor(1, 2, 3)},
+      {"colorButtonHover", QColor(4, 5, 6)},
+      {"colorButtonDown", QColor(7, 8, 9)},
+      {"colorBright", QColor(10, 11, 12)},
+      {"foreColor", QColor(13, 14, 15)},
+      {"checked", true},
+      {"displayHand", true},
+      {"pictureAlignment", 3},
+      {"borderBrightness", -20},
+      {"captionFont", font},
   };
   for (const auto& [name, value] : values) ASSERT_TRUE(b->setProperty(name, value)) << name;
 

@@ -121,15 +121,18 @@ TEST_F(HiDpiTest, TransparentDevicePixelsShowWhatIsBehindAndPressesThereFallThro
       QPoint outDevice;
       for (int k = 0; k < 4; ++k) {
         const int dx = 2 * x + k % 2, dy = 2 * y + k / 2;
-        if (platform::PtInWindowRgn(b->WindowHandle(), dx, dy)) ++in, inp = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2);
-        else out = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2), outDevice = QPoint(dx, dy);
+        if (platform::PtInWindowRgn(b->WindowHandle(), dx, dy))
+          ++in, inp = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2);
+        else
+          out = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2), outDevice = QPoint(dx, dy);
       }
       if (in > 0 && in < 4) outsidePoint = out, insidePoint = inp, outsideDevice = outDevice, found = true;
     }
   ASSERT_TRUE(found);
   // The window at device resolution: the button sits at (10, 10), device (20, 20).
   const QImage all = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(QColor(all.pixel(outsideDevice + QPoint(20, 20))), kBehind) << outsideDevice.x() << ", " << outsideDevice.y();
+  EXPECT_EQ(QColor(all.pixel(outsideDevice + QPoint(20, 20))), kBehind)
+      << outsideDevice.x() << ", " << outsideDevice.y();
   EXPECT_TRUE(b->mask().contains(QPoint(static_cast<int>(outsidePoint.x()), static_cast<int>(outsidePoint.y()))));
 
   QSignalSpy down(b, &GlossButtonWidget::mouseDown);

@@ -100,8 +100,8 @@ TEST(LayoutErrors, WrongTypesOfControlValues) {
   ExpectError(WithControl("Label2", [](QJsonObject& c) { c["caption"] = 7; }), "Label2", "caption", "expected a text");
   ExpectError(WithControl("Label2", [](QJsonObject& c) { c["foreColor"] = 16711680; }), "Label2", "foreColor",
               "expected a colour");
-  ExpectError(WithControl("Picture1", [](QJsonObject& c) { c["backColor"] = "0x8000005"; }), "Picture1",
-              "backColor", "expected a colour");
+  ExpectError(WithControl("Picture1", [](QJsonObject& c) { c["backColor"] = "0x8000005"; }), "Picture1", "backColor",
+              "expected a colour");
   ExpectError(WithControl("Label1",
                           [](QJsonObject& c) {
                             QJsonObject font = c["font"].toObject();
@@ -112,8 +112,8 @@ TEST(LayoutErrors, WrongTypesOfControlValues) {
 }
 
 TEST(LayoutErrors, WrongTypesInButtonPropertySets) {
-  ExpectError(WithProperty("GlossButton3", "style", [](QJsonObject& p) { p["value"] = "3"; }), "GlossButton3",
-              "style", "expected an integer");
+  ExpectError(WithProperty("GlossButton3", "style", [](QJsonObject& p) { p["value"] = "3"; }), "GlossButton3", "style",
+              "expected an integer");
   ExpectError(WithProperty("GlossButton3", "colorbuttonup", [](QJsonObject& p) { p["value"] = 2147483648.0; }),
               "GlossButton3", "colorbuttonup", "32-bit range");
   ExpectError(WithProperty("GlossButton1", "checked", [](QJsonObject& p) { p["value"] = -1; }), "GlossButton1",
@@ -125,8 +125,8 @@ TEST(LayoutErrors, WrongTypesInButtonPropertySets) {
   ExpectError(WithProperty("GlossButton1", "style", [](QJsonObject& p) { p["type"] = "integer"; }), "GlossButton1",
               "style", "unknown type");
   // Keys compare without regard to case: "Style" beside "style" is the same key stored twice.
-  ExpectError(WithProperty("GlossButton1", "colorscheme", [](QJsonObject& p) { p["key"] = "Style"; }),
-              "GlossButton1", "Style", "stored twice");
+  ExpectError(WithProperty("GlossButton1", "colorscheme", [](QJsonObject& p) { p["key"] = "Style"; }), "GlossButton1",
+              "Style", "stored twice");
 }
 
 TEST(LayoutErrors, InconsistentControls) {
@@ -164,8 +164,8 @@ TEST(LayoutErrors, HostileValuesAreRefusedInOneReadableLine) {
   ExpectError(json, "(file)", "(syntax)", "raw control character U+0000");
 
   // Sizes no screen can show.
-  ExpectError(WithControl("GlossButton1", [](QJsonObject& c) { c["width"] = 8192 * 15 + 1; }), "GlossButton1",
-              "width", "larger than any screen");
+  ExpectError(WithControl("GlossButton1", [](QJsonObject& c) { c["width"] = 8192 * 15 + 1; }), "GlossButton1", "width",
+              "larger than any screen");
   ExpectError(WithControl("WebBrowser1", [](QJsonObject& c) { c["height"] = 1e9; }), "WebBrowser1", "height",
               "larger than any screen");
   QJsonObject root = Original();

@@ -18,10 +18,10 @@ const host::FormLayout& Form1() {
 
 TEST(LayoutBag, CarriesEveryStoredValueWithItsType) {
   const gloss::PropertyBag bag = host::MakePropertyBag(Form1().Find("GlossButton3")->properties);
-  const std::vector<std::string> keys{"_extentx",         "_extenty",      "font",            "caption",
-                                      "style",            "checked",       "colorbuttonhover", "colorbuttonup",
-                                      "colorbuttondown",  "borderbrightness", "colorbright",  "displayhand",
-                                      "colorscheme"};
+  const std::vector<std::string> keys{
+      "_extentx",    "_extenty",         "font",          "caption",         "style",
+      "checked",     "colorbuttonhover", "colorbuttonup", "colorbuttondown", "borderbrightness",
+      "colorbright", "displayhand",      "colorscheme"};
   EXPECT_EQ(bag.Keys(), keys);
   // Read back with defaults that differ from the stored values, so a missing key shows.
   EXPECT_EQ(bag.ReadText("Caption", "GlossButton"), "\xC3\x97");

@@ -23,9 +23,9 @@ const host::ControlLayout& Control(const std::string& name) {
 }
 
 TEST(TwipsToPixels, RoundsHalvesToEven) {
-  EXPECT_EQ(host::TwipsToPixels(22.5), 2);   // 1.5
-  EXPECT_EQ(host::TwipsToPixels(37.5), 2);   // 2.5
-  EXPECT_EQ(host::TwipsToPixels(52.5), 4);   // 3.5
+  EXPECT_EQ(host::TwipsToPixels(22.5), 2);  // 1.5
+  EXPECT_EQ(host::TwipsToPixels(37.5), 2);  // 2.5
+  EXPECT_EQ(host::TwipsToPixels(52.5), 4);  // 3.5
   EXPECT_EQ(host::TwipsToPixels(-22.5), -2);
   EXPECT_EQ(host::TwipsToPixels(-37.5), -2);
   EXPECT_EQ(host::TwipsToPixels(7.4), 0);
@@ -99,7 +99,7 @@ TEST(Form1Layout, PortalPaneIsCutByWindowAndStrip) {
   EXPECT_EQ(pane.leftTwips + pane.widthTwips, 3799);
   EXPECT_EQ(pane.pixels.left + pane.pixels.width, 253);
   EXPECT_EQ(pane.pixels.top + pane.pixels.height, 497);  // below the 368 px window
-  EXPECT_EQ(Control("Picture1").pixels.left, 232);        // the strip covers the pane's right edge
+  EXPECT_EQ(Control("Picture1").pixels.left, 232);       // the strip covers the pane's right edge
   EXPECT_EQ(pane.extentX, 7435);
   EXPECT_EQ(pane.extentY, 14843);
   EXPECT_EQ(pane.location, "");
@@ -191,34 +191,32 @@ TEST(Form1Layout, ButtonPropertySets) {
   using T = StoredValue::Type;
   // Written in the control's write order; ForeColor, Picture and PictureAlignment hold their
   // defaults and are left out.
-  ExpectProperties(Control("GlossButton1").properties,
-                   {{"_extentx", T::Long, 661, ""},
-                    {"_extenty", T::Long, 661, ""},
-                    {"font", T::Font, 0, ""},
-                    {"caption", T::Text, 0, "-"},
-                    {"style", T::Long, 3, ""},
-                    {"checked", T::Boolean, 0, ""},
-                    {"colorbuttonhover", T::Long, 32768, ""},
-                    {"colorbuttonup", T::Long, 65280, ""},
-                    {"colorbuttondown", T::Long, 65280, ""},
-                    {"borderbrightness", T::Long, 0, ""},
-                    {"colorbright", T::Long, 65280, ""},
-                    {"displayhand", T::Boolean, 0, ""},
-                    {"colorscheme", T::Long, 0, ""}});
-  ExpectProperties(Control("GlossButton3").properties,
-                   {{"_extentx", T::Long, 661, ""},
-                    {"_extenty", T::Long, 661, ""},
-                    {"font", T::Font, 0, ""},
-                    {"caption", T::Text, 0, "\xC3\x97"},  // U+00D7
-                    {"style", T::Long, 3, ""},
-                    {"checked", T::Boolean, 0, ""},
-                    {"colorbuttonhover", T::Long, 128, ""},
-                    {"colorbuttonup", T::Long, 255, ""},
-                    {"colorbuttondown", T::Long, 255, ""},
-                    {"borderbrightness", T::Long, 0, ""},
-                    {"colorbright", T::Long, 8421631, ""},
-                    {"displayhand", T::Boolean, 0, ""},
-                    {"colorscheme", T::Long, 0, ""}});
+  ExpectProperties(Control("GlossButton1").properties, {{"_extentx", T::Long, 661, ""},
+                                                        {"_extenty", T::Long, 661, ""},
+                                                        {"font", T::Font, 0, ""},
+                                                        {"caption", T::Text, 0, "-"},
+                                                        {"style", T::Long, 3, ""},
+                                                        {"checked", T::Boolean, 0, ""},
+                                                        {"colorbuttonhover", T::Long, 32768, ""},
+                                                        {"colorbuttonup", T::Long, 65280, ""},
+                                                        {"colorbuttondown", T::Long, 65280, ""},
+                                                        {"borderbrightness", T::Long, 0, ""},
+                                                        {"colorbright", T::Long, 65280, ""},
+                                                        {"displayhand", T::Boolean, 0, ""},
+                                                        {"colorscheme", T::Long, 0, ""}});
+  ExpectProperties(Control("GlossButton3").properties, {{"_extentx", T::Long, 661, ""},
+                                                        {"_extenty", T::Long, 661, ""},
+                                                        {"font", T::Font, 0, ""},
+                                                        {"caption", T::Text, 0, "\xC3\x97"},  // U+00D7
+                                                        {"style", T::Long, 3, ""},
+                                                        {"checked", T::Boolean, 0, ""},
+                                                        {"colorbuttonhover", T::Long, 128, ""},
+                                                        {"colorbuttonup", T::Long, 255, ""},
+                                                        {"colorbuttondown", T::Long, 255, ""},
+                                                        {"borderbrightness", T::Long, 0, ""},
+                                                        {"colorbright", T::Long, 8421631, ""},
+                                                        {"displayhand", T::Boolean, 0, ""},
+                                                        {"colorscheme", T::Long, 0, ""}});
 }
 
 TEST(ParseLayout, FractionalTwipsRoundHalvesToEven) {

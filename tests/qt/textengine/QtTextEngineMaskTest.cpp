@@ -115,9 +115,13 @@ int ExpectSameAsDrawText(QtTextEngine& engine, const Case& c, int width, int hei
   return prints;
 }
 
-const Font kFonts[] = {F("Tahoma", 9),  F("Tahoma", 9, 700),        F("宋体", 9, 700),
-                       F("DejaVu Serif", 14, 400, true), F("Tahoma", 12, 400, false, true, true),
-                       F("SimSun", 15), F("DejaVu Sans", 26)};
+const Font kFonts[] = {F("Tahoma", 9),
+                       F("Tahoma", 9, 700),
+                       F("宋体", 9, 700),
+                       F("DejaVu Serif", 14, 400, true),
+                       F("Tahoma", 12, 400, false, true, true),
+                       F("SimSun", 15),
+                       F("DejaVu Sans", 26)};
 const char* const kTexts[] = {"OK", "\xC3\x97", "-", "开启音乐", "Wj|gy_f", "fj\nAVA", "邮箱：hi@x"};
 const std::uint32_t kColors[] = {0xFF000000u, 0xFFFFFFFFu, 0xFF3A7BD5u, 0xFFE0FF10u};
 
@@ -134,7 +138,8 @@ TEST(QtTextEngineMask, CachedPrintsMatchDrawTextOnEveryBackground) {
   // captions in every colour at every position.
   for (std::size_t fi = 0; fi < std::size(kFonts); ++fi)
     for (std::size_t ti = 0; ti < std::size(kTexts); ++ti)
-      check(kFonts[fi], kTexts[ti], kColors[(fi + ti) % std::size(kColors)], origins[(fi * 7 + ti) % std::size(origins)]);
+      check(kFonts[fi], kTexts[ti], kColors[(fi + ti) % std::size(kColors)],
+            origins[(fi * 7 + ti) % std::size(origins)]);
   for (std::uint32_t color : kColors)
     for (const auto& at : origins) {
       check(F("Tahoma", 9), "OK", color, at);

@@ -31,7 +31,10 @@ struct Canvas {
   int width, height, stride, rows;
   std::vector<std::uint32_t> pixels;
   Canvas(int w, int h, int extraColumns = 0, int extraRows = 0)
-      : width(w), height(h), stride(w + extraColumns), rows(h + extraRows),
+      : width(w),
+        height(h),
+        stride(w + extraColumns),
+        rows(h + extraRows),
         pixels(static_cast<std::size_t>(stride) * rows, kBack) {}
   gloss::PixelView View() { return {pixels.data(), width, height, stride}; }
   std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * stride + x]; }
@@ -104,9 +107,12 @@ TEST(QtTextEngineMeasure, WidthAndHeightFollowTheText) {
 // Every pixel Print changes lies inside the box TextWidth x TextHeight at the print position.
 TEST(QtTextEngineMeasure, PrintStaysInsideTheMeasuredBox) {
   QtTextEngine engine;
-  const Font fonts[] = {MakeFont("Tahoma", 9),           MakeFont("Tahoma", 9, 700),
-                        MakeFont("宋体", 9, 700),          MakeFont("DejaVu Serif", 14, 400, true),
-                        MakeFont("Tahoma", 12, 400, false, true), MakeFont("SimSun", 15)};
+  const Font fonts[] = {MakeFont("Tahoma", 9),
+                        MakeFont("Tahoma", 9, 700),
+                        MakeFont("宋体", 9, 700),
+                        MakeFont("DejaVu Serif", 14, 400, true),
+                        MakeFont("Tahoma", 12, 400, false, true),
+                        MakeFont("SimSun", 15)};
   const char* texts[] = {"GlossButton", "\xC3\x97", "-", "开启音乐", "Wj|gy_f", "fj\nAVA", "邮箱：hi@x"};
   const std::pair<double, double> origins[] = {{10, 7}, {10.5, 3.25}};
   for (const Font& f : fonts) {

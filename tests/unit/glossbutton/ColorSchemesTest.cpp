@@ -46,8 +46,8 @@ TEST_F(ColorSchemesTest, SchemeTwoOnSchemeFiveFirstReportsTheReset) {
   button.SetColorScheme(2);
   ExpectColors(13668448, 14704640, 11108432, 16775930);
   EXPECT_EQ(button.ColorScheme(), 2);
-  EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme", "m_ColorButtonUp", "m_ColorButtonHover",
-                                      "m_ColorButtonDown", "m_ColorBright", "m_ColorScheme"}));
+  EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme", "m_ColorButtonUp", "m_ColorButtonHover", "m_ColorButtonDown",
+                                      "m_ColorBright", "m_ColorScheme"}));
   EXPECT_EQ(rec.Draws().size(), 5u);
 }
 
@@ -56,9 +56,12 @@ TEST_F(ColorSchemesTest, EveryRowOfTheTable) {
     std::int32_t scheme, up, hover, down, bright;
   };
   const Row rows[] = {
-      {1, 13657888, 15309136, 10512144, 16772528}, {2, 13668448, 14704640, 11108432, 16775930},
-      {3, 8388608, 10485760, 15728640, 16711680},  {4, 128, 160, 240, 255},
-      {5, 32768, 40960, 49152, 65280},             {6, 32896, 41120, 49344, 65535},
+      {1, 13657888, 15309136, 10512144, 16772528},
+      {2, 13668448, 14704640, 11108432, 16775930},
+      {3, 8388608, 10485760, 15728640, 16711680},
+      {4, 128, 160, 240, 255},
+      {5, 32768, 40960, 49152, 65280},
+      {6, 32896, 41120, 49344, 65535},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.scheme);

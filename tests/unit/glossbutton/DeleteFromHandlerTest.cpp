@@ -66,23 +66,24 @@ TEST_P(DeleteFromHandler, ControlIsNotTouchedAfterTheListenerDeletesIt) {
   EXPECT_EQ(drawsAfterDelete, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Events, DeleteFromHandler,
-    ::testing::Values(Case{"Click", [](GlossButton& b) { b.Click(); }},
-                      Case{"DblClick", [](GlossButton& b) { b.DblClick(); }},
-                      Case{"MouseDown", [](GlossButton& b) { b.MouseDown(1, 0, 5, 5); }},
-                      Case{"MouseDown", [](GlossButton& b) { b.KeyDown(13, 0); }},
-                      Case{"MouseUp", [](GlossButton& b) { b.MouseUp(1, 0, 5, 5); }},
-                      Case{"MouseUp", [](GlossButton& b) { b.KeyUp(13, 0); }},
-                      // The drag-out test runs after MouseMove is raised.
-                      Case{"MouseMove", [](GlossButton& b) { b.MouseMove(1, 0, -1, 5); }},
-                      Case{"MouseLeave", [](GlossButton& b) { Access::MouseLeave(b); }},
-                      Case{"MouseEnter",
-                           [](GlossButton& b) {
-                             Access::MouseLeave(b);  // out first, so that the next move enters
-                             Access::TrackedMouseMove(b, 6, 6, 0);
-                           }}),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.event) + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Events, DeleteFromHandler,
+                         ::testing::Values(Case{"Click", [](GlossButton& b) { b.Click(); }},
+                                           Case{"DblClick", [](GlossButton& b) { b.DblClick(); }},
+                                           Case{"MouseDown", [](GlossButton& b) { b.MouseDown(1, 0, 5, 5); }},
+                                           Case{"MouseDown", [](GlossButton& b) { b.KeyDown(13, 0); }},
+                                           Case{"MouseUp", [](GlossButton& b) { b.MouseUp(1, 0, 5, 5); }},
+                                           Case{"MouseUp", [](GlossButton& b) { b.KeyUp(13, 0); }},
+                                           // The drag-out test runs after MouseMove is raised.
+                                           Case{"MouseMove", [](GlossButton& b) { b.MouseMove(1, 0, -1, 5); }},
+                                           Case{"MouseLeave", [](GlossButton& b) { Access::MouseLeave(b); }},
+                                           Case{"MouseEnter",
+                                                [](GlossButton& b) {
+                                                  Access::MouseLeave(b);  // out first, so that the next move enters
+                                                  Access::TrackedMouseMove(b, 6, 6, 0);
+                                                }}),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                           return std::string(info.param.event) + std::to_string(info.index);
+                         });
 
 }  // namespace
 }  // namespace gloss

@@ -51,7 +51,7 @@ TEST_F(InteractionTest, ClickOnTheButtonThenLeaveThenLoseFocus) {
   button.ExitFocus();
   EXPECT_EQ(rec.log, (Log{"MouseMove 0 0 5 5", "MouseEnter", "draw 3",  // entering
                           "draw 1", "MouseDown 1 0 5 5",                // press; focus draws nothing
-                          "draw 3", "MouseUp 1 0 5 5", "Click",        // release over it
+                          "draw 3", "MouseUp 1 0 5 5", "Click",         // release over it
                           "MouseLeave", "draw 2",                       // kept the focus
                           "draw 0"}));
   EXPECT_FALSE(button.MouseOver());
@@ -78,8 +78,8 @@ TEST_F(InteractionTest, DragOutAndBackInStaysUpUntilReleasedAndMovedAgain) {
   EXPECT_EQ(rec.log, (Log{"MouseMove 1 0 50 15"}));
   Release(1, 50, 15);
   MoveTo(51, 15);
-  EXPECT_EQ(rec.log, (Log{"MouseMove 1 0 50 15", "draw 2", "MouseUp 1 0 50 15", "MouseMove 0 0 51 15",
-                          "MouseEnter", "draw 3"}));
+  EXPECT_EQ(rec.log,
+            (Log{"MouseMove 1 0 50 15", "draw 2", "MouseUp 1 0 50 15", "MouseMove 0 0 51 15", "MouseEnter", "draw 3"}));
 }
 
 TEST_F(InteractionTest, DoubleClickSequence) {
@@ -93,8 +93,8 @@ TEST_F(InteractionTest, DoubleClickSequence) {
   EXPECT_EQ(rec.Draws(), (Log{"draw 1", "draw 3", "draw 1", "draw 3"}));
   EXPECT_EQ(rec.Events(), (Log{"MouseDown 1 0 5 5", "MouseUp 1 0 5 5", "Click", "DblClick", "MouseUp 1 0 5 5"}));
   // The double click draws before it raises.
-  EXPECT_EQ(rec.log, (Log{"draw 1", "MouseDown 1 0 5 5", "draw 3", "MouseUp 1 0 5 5", "Click", "draw 1",
-                          "DblClick", "draw 3", "MouseUp 1 0 5 5"}));
+  EXPECT_EQ(rec.log, (Log{"draw 1", "MouseDown 1 0 5 5", "draw 3", "MouseUp 1 0 5 5", "Click", "draw 1", "DblClick",
+                          "draw 3", "MouseUp 1 0 5 5"}));
 }
 
 TEST_F(InteractionTest, EnterKeyPressesAndReleasesWithoutClick) {
@@ -133,15 +133,15 @@ TEST_F(InteractionTest, CheckedButtonThroughEveryHandler) {
   button.EnterFocus();
   button.Show();
   button.Resize();
-  EXPECT_EQ(rec.log, (Log{"draw 4",                                                // SetChecked
-                          "MouseMove 0 0 5 5", "MouseEnter", "draw 4",            // enter
-                          "draw 4", "MouseDown 1 0 5 5",                          // press, no offset state
-                          "MouseUp 1 0 5 5", "Click",                             // release draws nothing
-                          "draw 4", "DblClick", "MouseUp 1 0 5 5",                //
-                          "MouseMove 1 0 -1 5", "draw 4",                         // drag out
-                          "MouseLeave",                                           // leave draws nothing
-                          "draw 4",                                               // Show
-                          "draw 4"}));                                            // Resize
+  EXPECT_EQ(rec.log, (Log{"draw 4",                                     // SetChecked
+                          "MouseMove 0 0 5 5", "MouseEnter", "draw 4",  // enter
+                          "draw 4", "MouseDown 1 0 5 5",                // press, no offset state
+                          "MouseUp 1 0 5 5", "Click",                   // release draws nothing
+                          "draw 4", "DblClick", "MouseUp 1 0 5 5",      //
+                          "MouseMove 1 0 -1 5", "draw 4",               // drag out
+                          "MouseLeave",                                 // leave draws nothing
+                          "draw 4",                                     // Show
+                          "draw 4"}));                                  // Resize
 }
 
 TEST_F(InteractionTest, DragOutTestBoundaries) {
@@ -150,8 +150,8 @@ TEST_F(InteractionTest, DragOutTestBoundaries) {
   button.MouseMove(1, 0, 100, 30);  // on the right and bottom edge: still inside
   button.MouseMove(1, 0, 0, 0);
   EXPECT_TRUE(button.MouseOver());
-  button.MouseMove(3, 0, -1, 5);    // left and right held
-  button.MouseMove(2, 0, 101, 5);   // right only
+  button.MouseMove(3, 0, -1, 5);   // left and right held
+  button.MouseMove(2, 0, 101, 5);  // right only
   button.MouseMove(0, 0, 5, 31);
   EXPECT_TRUE(button.MouseOver());
   EXPECT_EQ(rec.Draws(), Log{});

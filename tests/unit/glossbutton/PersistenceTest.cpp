@@ -82,8 +82,8 @@ TEST_F(PersistenceTest, EveryKeyIsWrittenInTheFixedOrderWhenNoneIsAtItsDefault) 
   PropertyBag bag;
   button.WriteProperties(bag);
   EXPECT_EQ(bag.Keys(), (Keys{"font", "caption", "forecolor", "picture", "picturealignment", "style", "checked",
-                              "colorbuttonhover", "colorbuttonup", "colorbuttondown", "borderbrightness",
-                              "colorbright", "displayhand", "colorscheme"}));
+                              "colorbuttonhover", "colorbuttonup", "colorbuttondown", "borderbrightness", "colorbright",
+                              "displayhand", "colorscheme"}));
 }
 
 TEST_F(PersistenceTest, CaptionEqualToTheClassNameIsLeftOut) {

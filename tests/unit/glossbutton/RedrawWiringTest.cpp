@@ -103,7 +103,7 @@ TEST_F(RedrawWiring, PublicDrawIconWCaptionDrawsOverTheSurfaceAndPublishesWithou
   PropertyBag bag;
   bag.WriteText("Caption", "ab");
   bag.WriteInt32("ForeColor", 0xFF0000);  // OLE blue
-  bag.WriteInt32("Style", 9);            // no body
+  bag.WriteInt32("Style", 9);             // no body
   button.ReadProperties(bag);
   const auto count = host.publishedImages.size();
 

@@ -22,9 +22,20 @@ struct Props {
 };
 
 Props PropsOf(const GlossButton& b) {
-  return Props{b.Font(),        b.Caption(),          b.ForeColor(),   b.PictureAlignment(), b.Style(),
-               b.ColorButtonHover(), b.ColorButtonUp(), b.ColorButtonDown(), b.BorderBrightness(),
-               b.ColorBright(), b.ColorScheme(),     b.Picture(),     b.Checked(),          b.DisplayHand()};
+  return Props{b.Font(),
+               b.Caption(),
+               b.ForeColor(),
+               b.PictureAlignment(),
+               b.Style(),
+               b.ColorButtonHover(),
+               b.ColorButtonUp(),
+               b.ColorButtonDown(),
+               b.BorderBrightness(),
+               b.ColorBright(),
+               b.ColorScheme(),
+               b.Picture(),
+               b.Checked(),
+               b.DisplayHand()};
 }
 
 void ExpectSame(const Props& a, const Props& b) {

@@ -91,12 +91,11 @@ TEST_P(RoundShapes, RadiusAndKeptPixelsFollowTheOutline) {
 INSTANTIATE_TEST_SUITE_P(
     Styles, RoundShapes,
     ::testing::Values(RoundCase{3, 100, 30, 12},  // style 3 is always 12
-                      RoundCase{3, 25, 25, 12}, RoundCase{3, 10, 8, 12},
-                      RoundCase{2, 100, 30, 15},  // half the height
+                      RoundCase{3, 25, 25, 12}, RoundCase{3, 10, 8, 12}, RoundCase{2, 100, 30, 15},  // half the height
                       RoundCase{2, 20, 60, 10},   // limited to half the width
                       RoundCase{4, 101, 30, 15},  // even Wr: the two halves of a row meet at Wr / 2
                       RoundCase{5, 41, 17, 8}, RoundCase{6, 90, 45, 15},
-                      RoundCase{6, 30, 90, 10},   // a third of the width
+                      RoundCase{6, 30, 90, 10},  // a third of the width
                       RoundCase{6, 2, 2, 0}));
 
 // Every size up to 48 x 48 in each rounded style, the tiny and lopsided ones included.

@@ -24,16 +24,16 @@ inline std::string Hex(p::UINT m) {
   return buf;
 }
 
-using CallbackAction = std::function<void(bool bBefore, bool& bHandled, p::LRESULT& lReturn,
-                                          p::HWND, p::UINT, p::WPARAM, p::LPARAM, p::LONG&)>;
+using CallbackAction = std::function<void(bool bBefore, bool& bHandled, p::LRESULT& lReturn, p::HWND, p::UINT,
+                                          p::WPARAM, p::LPARAM, p::LONG&)>;
 
 class RecordingOwner : public hook::SubclassOwner {
  public:
   explicit RecordingOwner(Trace& trace) : m_Trace(trace) {}
   CallbackAction action;
 
-  void OnHookMessage(bool bBefore, bool& bHandled, p::LRESULT& lReturn, p::HWND hWnd, p::UINT uMsg,
-                     p::WPARAM wParam, p::LPARAM lParam, p::LONG& lParamUser) override {
+  void OnHookMessage(bool bBefore, bool& bHandled, p::LRESULT& lReturn, p::HWND hWnd, p::UINT uMsg, p::WPARAM wParam,
+                     p::LPARAM lParam, p::LONG& lParamUser) override {
     m_Trace.push_back((bBefore ? "B" : "A") + Hex(uMsg));
     if (action) action(bBefore, bHandled, lReturn, hWnd, uMsg, wParam, lParam, lParamUser);
   }
@@ -69,9 +69,7 @@ class HookTest : public ::testing::Test {
     lastResult = p::SendMessage(hWnd, m, w, l);
     return trace;
   }
-  bool WindowPointsAtOriginal() const {
-    return p::GetWindowLong(hWnd, p::GWL_WNDPROC) == original;
-  }
+  bool WindowPointsAtOriginal() const { return p::GetWindowLong(hWnd, p::GWL_WNDPROC) == original; }
   std::vector<std::string> LogTexts() { return sinks.log().Texts(); }
 
   p::test::ScopedRecordingSinks sinks;

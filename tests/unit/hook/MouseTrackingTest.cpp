@@ -86,8 +86,7 @@ TEST_F(MouseTracking, EnterAndLeaveRoundTrip) {
   hook::MouseTracker t;
   ASSERT_TRUE(t.Start(*sc, hWnd));
   bool over = false;
-  owner.action = [&](bool, bool&, p::LRESULT&, p::HWND h, p::UINT m, p::WPARAM, p::LPARAM l,
-                     p::LONG&) {
+  owner.action = [&](bool, bool&, p::LRESULT&, p::HWND h, p::UINT m, p::WPARAM, p::LPARAM l, p::LONG&) {
     if (m == p::WM_MOUSEMOVE && !over && p::GET_X_LPARAM(l) > 0 && p::GET_Y_LPARAM(l) > 0) {
       over = true;
       t.RequestLeaveNotice(h);
@@ -109,12 +108,8 @@ TEST_F(MouseTracking, EnterAndLeaveRoundTrip) {
   input(false, 0, 0);  // leaves
   input(true, 2, 2);   // enters again
   input(false, 0, 0);
-  EXPECT_EQ(trace, (Trace{"P200", "A200",
-                          "P200", "A200", "enter",
-                          "P200", "A200",
-                          "P2A3", "A2A3", "leave",
-                          "P200", "A200", "enter",
-                          "P2A3", "A2A3", "leave"}));
+  EXPECT_EQ(trace, (Trace{"P200", "A200", "P200", "A200", "enter", "P200", "A200", "P2A3", "A2A3", "leave", "P200",
+                          "A200", "enter", "P2A3", "A2A3", "leave"}));
 }
 
 }  // namespace

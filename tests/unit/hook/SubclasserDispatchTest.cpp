@@ -58,8 +58,7 @@ TEST_F(HookTest, AfterCallbackSeesAndChangesResult) {
 TEST_F(HookTest, CallbackReceivesMessageAndUserValue) {
   ASSERT_TRUE(sc->sc_Subclass(hWnd, 9));
   sc->sc_WatchMsg(hWnd, p::WM_MOUSEMOVE, HOOK_AFTER);
-  owner.action = [this](bool, bool&, p::LRESULT&, p::HWND h, p::UINT m, p::WPARAM w, p::LPARAM l,
-                        p::LONG& user) {
+  owner.action = [this](bool, bool&, p::LRESULT&, p::HWND h, p::UINT m, p::WPARAM w, p::LPARAM l, p::LONG& user) {
     EXPECT_EQ(h, hWnd);
     EXPECT_EQ(m, p::WM_MOUSEMOVE);
     EXPECT_EQ(w, p::MK_RBUTTON);
@@ -87,8 +86,7 @@ TEST_F(HookTest, SubclassingTwiceFailsAndFirstHookKeepsWorking) {
   sc->sc_WatchMsg(hWnd, 0x200, HOOK_AFTER);
   const p::WNDPROC hookProc = p::GetWindowLong(hWnd, p::GWL_WNDPROC);
   EXPECT_FALSE(sc->sc_Subclass(hWnd));
-  EXPECT_EQ(LogTexts(),
-            (std::vector<std::string>{"GlossButton.sc_Subclass: Window handle is already subclassed"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.sc_Subclass: Window handle is already subclassed"}));
   EXPECT_EQ(sinks.box().shown.at(0).text, "Window handle is already subclassed.");
   EXPECT_EQ(sinks.box().shown.at(0).caption, "Error in GlossButton.sc_Subclass");
   EXPECT_EQ(p::GetWindowLong(hWnd, p::GWL_WNDPROC), hookProc);
@@ -107,11 +105,10 @@ TEST_F(HookTest, RefusedWindowsAreReported) {
   EXPECT_FALSE(sc->sc_Subclass(0));
   EXPECT_FALSE(sc->sc_Subclass(foreign));
   EXPECT_FALSE(sc->sc_Subclass(otherThread));
-  EXPECT_EQ(LogTexts(),
-            (std::vector<std::string>{"GlossButton.sc_Subclass: Invalid window handle",
-                                      "GlossButton.sc_Subclass: Invalid window handle",
-                                      "GlossButton.sc_Subclass: Window handle belongs to another process",
-                                      "GlossButton.sc_Subclass: Window handle belongs to another thread"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.sc_Subclass: Invalid window handle",
+                                                  "GlossButton.sc_Subclass: Invalid window handle",
+                                                  "GlossButton.sc_Subclass: Window handle belongs to another process",
+                                                  "GlossButton.sc_Subclass: Window handle belongs to another thread"}));
   EXPECT_FALSE(sc->IsStarted());
   p::DestroyWindow(foreign);
   p::DestroyWindow(otherThread);
@@ -122,18 +119,12 @@ class ThreeMethodOwner : public hook::SubclassOwner {
  public:
   std::vector<int> calls;
   std::vector<HookCallback> HookCallbacks() override {
-    return {static_cast<HookCallback>(&ThreeMethodOwner::First),
-            static_cast<HookCallback>(&ThreeMethodOwner::Second),
+    return {static_cast<HookCallback>(&ThreeMethodOwner::First), static_cast<HookCallback>(&ThreeMethodOwner::Second),
             &SubclassOwner::OnHookMessage};
   }
-  void First(bool, bool&, p::LRESULT&, p::HWND, p::UINT, p::WPARAM, p::LPARAM, p::LONG&) {
-    calls.push_back(1);
-  }
-  void Second(bool, bool&, p::LRESULT&, p::HWND, p::UINT, p::WPARAM, p::LPARAM, p::LONG&) {
-    calls.push_back(2);
-  }
-  void OnHookMessage(bool, bool&, p::LRESULT&, p::HWND, p::UINT, p::WPARAM, p::LPARAM,
-                     p::LONG&) override {
+  void First(bool, bool&, p::LRESULT&, p::HWND, p::UINT, p::WPARAM, p::LPARAM, p::LONG&) { calls.push_back(1); }
+  void Second(bool, bool&, p::LRESULT&, p::HWND, p::UINT, p::WPARAM, p::LPARAM, p::LONG&) { calls.push_back(2); }
+  void OnHookMessage(bool, bool&, p::LRESULT&, p::HWND, p::UINT, p::WPARAM, p::LPARAM, p::LONG&) override {
     calls.push_back(3);
   }
 };
@@ -151,8 +142,7 @@ TEST_F(HookTest, OrdinalPicksCallbackFromTheEndOfAnotherOwner) {
     const bool ok = engine.sc_Subclass(hWnd, 0, c.ordinal, &other);
     EXPECT_EQ(ok, c.expected != 0) << c.ordinal;
     if (!ok) {
-      EXPECT_EQ(LogTexts(),
-                (std::vector<std::string>{"GlossButton.sc_Subclass: Callback method not found"}));
+      EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.sc_Subclass: Callback method not found"}));
       continue;
     }
     engine.sc_WatchMsg(hWnd, 0x200, HOOK_AFTER);

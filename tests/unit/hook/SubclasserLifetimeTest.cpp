@@ -32,8 +32,7 @@ TEST_F(Lifetime, NoCallbackAfterUnsubclassAndNextMessageRestores) {
 
 TEST_F(Lifetime, UnsubclassOfUnknownHandleReportsOnceAndReturns) {
   sc->sc_UnSubclass(hWnd + 4);
-  EXPECT_EQ(LogTexts(),
-            (std::vector<std::string>{"GlossButton.zMap_hWnd: Window handle isn't subclassed"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.zMap_hWnd: Window handle isn't subclassed"}));
   EXPECT_EQ(Send(0x200), (Trace{"B200", "P200", "A200"}));
 }
 
@@ -48,8 +47,7 @@ TEST_F(Lifetime, UnsubclassAllReleasesEveryWindow) {
   p::SendMessage(second, 0x200, 0, 0);
   EXPECT_EQ(p::GetWindowLong(second, p::GWL_WNDPROC), secondOriginal);
   sc->sc_WatchMsg(hWnd, 0x200, HOOK_AFTER);
-  EXPECT_EQ(LogTexts(),
-            (std::vector<std::string>{"GlossButton.zMap_hWnd: Subclassing hasn't been started"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.zMap_hWnd: Subclassing hasn't been started"}));
   p::DestroyWindow(second);
 }
 

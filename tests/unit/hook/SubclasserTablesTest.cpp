@@ -50,8 +50,8 @@ TEST_F(Tables, ThirtyThirdMessageOverflowsAndLeavesTableUnchanged) {
   sc->sc_WatchMsg(hWnd, 0x300, HOOK_BEFORE);
   sc->sc_WatchMsg(hWnd, 0x101, HOOK_BEFORE);  // a repeat overflows too once the table is full
   EXPECT_EQ(Before(), full);
-  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.zAddMsg: " + overflow,
-                                                  "GlossButton.zAddMsg: " + overflow}));
+  EXPECT_EQ(LogTexts(),
+            (std::vector<std::string>{"GlossButton.zAddMsg: " + overflow, "GlossButton.zAddMsg: " + overflow}));
   ASSERT_EQ(sinks.box().shown.size(), 2u);
   EXPECT_EQ(sinks.box().shown[0].text, overflow + ".");
   EXPECT_EQ(sinks.box().shown[0].caption, "Error in GlossButton.zAddMsg");
@@ -74,8 +74,7 @@ TEST_F(Tables, DeletedSlotIsKeptAndReused) {
 TEST_F(Tables, DeletingUnknownMessageReportsItsHexNumber) {
   sc->sc_WatchMsg(hWnd, 0x200, HOOK_AFTER);
   sc->sc_UnwatchMsg(hWnd, 0x2A3, HOOK_AFTER);
-  EXPECT_EQ(LogTexts(),
-            (std::vector<std::string>{"GlossButton.zDelMsg: Message &H2A3 not found in table"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.zDelMsg: Message &H2A3 not found in table"}));
   ASSERT_EQ(sinks.box().shown.size(), 1u);
   EXPECT_EQ(sinks.box().shown[0].text, "Message &H2A3 not found in table.");
   EXPECT_EQ(sinks.box().shown[0].caption, "Error in GlossButton.zDelMsg");
@@ -108,8 +107,7 @@ TEST_F(Tables, DeletedSlotDoesNotMatchMessageZero) {
 TEST_F(Tables, UnknownWindowIsReportedByLookUp) {
   const p::HWND other = p::CreateWindow(p::MakeWindowProc(p::DefWindowProc));
   sc->sc_WatchMsg(other, 0x200, HOOK_AFTER);
-  EXPECT_EQ(LogTexts(),
-            (std::vector<std::string>{"GlossButton.zMap_hWnd: Window handle isn't subclassed"}));
+  EXPECT_EQ(LogTexts(), (std::vector<std::string>{"GlossButton.zMap_hWnd: Window handle isn't subclassed"}));
   EXPECT_EQ(sinks.box().shown.at(0).caption, "Error in GlossButton.zMap_hWnd");
   EXPECT_EQ(sc->sc_GetUserValue(other), 0);
   EXPECT_EQ(sc->sc_CallPrevious(other, 0x200, 0, 0), 0);

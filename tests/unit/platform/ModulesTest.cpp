@@ -53,8 +53,7 @@ TEST_F(Modules, OnDemandModuleCountsReferencesAndUnloads) {
 
 TEST_F(Modules, ExportedServiceIsCallable) {
   const p::HMODULE comctl = p::LoadLibrary("Comctl32");
-  auto track = reinterpret_cast<p::BOOL (*)(p::TRACKMOUSEEVENT*)>(
-      p::GetProcAddress(comctl, "_TrackMouseEvent"));
+  auto track = reinterpret_cast<p::BOOL (*)(p::TRACKMOUSEEVENT*)>(p::GetProcAddress(comctl, "_TrackMouseEvent"));
   ASSERT_NE(track, nullptr);
   const p::HWND h = p::CreateWindow(p::MakeWindowProc(p::DefWindowProc));
   p::SetPointerInside(h, true);

@@ -40,8 +40,11 @@ Grid GridCombine(const Grid& a, const Grid& b, int mode) {
   for (int y = 0; y < kSpan; ++y)
     for (int x = 0; x < kSpan; ++x) {
       const bool u = a[y][x], v = b[y][x];
-      g[y][x] = mode == p::RGN_AND ? (u && v) : mode == p::RGN_OR ? (u || v)
-              : mode == p::RGN_XOR ? (u != v) : mode == p::RGN_DIFF ? (u && !v) : u;
+      g[y][x] = mode == p::RGN_AND    ? (u && v)
+                : mode == p::RGN_OR   ? (u || v)
+                : mode == p::RGN_XOR  ? (u != v)
+                : mode == p::RGN_DIFF ? (u && !v)
+                                      : u;
     }
   return g;
 }
@@ -123,15 +126,14 @@ TEST(Region, FromRectsIsTheUnionInEitherOrder) {
 }
 
 TEST(Region, XorTwiceRestoresAndEqualSetsCompareEqual) {
-  const p::Region a = p::Region::Combine(p::Region::FromRect(0, 0, 10, 10),
-                                         p::Region::FromRect(5, 5, 15, 15), p::RGN_OR);
+  const p::Region a =
+      p::Region::Combine(p::Region::FromRect(0, 0, 10, 10), p::Region::FromRect(5, 5, 15, 15), p::RGN_OR);
   const p::Region cut = p::Region::FromRect(3, 2, 12, 7);
   EXPECT_EQ(p::Region::Combine(p::Region::Combine(a, cut, p::RGN_XOR), cut, p::RGN_XOR), a);
   // The same L shape built two ways.
-  const p::Region l1 = p::Region::Combine(p::Region::FromRect(0, 0, 4, 8),
-                                          p::Region::FromRect(4, 4, 8, 8), p::RGN_OR);
-  const p::Region l2 = p::Region::Combine(p::Region::FromRect(0, 0, 8, 8),
-                                          p::Region::FromRect(4, 0, 8, 4), p::RGN_DIFF);
+  const p::Region l1 = p::Region::Combine(p::Region::FromRect(0, 0, 4, 8), p::Region::FromRect(4, 4, 8, 8), p::RGN_OR);
+  const p::Region l2 =
+      p::Region::Combine(p::Region::FromRect(0, 0, 8, 8), p::Region::FromRect(4, 0, 8, 4), p::RGN_DIFF);
   EXPECT_EQ(l1, l2);
   EXPECT_EQ(l1.Rects(), (std::vector<p::RECT>{{0, 0, 4, 4}, {0, 4, 8, 8}}));
 }

@@ -84,8 +84,8 @@ TEST(Windows, ProcedureOutlivesReplacementAndDestructionDuringItsCall) {
   p::HWND h = 0;
   auto replacement = r.Proc("replacement", 9);
   std::string captured = "alive";
-  const p::HWND w = p::CreateWindow(p::MakeWindowProc(
-      [&, captured](p::HWND self, p::UINT m, p::WPARAM, p::LPARAM) -> p::LRESULT {
+  const p::HWND w =
+      p::CreateWindow(p::MakeWindowProc([&, captured](p::HWND self, p::UINT m, p::WPARAM, p::LPARAM) -> p::LRESULT {
         if (m != p::WM_USER) return 0;
         p::SetWindowLong(self, p::GWL_WNDPROC, replacement);
         p::DestroyWindow(self);

@@ -44,7 +44,9 @@ struct Rgb {
   int r, g, b;
   bool operator==(const Rgb&) const = default;
 };
-std::ostream& operator<<(std::ostream& os, const Rgb& c) { return os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
+std::ostream& operator<<(std::ostream& os, const Rgb& c) {
+  return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
 
 Rgb At(const Raster& p, int x, int y) {
   const std::size_t i = (static_cast<std::size_t>(y) * p.width + x) * 3;
@@ -169,21 +171,21 @@ TEST_F(RenderTool, BadArgumentsExitTwoWithOneLineAndWriteNothing) {
   const std::string out = " --out " + (dir / "o.ppm").string() + " --mask-out " + (dir / "o.pbm").string();
   const std::string base = "--style 3 --state 0 ";
   const std::vector<std::string> bad = {
-      base + "--width 25 --height 25 --colour 3" + out,           // unknown option
-      base + "--width 25px --height 25" + out,                    // not a number
-      base + "--width 25 --height 25 --up 0xGG" + out,            // not a number
-      base + "--width 0 --height 25" + out,                       // outside 1 to 8192
+      base + "--width 25 --height 25 --colour 3" + out,  // unknown option
+      base + "--width 25px --height 25" + out,           // not a number
+      base + "--width 25 --height 25 --up 0xGG" + out,   // not a number
+      base + "--width 0 --height 25" + out,              // outside 1 to 8192
       base + "--width 25 --height 8193" + out,
       base + "--width 25 --height 25 --picture " + (dir / "missing.png").string() + out,
       base + "--width 25 --height 25 --out " + (dir / "no" / "such" / "dir.ppm").string() + " --mask-out " +
-          (dir / "o.pbm").string(),                               // unwritable image: no mask either
+          (dir / "o.pbm").string(),  // unwritable image: no mask either
       base + "--width 25 --height 25 --out " + (dir / "o.ppm").string() + " --mask-out " +
-          (dir / "no" / "o.pbm").string(),                        // unwritable mask: no image either
-      "--style 3 --width 25 --height 25" + out,                   // no state
-      base + "--width 25 --height 25 --scale 0" + out,            // scale not above 0
+          (dir / "no" / "o.pbm").string(),              // unwritable mask: no image either
+      "--style 3 --width 25 --height 25" + out,         // no state
+      base + "--width 25 --height 25 --scale 0" + out,  // scale not above 0
       base + "--width 25 --height 25 --scale -2" + out,
       base + "--width 25 --height 25 --scale nan" + out,
-      base + "--width 25 --height 25 --scale 8.5" + out,          // above 8
+      base + "--width 25 --height 25 --scale 8.5" + out,  // above 8
       base + "--width 25 --height 25 --scale 2x" + out,
   };
   for (const std::string& args : bad) {
@@ -211,8 +213,7 @@ TEST_F(RenderTool, AFailedOutputLeavesEveryTargetAsItWas) {
   { std::ofstream(image, std::ios::binary) << "old image"; }
   fs::create_directory(mask);  // cannot be replaced by a file
   const auto before = Files();
-  EXPECT_EQ(Run("--style 3 --state 0 --width 25 --height 25 --out " + image.string() + " --mask-out " +
-                mask.string()),
+  EXPECT_EQ(Run("--style 3 --state 0 --width 25 --height 25 --out " + image.string() + " --mask-out " + mask.string()),
             2);
   EXPECT_EQ(err, "glossbutton-render: cannot write '" + mask.string() + "'\n");
   std::ifstream f(image, std::ios::binary);

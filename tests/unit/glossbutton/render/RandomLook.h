@@ -14,7 +14,9 @@ class RandomLook {
  public:
   explicit RandomLook(std::uint32_t seed) : rng_(seed) {}
 
-  std::int32_t Int(std::int32_t lo, std::int32_t hi) { return std::uniform_int_distribution<std::int32_t>(lo, hi)(rng_); }
+  std::int32_t Int(std::int32_t lo, std::int32_t hi) {
+    return std::uniform_int_distribution<std::int32_t>(lo, hi)(rng_);
+  }
   bool Chance(int percent) { return Int(0, 99) < percent; }
 
   // Mostly plain colours, often system colours, now and then one that cannot be translated.
@@ -31,17 +33,12 @@ class RandomLook {
   // Radius as the shape step would store it, or anything else the property could hold.
   std::int32_t Radius(std::int32_t style, std::int32_t w, std::int32_t h) {
     switch (Int(0, 5)) {
-      case 0:
-        return 0;
+      case 0: return 0;
       case 1:
-      case 2:
-        return style == 6 ? std::min(h / 3, w / 3) : style == 3 ? 12 : std::min(h / 2, w / 2);
-      case 3:
-        return Int(0, std::max(w, h));
-      case 4:
-        return Int(0, 20);
-      default:
-        return Chance(80) ? Int(0, 600) : Int(4000, 5000);  // beyond the fast path's range too
+      case 2: return style == 6 ? std::min(h / 3, w / 3) : style == 3 ? 12 : std::min(h / 2, w / 2);
+      case 3: return Int(0, std::max(w, h));
+      case 4: return Int(0, 20);
+      default: return Chance(80) ? Int(0, 600) : Int(4000, 5000);  // beyond the fast path's range too
     }
   }
 
@@ -84,8 +81,7 @@ inline std::string Describe(const gloss::ButtonLook& look, std::int32_t surfaceW
   os << "style " << look.Style << " state " << state << " checked " << look.Checked << " surface " << surfaceW << "x"
      << surfaceH << " scale " << look.ScaleWidth << "x" << look.ScaleHeight << " R " << look.m_CornerRadius
      << " colours " << std::hex << look.m_ColorButtonUp << "/" << look.m_ColorButtonHover << "/"
-     << look.m_ColorButtonDown << " bright " << look.m_ColorBright << std::dec << " border "
-     << look.m_BorderBrightness;
+     << look.m_ColorButtonDown << " bright " << look.m_ColorBright << std::dec << " border " << look.m_BorderBrightness;
   return os.str();
 }
 

@@ -164,14 +164,10 @@ struct RendererPair {
 
 RendererPair ForStyle(std::int32_t style) {
   switch (style) {
-    case 0:
-      return {RenderStyle0, reference::RenderStyle0};
-    case 1:
-      return {RenderStyle1, reference::RenderStyle1};
-    case 6:
-      return {RenderStyle6, reference::RenderStyle6};
-    default:
-      return {RenderStyleN, reference::RenderStyleN};
+    case 0: return {RenderStyle0, reference::RenderStyle0};
+    case 1: return {RenderStyle1, reference::RenderStyle1};
+    case 6: return {RenderStyle6, reference::RenderStyle6};
+    default: return {RenderStyleN, reference::RenderStyleN};
   }
 }
 

@@ -28,8 +28,8 @@ TEST(Style0, PressedBandsAndTheBottomRowPastTheEndColour) {
   EXPECT_EQ(s.PixelAt(10, 19), Px(242, 241, 238));  // P3 i = 3
   EXPECT_EQ(s.PixelAt(10, 20), kOutline);           // bottom outline over P3's last row
   EXPECT_EQ(s.PixelAt(2, 20), kCornerLine);
-  EXPECT_EQ(s.PixelAt(0, 20), Px(247, 246, 245));   // bottom-left corner shows P3's last row
-  EXPECT_EQ(s.PixelAt(39, 20), kHost);              // the row ends before W
+  EXPECT_EQ(s.PixelAt(0, 20), Px(247, 246, 245));  // bottom-left corner shows P3's last row
+  EXPECT_EQ(s.PixelAt(39, 20), kHost);             // the row ends before W
 }
 
 TEST(Style0, PressedFourthRowIsTheMiddleBandsEndColourForHeightTen) {
@@ -82,7 +82,7 @@ TEST(Style0, FocusedFrameWithSideBarsForHeightTwenty) {
     EXPECT_EQ(s.PixelAt(x, 17), Px(145, 179, 231)) << x;
   }
   EXPECT_EQ(s.PixelAt(0, 3), kOutline);
-  EXPECT_NE(s.PixelAt(3, 10), s.PixelAt(2, 10));   // left bar ends at column 2
+  EXPECT_NE(s.PixelAt(3, 10), s.PixelAt(2, 10));    // left bar ends at column 2
   EXPECT_NE(s.PixelAt(36, 10), s.PixelAt(37, 10));  // right bar starts at W - 2
   EXPECT_EQ(s.PixelAt(39, 10), kOutline);
 }

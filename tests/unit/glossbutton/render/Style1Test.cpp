@@ -70,7 +70,7 @@ TEST(Style1, PressedFirstAndLastBands) {
 }
 
 TEST(Style1, CheckedIsAWhiteBoxWithABlueGreyOutline) {
-  const Surface s = Render(30, 12, 4);  // W 29, H 11
+  const Surface s = Render(30, 12, 4);            // W 29, H 11
   EXPECT_EQ(s.PixelAt(1, 1), Px(152, 175, 190));  // corner line over the box
   EXPECT_EQ(s.PixelAt(2, 1), Px(255, 255, 255));
   EXPECT_EQ(s.PixelAt(28, 10), Px(152, 175, 190));

@@ -124,8 +124,14 @@ std::vector<std::uint32_t> StepByStepLine(int w, int h, std::int64_t x1, std::in
   while (x != x2 || y != y2) {
     if (x >= 0 && y >= 0 && x < w && y < h) px[static_cast<std::size_t>(y * w + x)] = kRedPx;
     const std::int64_t e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x += sx; }
-    if (e2 <= dx) { err += dx; y += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
   }
   return px;
 }
