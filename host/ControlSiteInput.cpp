@@ -202,7 +202,7 @@ void ControlSite::PressAndRelease() {
   QPoint at = rect().center();
   for (int y = 0; y < height() && !InsideShape(at); ++y)
     for (int x = 0; x < width(); ++x)
-      if (InsideShape({x, y})) {
+      if (InsideShape(QPoint(x, y))) {
         at = {x, y};
         break;
       }

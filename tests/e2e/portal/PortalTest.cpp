@@ -185,7 +185,7 @@ TEST(SamplePortal, TuneAnswersByteRanges) {
 TEST(SamplePortal, HeadHasNoBodyAndOtherMethodsAreNotAllowed) {
   Portal portal;
   ASSERT_NE(portal.port, 0);
-  for (const QString target : {QStringLiteral("/qqwap/"), QStringLiteral("/songplayer/v2/tune.wav")}) {
+  for (const QString& target : {QStringLiteral("/qqwap/"), QStringLiteral("/songplayer/v2/tune.wav")}) {
     SCOPED_TRACE(target.toStdString());
     const Reply get = portal.Get(target);
     const Reply head = portal.Send("HEAD", target);

@@ -229,7 +229,9 @@ TEST(SurfaceImage, TwoBuffersTakeTurnsWhileTheHostHoldsTheLastImage) {
     s.Clear();
     buffers.push_back(shown->pixels.data());
     EXPECT_EQ(shown->At(n, 0), kRedPx) << n;
-    if (n > 0) EXPECT_EQ(shown->At(n - 1, 0), kCleared) << "a reused buffer kept an old drawing";
+    if (n > 0) {
+      EXPECT_EQ(shown->At(n - 1, 0), kCleared) << "a reused buffer kept an old drawing";
+    }
   }
   EXPECT_NE(buffers[0], buffers[1]);
   for (std::size_t n = 2; n < buffers.size(); ++n) EXPECT_EQ(buffers[n], buffers[n - 2]) << n;
