@@ -76,14 +76,6 @@ WPARAM VirtualKey(int qtKey) {
   }
 }
 
-std::int16_t ButtonMaskFromKeyState(WPARAM keyState) {
-  std::int16_t b = 0;
-  if (keyState & MK_LBUTTON) b |= 1;
-  if (keyState & MK_RBUTTON) b |= 2;
-  if (keyState & MK_MBUTTON) b |= 4;
-  return b;
-}
-
 std::int16_t ShiftMaskFromKeyState(WPARAM keyState) {
   std::int16_t s = static_cast<std::int16_t>(ModifierMask() & 4);  // alt is not in the mask
   if (keyState & MK_SHIFT) s |= 1;
@@ -97,21 +89,6 @@ std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::ControlModifier) s |= 2;
   if (modifiers & Qt::AltModifier) s |= 4;
   return s;
-}
-
-std::int16_t ButtonOfMessage(UINT uMsg) {
-  switch (uMsg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK: return 1;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK: return 2;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: return 4;
-    default: return 0;
-  }
 }
 
 }  // namespace host

@@ -29,12 +29,10 @@ platform::UINT ButtonDblClkMessage(Qt::MouseButton button);
 // A Qt key as a virtual-key code, 0 when it has none.
 platform::WPARAM VirtualKey(int qtKey);
 
-// The control's argument masks: Button 1 left, 2 right, 4 middle; Shift 1 shift, 2 ctrl, 4 alt.
-std::int16_t ButtonMaskFromKeyState(platform::WPARAM keyState);
+// The control's Shift argument (1 shift, 2 ctrl, 4 alt); its Button argument comes from
+// platform::ButtonMaskFromKeyState and platform::ButtonOfMessage.
 // A mouse message's Shift: shift and ctrl from its key-state mask, alt from the platform's key state.
 std::int16_t ShiftMaskFromKeyState(platform::WPARAM keyState);
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
-// The single button a WM_xBUTTONDOWN/UP/DBLCLK message names (1, 2 or 4), 0 for others.
-std::int16_t ButtonOfMessage(platform::UINT uMsg);
 
 }  // namespace host

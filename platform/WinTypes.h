@@ -137,4 +137,26 @@ constexpr LPARAM PackPointerPos(int x, int y) {
 }
 constexpr PointerPos UnpackPointerPos(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 
+// A mouse message's buttons in the control's Button argument form (1 left, 2 right, 4 middle):
+// those held, from its key-state mask, and the one a WM_xBUTTONDOWN/UP/DBLCLK names (0 for
+// another message).
+constexpr std::int16_t ButtonMaskFromKeyState(WPARAM keyState) {
+  return static_cast<std::int16_t>(((keyState & MK_LBUTTON) ? 1 : 0) | ((keyState & MK_RBUTTON) ? 2 : 0) |
+                                   ((keyState & MK_MBUTTON) ? 4 : 0));
+}
+constexpr std::int16_t ButtonOfMessage(UINT uMsg) {
+  switch (uMsg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK: return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return 2;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return 4;
+    default: return 0;
+  }
+}
+
 }  // namespace platform

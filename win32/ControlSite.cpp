@@ -19,13 +19,7 @@ using platform::COLOR_BTNFACE;
 using platform::FALSE;
 using platform::HIWORD;
 using platform::LOWORD;
-using platform::MK_LBUTTON;
-using platform::MK_MBUTTON;
-using platform::MK_RBUTTON;
 using platform::TRUE;
-using platform::VK_CONTROL;
-using platform::VK_MENU;
-using platform::VK_SHIFT;
 using platform::WM_KEYDOWN;
 using platform::WM_KEYUP;
 using platform::WM_KILLFOCUS;
@@ -43,26 +37,6 @@ using platform::WM_RBUTTONUP;
 using platform::WM_SETCURSOR;
 using platform::WM_SETFOCUS;
 using platform::WM_SIZE;
-
-std::int16_t ButtonMask(WPARAM keys) {
-  return static_cast<std::int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-                                   ((keys & MK_MBUTTON) ? 4 : 0));
-}
-
-std::int16_t ButtonOf(UINT m) {
-  switch (m) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK: return 1;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK: return 2;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK: return 4;
-    default: return 0;
-  }
-}
 
 }  // namespace
 
@@ -207,7 +181,7 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
         return TRUE;
       }
       break;
-    case WM_MOUSEMOVE: b.MouseMove(ButtonMask(wParam), shift, x, y); return 0;
+    case WM_MOUSEMOVE: b.MouseMove(platform::ButtonMaskFromKeyState(wParam), shift, x, y); return 0;
     case WM_LBUTTONDOWN:
       if (::GetFocus() != h) ::SetFocus(h);  // focus first, as the toolkit gives it on press
       if (!link->site) return 0;
@@ -219,7 +193,7 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: b.MouseDown(ButtonOf(uMsg), shift, x, y); return 0;
+    case WM_MBUTTONDBLCLK: b.MouseDown(platform::ButtonOfMessage(uMsg), shift, x, y); return 0;
     case WM_LBUTTONDBLCLK:
       m_LeftPressed = true;
       m_AfterDoubleClick = true;
@@ -241,7 +215,7 @@ platform::LRESULT ControlSite::HandleMessage(platform::UINT uMsg, platform::WPAR
       return 0;
     }
     case WM_RBUTTONUP:
-    case WM_MBUTTONUP: b.MouseUp(ButtonOf(uMsg), shift, x, y); return 0;
+    case WM_MBUTTONUP: b.MouseUp(platform::ButtonOfMessage(uMsg), shift, x, y); return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
     case WM_KEYDOWN: b.KeyDown(static_cast<std::int16_t>(wParam), shift); return 0;
     case WM_KEYUP: b.KeyUp(static_cast<std::int16_t>(wParam), shift); return 0;

@@ -5,14 +5,6 @@
 namespace gloss::test {
 namespace {
 
-std::int16_t ButtonMask(platform::WPARAM keys) {
-  std::int16_t b = 0;
-  if (keys & platform::MK_LBUTTON) b |= 1;
-  if (keys & platform::MK_RBUTTON) b |= 2;
-  if (keys & platform::MK_MBUTTON) b |= 4;
-  return b;
-}
-
 std::int16_t ShiftMask(platform::WPARAM keys) {
   std::int16_t s = 0;
   if (keys & platform::MK_SHIFT) s |= 1;
@@ -20,25 +12,10 @@ std::int16_t ShiftMask(platform::WPARAM keys) {
   return s;
 }
 
-float X(platform::LPARAM lParam) { return static_cast<std::int16_t>(lParam & 0xFFFF); }
-float Y(platform::LPARAM lParam) { return static_cast<std::int16_t>((lParam >> 16) & 0xFFFF); }
-
-std::int16_t ButtonOf(platform::UINT uMsg) {
-  switch (uMsg) {
-    case platform::WM_LBUTTONDOWN:
-    case platform::WM_LBUTTONUP: return 1;
-    case platform::WM_RBUTTONDOWN:
-    case platform::WM_RBUTTONUP: return 2;
-    default: return 4;
-  }
-}
+float X(platform::LPARAM lParam) { return static_cast<float>(platform::UnpackPointerPos(lParam).x); }
+float Y(platform::LPARAM lParam) { return static_cast<float>(platform::UnpackPointerPos(lParam).y); }
 
 }  // namespace
-
-platform::LPARAM PackPoint(int x, int y) {
-  return static_cast<platform::LPARAM>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16) |
-                                       static_cast<std::uint16_t>(x));
-}
 
 platform::WNDPROC InstallControlWindowProc(platform::HWND hWnd, ControlSlot slot) {
   auto pressed = std::make_shared<bool>(false);
@@ -49,20 +26,20 @@ platform::WNDPROC InstallControlWindowProc(platform::HWND hWnd, ControlSlot slot
         if (!b) return platform::DefWindowProc(h, uMsg, wParam, lParam);
         switch (uMsg) {
           case platform::WM_MOUSEMOVE:
-            b->MouseMove(ButtonMask(wParam), ShiftMask(wParam), X(lParam), Y(lParam));
+            b->MouseMove(platform::ButtonMaskFromKeyState(wParam), ShiftMask(wParam), X(lParam), Y(lParam));
             return 0;
           case platform::WM_LBUTTONDOWN:
           case platform::WM_RBUTTONDOWN:
           case platform::WM_MBUTTONDOWN:
             if (uMsg == platform::WM_LBUTTONDOWN) *pressed = true;
-            b->MouseDown(ButtonOf(uMsg), ShiftMask(wParam), X(lParam), Y(lParam));
+            b->MouseDown(platform::ButtonOfMessage(uMsg), ShiftMask(wParam), X(lParam), Y(lParam));
             return 0;
           case platform::WM_LBUTTONUP:
           case platform::WM_RBUTTONUP:
           case platform::WM_MBUTTONUP: {
             const bool click = uMsg == platform::WM_LBUTTONUP && *pressed;
             if (uMsg == platform::WM_LBUTTONUP) *pressed = false;
-            b->MouseUp(ButtonOf(uMsg), ShiftMask(wParam), X(lParam), Y(lParam));
+            b->MouseUp(platform::ButtonOfMessage(uMsg), ShiftMask(wParam), X(lParam), Y(lParam));
             // MouseUp's handler may have destroyed the control.
             if (click && *slot) (*slot)->Click();
             return 0;

@@ -17,7 +17,4 @@ using ControlSlot = std::shared_ptr<GlossButton*>;
 // Makes the procedure and installs it as hWnd's procedure (before any hook goes on).
 platform::WNDPROC InstallControlWindowProc(platform::HWND hWnd, ControlSlot slot);
 
-// Packs client coordinates as a mouse message carries them (signed 16-bit x low, y high).
-platform::LPARAM PackPoint(int x, int y);
-
 }  // namespace gloss::test

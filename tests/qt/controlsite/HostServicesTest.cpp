@@ -104,7 +104,7 @@ TEST(InputMessagesTest, MousePositionsPackAsSigned16BitWords) {
 TEST(InputMessagesTest, KeyStateAndArgumentMasks) {
   const WPARAM w = host::MouseKeyState(Qt::LeftButton | Qt::MiddleButton, Qt::ShiftModifier | Qt::ControlModifier);
   EXPECT_EQ(w, MK_LBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL);
-  EXPECT_EQ(host::ButtonMaskFromKeyState(w), 1 | 4);
+  EXPECT_EQ(platform::ButtonMaskFromKeyState(w), 1 | 4);
   // Alt is not in a mouse message's mask: it comes from the key state the host reports.
   host::ReportModifiers(Qt::AltModifier);
   EXPECT_EQ(host::ShiftMaskFromKeyState(w), 1 | 2 | 4);
@@ -114,8 +114,8 @@ TEST(InputMessagesTest, KeyStateAndArgumentMasks) {
   EXPECT_EQ(host::ShiftMaskFromKeyState(w), 1 | 2);
   EXPECT_EQ(platform::ModifierMask(), 0);
   EXPECT_EQ(host::MouseKeyState(Qt::LeftButton, {}), MK_LBUTTON);  // exactly the left button
-  EXPECT_EQ(host::ButtonOfMessage(WM_RBUTTONUP), 2);
-  EXPECT_EQ(host::ButtonOfMessage(WM_MOUSEMOVE), 0);
+  EXPECT_EQ(platform::ButtonOfMessage(WM_RBUTTONUP), 2);
+  EXPECT_EQ(platform::ButtonOfMessage(WM_MOUSEMOVE), 0);
   EXPECT_EQ(host::ButtonDownMessage(Qt::BackButton), WM_NULL);
 }
 

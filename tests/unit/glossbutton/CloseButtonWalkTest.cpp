@@ -23,8 +23,8 @@
 namespace gloss {
 namespace {
 
+using platform::PackPointerPos;
 using test::EventRecorder;
-using test::PackPoint;
 using test::RecordingHost;
 using Log = std::vector<std::string>;
 
@@ -75,7 +75,7 @@ struct CloseButtonWalk : ::testing::Test {
 
   platform::HWND hWnd() const { return host.windowHandle; }
   void Send(platform::UINT uMsg, platform::WPARAM keys, int x, int y) {
-    platform::SendMessage(hWnd(), uMsg, keys, PackPoint(x, y));
+    platform::SendMessage(hWnd(), uMsg, keys, PackPointerPos(x, y));
     platform::DispatchPostedMessages();
   }
   void PointerInside(bool inside) {

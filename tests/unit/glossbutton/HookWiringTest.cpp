@@ -17,8 +17,8 @@
 namespace gloss {
 namespace {
 
+using platform::PackPointerPos;
 using test::EventRecorder;
-using test::PackPoint;
 using test::RecordingHost;
 using Log = std::vector<std::string>;
 
@@ -44,7 +44,7 @@ struct HookWiring : ::testing::Test {
   platform::WNDPROC CurrentProc() const { return platform::GetWindowLong(host.windowHandle, platform::GWL_WNDPROC); }
   void Move(int x, int y) {
     platform::SetPointerInside(host.windowHandle, true);
-    platform::SendMessage(host.windowHandle, platform::WM_MOUSEMOVE, 0, PackPoint(x, y));
+    platform::SendMessage(host.windowHandle, platform::WM_MOUSEMOVE, 0, PackPointerPos(x, y));
   }
 };
 
