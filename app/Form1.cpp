@@ -10,9 +10,9 @@
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
 #include "app/webpane/UrlPolicy.h"
-#include "host/ControlSite.h"
-#include "host/InputMessages.h"
-#include "host/Layout.h"
+#include "host/qt/ControlSite.h"
+#include "host/qt/InputMessages.h"
+#include "app/layout/Layout.h"
 
 namespace app {
 
@@ -45,10 +45,10 @@ bool MoveIsHonoured() { return !QGuiApplication::platformName().startsWith(QLati
 
 }  // namespace
 
-float Form1::Left() const { return static_cast<float>(geometry().x() * host::kTwipsPerPixel); }
-float Form1::Top() const { return static_cast<float>(geometry().y() * host::kTwipsPerPixel); }
+float Form1::Left() const { return static_cast<float>(geometry().x() * app::kTwipsPerPixel); }
+float Form1::Top() const { return static_cast<float>(geometry().y() * app::kTwipsPerPixel); }
 
-void Form1::Move(float left, float top) { move(host::TwipsToPixels(left), host::TwipsToPixels(top)); }
+void Form1::Move(float left, float top) { move(app::TwipsToPixels(left), app::TwipsToPixels(top)); }
 
 void Form1::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -61,7 +61,7 @@ void Form1::mousePressEvent(QMouseEvent* event) {
   m_PressHandedToSystem = false;
   const QPointF p = event->position();
   Form_MouseDown(ButtonMask(event->button()), host::ShiftMask(event->modifiers()),
-                 static_cast<float>(p.x() * host::kTwipsPerPixel), static_cast<float>(p.y() * host::kTwipsPerPixel));
+                 static_cast<float>(p.x() * app::kTwipsPerPixel), static_cast<float>(p.y() * app::kTwipsPerPixel));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
@@ -77,7 +77,7 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
   }
   const QPointF p = event->position();
   Form_MouseMove(ButtonMask(event->buttons()), host::ShiftMask(event->modifiers()),
-                 static_cast<float>(p.x() * host::kTwipsPerPixel), static_cast<float>(p.y() * host::kTwipsPerPixel));
+                 static_cast<float>(p.x() * app::kTwipsPerPixel), static_cast<float>(p.y() * app::kTwipsPerPixel));
 }
 
 void Form1::Form_Load() {

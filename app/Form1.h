@@ -4,7 +4,7 @@
 // labels, the blink timer and the minimise and close buttons.
 //
 // Construction reads every control from the layout (the buttons read their stored property
-// sets) and throws host::LayoutError, naming the control and key, for anything it cannot use;
+// sets) and throws app::LayoutError, naming the control and key, for anything it cannot use;
 // nothing is shown until the caller shows the form. The load handler has run when the
 // constructor returns. Closing the form deletes it.
 #include <QImage>
@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/webpane/WebPane.h"
-#include "host/Layout.h"
+#include "app/layout/Layout.h"
 
 class QTimer;
 class QWebEngineProfile;
@@ -52,7 +52,7 @@ class Form1 : public QWidget {
 
   // Both panes use `profile` when given (the caller keeps it until the form is gone), else one
   // off-the-record profile each.
-  Form1(const host::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr,
+  Form1(const app::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr,
         QWebEngineProfile* profile = nullptr);
   ~Form1() override;
 
@@ -105,13 +105,13 @@ class Form1 : public QWidget {
  private:
   class ButtonEvents;
 
-  void BuildWindow(const host::FormLayout& layout);
-  QWidget* BuildControl(const host::ControlLayout& c);
-  host::ControlSite* BuildButton(const host::ControlLayout& c);
-  void BindControls(const host::FormLayout& layout);
+  void BuildWindow(const app::FormLayout& layout);
+  QWidget* BuildControl(const app::ControlLayout& c);
+  host::ControlSite* BuildButton(const app::ControlLayout& c);
+  void BindControls(const app::FormLayout& layout);
   void SetUpPanes();
   template <class T>
-  T* Bound(const host::FormLayout& layout, const char* name, host::ControlKind kind) const;
+  T* Bound(const app::FormLayout& layout, const char* name, app::ControlKind kind) const;
 
   // Opens a new-window address in the portal pane if it may be followed.
   void FollowInPortal(const QUrl& url);

@@ -16,16 +16,16 @@
 #include "app/PictureBox.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
-#include "host/ControlSite.h"
-#include "host/LayoutBag.h"
-#include "host/QtTextEngine.h"
+#include "host/qt/ControlSite.h"
+#include "app/layout/LayoutBag.h"
+#include "host/qt/QtTextEngine.h"
 
 namespace app {
 
-using host::ControlKind;
-using host::ControlLayout;
-using host::FormLayout;
-using host::LayoutError;
+using app::ControlKind;
+using app::ControlLayout;
+using app::FormLayout;
+using app::LayoutError;
 
 namespace {
 
@@ -54,7 +54,7 @@ QImage LoadImage(const std::string& control, const std::string& key, const std::
   return image;
 }
 
-QRect PixelRect(const host::Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
+QRect PixelRect(const app::Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
 
 // The bag names the key it could not read; the layout keeps keys in lower case.
 std::string KeyOfTypeError(const std::string& message) {
@@ -197,7 +197,7 @@ host::ControlSite* Form1::BuildButton(const ControlLayout& c) {
   site->SetUserMode(true);
   site->setGeometry(PixelRect(c.pixels));
   try {
-    site->ReadProperties(host::MakePropertyBag(c.properties));
+    site->ReadProperties(app::MakePropertyBag(c.properties));
   } catch (const gloss::PropertyTypeError& e) {
     throw LayoutError(c.name, KeyOfTypeError(e.what()), e.what());
   } catch (const LayoutError&) {

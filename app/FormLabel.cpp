@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "host/QtSystemColors.h"
+#include "host/qt/QtSystemColors.h"
 #include "platform/SystemColors.h"
 
 namespace app {

@@ -14,8 +14,8 @@
 #include "app/KeptProfile.h"
 #include "app/SingleInstance.h"
 
-#include "host/HostServices.h"
-#include "host/QtTextEngine.h"
+#include "host/qt/HostServices.h"
+#include "host/qt/QtTextEngine.h"
 
 namespace app {
 
@@ -57,8 +57,8 @@ void PrepareHost() {
 std::unique_ptr<Form1> CreateForm1(const QByteArray& layoutText, const Form1Addresses& addresses, std::string* error,
                                    QWebEngineProfile* profile) {
   try {
-    return std::make_unique<Form1>(host::ParseLayout(layoutText), addresses, nullptr, profile);
-  } catch (const host::LayoutError& e) {
+    return std::make_unique<Form1>(app::ParseLayout(layoutText), addresses, nullptr, profile);
+  } catch (const app::LayoutError& e) {
     if (error) *error = e.what();
   } catch (const std::exception& e) {  // e.g. a start address the pane refuses
     if (error) *error = e.what();
@@ -72,8 +72,8 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
   std::string error;
   // The layout is read before the profile is opened: a broken one touches no storage.
   try {
-    host::ParseLayout(layoutText);
-  } catch (const host::LayoutError& e) {
+    app::ParseLayout(layoutText);
+  } catch (const app::LayoutError& e) {
     err << "korvane: cannot start: " << e.what() << std::endl;
     return 2;
   }
@@ -117,7 +117,7 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
 }
 
 QByteArray StoredLayoutText() {
-  QFile file(QString::fromLatin1(host::kForm1LayoutPath));
+  QFile file(QString::fromLatin1(app::kForm1LayoutPath));
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

@@ -17,7 +17,7 @@
 #include "bench/BenchLook.h"
 #include "bench/SurfaceBench.h"
 #include "glossbutton/render/Redraw.h"
-#include "host/QtTextEngine.h"
+#include "host/qt/QtTextEngine.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "host/ControlAccessible.h"
-#include "host/GlossButtonWidget.h"
+#include "host/qt/ControlAccessible.h"
+#include "host/qt/GlossButtonWidget.h"
 
 namespace {
 

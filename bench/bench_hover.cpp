@@ -14,11 +14,11 @@
 #include <memory>
 #include <string>
 
-#include "host/ControlSite.h"
-#include "host/HostServices.h"
-#include "host/Layout.h"
-#include "host/LayoutBag.h"
-#include "host/QtTextEngine.h"
+#include "host/qt/ControlSite.h"
+#include "host/qt/HostServices.h"
+#include "app/layout/Layout.h"
+#include "app/layout/LayoutBag.h"
+#include "host/qt/QtTextEngine.h"
 
 namespace {
 
@@ -58,9 +58,9 @@ std::unique_ptr<HoverRig> MakeRig(const std::string& name, std::string* error) {
     *error = "cannot read " KORVANE_LAYOUT_FILE;
     return nullptr;
   }
-  const host::FormLayout layout = host::ParseLayout(file.readAll());
-  const host::ControlLayout* c = layout.Find(name);
-  if (!c || c->kind != host::ControlKind::GlossButton) {
+  const app::FormLayout layout = app::ParseLayout(file.readAll());
+  const app::ControlLayout* c = layout.Find(name);
+  if (!c || c->kind != app::ControlKind::GlossButton) {
     *error = "the layout has no button " + name;
     return nullptr;
   }
@@ -71,7 +71,7 @@ std::unique_ptr<HoverRig> MakeRig(const std::string& name, std::string* error) {
   rig->site->setObjectName(QString::fromStdString(name));
   rig->site->SetUserMode(true);
   rig->site->setGeometry(c->pixels.left, c->pixels.top, c->pixels.width, c->pixels.height);
-  rig->site->ReadProperties(host::MakePropertyBag(c->properties));
+  rig->site->ReadProperties(app::MakePropertyBag(c->properties));
   rig->form->show();
   QCoreApplication::processEvents();
 

@@ -42,7 +42,7 @@ set(_libs ${_core_libs})
 set(_entry glossbutton/GlossButton.h glossbutton/render/Redraw.h)
 if(TARGET korvane_host)
   list(APPEND _libs korvane_host)
-  list(APPEND _entry host/GlossButtonWidget.h)
+  list(APPEND _entry host/qt/GlossButtonWidget.h)
 endif()
 
 foreach(_lib ${_libs})

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-#include "host/GlossButtonWidget.h"
+#include "host/qt/GlossButtonWidget.h"
 
 GlossButtonPlugin::GlossButtonPlugin(QObject* parent) : QObject(parent) {}
 

@@ -56,7 +56,7 @@ for name, t in median.items():
     if name.startswith("BM_Fill/"): fill[(a["w"], a["h"])] = t
     if name.startswith("BM_QPushButton/"): qt[(a["w"], a["h"])] = t
 print("Redraw (RedrawButton on a surface of the size), median CPU time of the repetitions.")
-print("caption 0: no caption; caption 1: \"OK\" through host/QtTextEngine.")
+print("caption 0: no caption; caption 1: \"OK\" through host/qt/QtTextEngine.")
 print("x QPushButton < 1 means faster than QPushButton; x fill is the time of a one-colour fill.")
 for size, t in sorted(fill.items(), key=lambda kv: kv[0][0] * kv[0][1]):
     n = size[0] * size[1]

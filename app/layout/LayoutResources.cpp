@@ -1,4 +1,4 @@
 // Anchor for the resource library: the layout and artwork come in through qt_add_resources.
-namespace host {
+namespace app {
 int korvaneLayoutResourcesAnchor = 0;
 }

@@ -1,3 +1,3 @@
 #pragma once
 // host::GlossButtonWidget: the GlossButton control as a Qt widget.
-#include "host/GlossButtonWidget.h"
+#include "host/qt/GlossButtonWidget.h"

@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "host/GlossButtonWidget.h"
+#include "host/qt/GlossButtonWidget.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "DemoWindow.h"
-#include "host/HostServices.h"
+#include "host/qt/HostServices.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

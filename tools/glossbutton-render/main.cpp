@@ -13,7 +13,7 @@
 #include "Gallery.h"
 #include "OutputFiles.h"
 #include "RenderOptions.h"
-#include "host/QtTextEngine.h"
+#include "host/qt/QtTextEngine.h"
 
 namespace {
 

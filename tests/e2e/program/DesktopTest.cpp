@@ -10,7 +10,7 @@
 #include "ProgramEnv.h"
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
-#include "host/ControlSite.h"
+#include "host/qt/ControlSite.h"
 
 namespace {
 

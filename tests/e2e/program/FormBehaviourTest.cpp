@@ -12,7 +12,7 @@
 
 #include "ProgramEnv.h"
 #include "app/FormLabel.h"
-#include "host/ControlSite.h"
+#include "host/qt/ControlSite.h"
 
 namespace {
 

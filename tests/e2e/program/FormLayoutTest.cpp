@@ -14,7 +14,7 @@
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
 #include "glossbutton/GlossButton.h"
-#include "host/ControlSite.h"
+#include "host/qt/ControlSite.h"
 
 namespace {
 

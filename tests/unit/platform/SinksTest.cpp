@@ -7,7 +7,7 @@
 #if !defined(_WIN32)
 #include <syslog.h>
 
-#include "platform/SyslogEventLog.h"
+#include "platform/standin/SyslogEventLog.h"
 #endif
 
 namespace p = platform;

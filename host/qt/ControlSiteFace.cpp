@@ -1,0 +1,83 @@
+// The site's face: the published image painted, cut to the control's window region.
+#include "host/qt/ControlSite.h"
+
+#include <cmath>
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+
+#include "host/qt/InputMessages.h"
+#include "platform/Regions.h"
+
+namespace host {
+
+using namespace platform;
+
+// ---- Shape and face
+
+void ControlSite::ApplyRegion() {
+  bool hasRegion = false;
+  const std::vector<RECT> rects = GetWindowRgnRects(m_hWnd, &hasRegion);
+  m_HasRegion = hasRegion;
+  m_DeviceRegion = QRegion();
+  m_CutFrom = nullptr;
+  if (!hasRegion) {
+    clearMask();
+  } else {
+    // The region is in device pixels; the mask holds every widget pixel with any part inside it,
+    // and presses on the device pixels outside the region fall through (FallsThrough).
+    const double ratio = devicePixelRatioF();
+    QRegion mask;
+    for (const RECT& r : rects) {
+      m_DeviceRegion += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+      const int left = static_cast<int>(std::floor(r.left / ratio)), top = static_cast<int>(std::floor(r.top / ratio));
+      const int right = static_cast<int>(std::ceil(r.right / ratio));
+      const int bottom = static_cast<int>(std::ceil(r.bottom / ratio));
+      mask += QRect(left, top, right - left, bottom - top);
+    }
+    // An empty QRegion would mean "no mask"; an empty shape must hide every pixel instead.
+    if (mask.isEmpty()) mask = QRegion(-1, -1, 1, 1);
+    setMask(mask);
+  }
+  update();
+}
+
+bool ControlSite::InsideShape(const QPointF& p) const {
+  const double ratio = devicePixelRatioF();
+  const int x = static_cast<int>(std::floor(p.x() * ratio)), y = static_cast<int>(std::floor(p.y() * ratio));
+  return rect().contains(PixelOf(p)) && PtInWindowRgn(m_hWnd, x, y);
+}
+
+void ControlSite::paintEvent(QPaintEvent*) {
+  if (m_Loaded && m_SentResize && devicePixelRatioF() != m_ImageRatio) {
+    // Moved to a screen of another density: redraw at its resolution once this paint is done.
+    m_ImageRatio = devicePixelRatioF();
+    QTimer::singleShot(0, this, [this] {
+      if (m_Loaded) SendResize();
+    });
+  }
+  if (!m_Image || m_Image->width <= 0 || m_Image->height <= 0) return;
+  QImage face(reinterpret_cast<const uchar*>(m_Image->pixels.data()), m_Image->width, m_Image->height,
+              m_Image->width * 4, QImage::Format_RGB32);
+  QPainter painter(this);
+  if (m_ImageRatio == 1.0 || !m_HasRegion) {
+    face.setDevicePixelRatio(m_ImageRatio);
+    painter.drawImage(0, 0, face);
+    return;
+  }
+  if (m_CutFrom != m_Image.get() || m_CutFace.size() != face.size()) {
+    m_CutFace = QImage(face.size(), QImage::Format_ARGB32_Premultiplied);
+    m_CutFace.fill(Qt::transparent);
+    QPainter cut(&m_CutFace);
+    cut.setClipRegion(m_DeviceRegion);
+    cut.drawImage(0, 0, face);
+    cut.end();
+    m_CutFace.setDevicePixelRatio(m_ImageRatio);
+    m_CutFrom = m_Image.get();
+  }
+  painter.drawImage(0, 0, m_CutFace);
+}
+
+}  // namespace host

@@ -1,0 +1,97 @@
+// What assistive technology sees of a GlossButtonWidget: its role, name and states, and a press
+// action that clicks the way the mouse does.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QHBoxLayout>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+#include "host/qt/GlossButtonWidget.h"
+
+namespace {
+
+using host::GlossButtonWidget;
+
+class AccessibleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<QWidget>();
+    auto* layout = new QHBoxLayout(window.get());
+    button = new GlossButtonWidget(window.get());
+    button->setFixedSize(90, 32);
+    button->setStyle(3);
+    button->setCaption("Go");
+    layout->addWidget(button);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    iface = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(iface, nullptr);
+  }
+
+  std::unique_ptr<QWidget> window;
+  GlossButtonWidget* button = nullptr;
+  QAccessibleInterface* iface = nullptr;
+};
+
+TEST_F(AccessibleTest, APushButtonNamedByItsCaptionWithStatesInStep) {
+  EXPECT_EQ(iface->role(), QAccessible::Button);
+  EXPECT_EQ(iface->object(), button);
+  EXPECT_EQ(iface->text(QAccessible::Name), "Go");
+  button->setCaption(QString::fromUtf8("×"));
+  EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8("×"));
+  // A name given for assistive technology wins over the caption.
+  button->setAccessibleName("Close");
+  EXPECT_EQ(iface->text(QAccessible::Name), "Close");
+
+  EXPECT_TRUE(iface->state().focusable);
+  button->clearFocus();
+  EXPECT_FALSE(iface->state().focused);
+  button->setFocus();
+  EXPECT_TRUE(iface->state().focused);
+
+  EXPECT_FALSE(iface->state().checked);
+  button->setChecked(true);
+  EXPECT_TRUE(iface->state().checkable);
+  EXPECT_TRUE(iface->state().checked);
+  button->setChecked(false);
+  EXPECT_FALSE(iface->state().checked);
+}
+
+TEST_F(AccessibleTest, PressActionRunsTheClickPathWithThePressedLookBetween) {
+  QAccessibleActionInterface* actions = iface->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+  const auto idle = button->PublishedImage();
+  std::vector<std::string> order;
+  bool pressedAtDown = false;
+  bool lookChangedAtDown = false;
+  QObject::connect(button, &GlossButtonWidget::mouseDown, [&](int b, int, float x, float y) {
+    order.push_back("down");
+    EXPECT_EQ(b, 1);
+    EXPECT_TRUE(button->rect().contains(QPoint(int(x), int(y))));
+    pressedAtDown = iface->state().pressed;
+    lookChangedAtDown = *button->PublishedImage() != *idle;
+  });
+  QObject::connect(button, &GlossButtonWidget::mouseUp, [&] { order.push_back("up"); });
+  QObject::connect(button, &GlossButtonWidget::clicked, [&] { order.push_back("click"); });
+
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(order, (std::vector<std::string>{"down", "up", "click"}));
+  EXPECT_TRUE(pressedAtDown);
+  EXPECT_TRUE(lookChangedAtDown);
+  EXPECT_FALSE(iface->state().pressed);
+
+  // A disabled button offers nothing and does nothing.
+  order.clear();
+  button->setEnabled(false);
+  EXPECT_TRUE(actions->actionNames().isEmpty());
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(order.empty());
+}
+
+}  // namespace

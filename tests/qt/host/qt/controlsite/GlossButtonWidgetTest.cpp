@@ -1,0 +1,145 @@
+// The Qt face of the button: in a layout, properties, the eight events as signals, and a slot
+// that deletes the button.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+#include "host/qt/GlossButtonWidget.h"
+#include "platform/Window.h"
+
+namespace {
+
+using host::GlossButtonWidget;
+
+class GlossButtonWidgetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<QWidget>();
+    auto* layout = new QHBoxLayout(window.get());
+    layout->addWidget(new QLabel("Label", window.get()));
+    button = new GlossButtonWidget(window.get());
+    button->setObjectName("GoButton");
+    button->setFixedSize(90, 32);
+    layout->addWidget(button);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void TearDown() override {
+    if (window) QTest::mouseMove(window->windowHandle(), QPoint(1, 1));
+    window.reset();
+  }
+  QPoint Centre() const { return button->geometry().center(); }
+
+  std::unique_ptr<QWidget> window;
+  QPointer<GlossButtonWidget> button;
+};
+
+TEST_F(GlossButtonWidgetTest, StartsWithTheStoredDefaultsAndTheLayoutsSize) {
+  EXPECT_EQ(button->caption(), "GlossButton");
+  EXPECT_EQ(button->colorButtonUp(), QColor(0x50, 0x99, 0xE9));  // 0xE99950 as OLE
+  EXPECT_EQ(button->colorButtonHover(), QColor(0x90, 0xC0, 0xFF));
+  EXPECT_EQ(button->style(), 0);
+  ASSERT_TRUE(button->PublishedImage());
+  EXPECT_EQ(button->PublishedImage()->width, 90);
+  EXPECT_EQ(button->PublishedImage()->height, 32);
+}
+
+TEST_F(GlossButtonWidgetTest, PropertiesReachTheControlAndRedraw) {
+  QSignalSpy changed(button.data(), &host::ControlSite::controlPropertyChanged);
+  const auto before = button->PublishedImage();
+  button->setStyle(3);
+  button->setCaption("Go");
+  button->setColorScheme(4);
+  button->setChecked(true);
+  button->setColorButtonUp(QColor(10, 20, 30));
+
+  EXPECT_EQ(button->Button().Style(), 3);
+  EXPECT_EQ(button->Button().Caption(), "Go");
+  EXPECT_TRUE(button->isChecked());
+  EXPECT_EQ(button->Button().ColorButtonUp(), 0x1E140A);
+  EXPECT_EQ(button->colorScheme(), 0);  // a colour of its own ends the scheme
+  EXPECT_NE(*button->PublishedImage(), *before);
+  EXPECT_FALSE(button->mask().isEmpty());
+  EXPECT_GE(changed.count(), 5);
+
+  // Saved as a property set, read back into a new widget: the same button.
+  GlossButtonWidget copy(button->properties(), window.get());
+  EXPECT_EQ(copy.caption(), "Go");
+  EXPECT_EQ(copy.style(), 3);
+  EXPECT_TRUE(copy.isChecked());
+}
+
+TEST_F(GlossButtonWidgetTest, PictureRoundTripsWithItsTransparency) {
+  QImage img(4, 3, QImage::Format_ARGB32);
+  img.fill(Qt::transparent);
+  img.setPixel(1, 1, 0xFFFF0000u);
+  button->setPicture(img);
+  ASSERT_TRUE(button->Button().Picture());
+  EXPECT_EQ(button->Button().Picture()->widthHimetric, 106);  // 4 px at 96 dpi
+  const QImage back = button->picture();
+  EXPECT_EQ(back.pixel(1, 1), 0xFFFF0000u);
+  EXPECT_EQ(qAlpha(back.pixel(0, 0)), 0);
+  button->setPicture(QImage());
+  EXPECT_FALSE(button->Button().Picture());
+}
+
+TEST_F(GlossButtonWidgetTest, EventsArriveAsSignals) {
+  QSignalSpy enter(button.data(), &GlossButtonWidget::mouseEnter);
+  QSignalSpy leave(button.data(), &GlossButtonWidget::mouseLeave);
+  QSignalSpy move(button.data(), &GlossButtonWidget::mouseMove);
+  QSignalSpy down(button.data(), &GlossButtonWidget::mouseDown);
+  QSignalSpy up(button.data(), &GlossButtonWidget::mouseUp);
+  QSignalSpy clicked(button.data(), &GlossButtonWidget::clicked);
+  QSignalSpy dbl(button.data(), &GlossButtonWidget::doubleClicked);
+  QWindow* w = window->windowHandle();
+
+  QTest::mouseMove(w, Centre());
+  QTest::mouseClick(w, Qt::LeftButton, Qt::ShiftModifier, Centre());
+  QTest::mouseDClick(w, Qt::LeftButton, {}, Centre());
+  QTest::mouseMove(w, QPoint(1, 1));
+
+  EXPECT_EQ(enter.count(), 1);
+  EXPECT_EQ(leave.count(), 1);
+  EXPECT_GE(move.count(), 1);
+  EXPECT_EQ(down.count(), 2);
+  EXPECT_EQ(up.count(), 3);
+  EXPECT_EQ(clicked.count(), 2);
+  EXPECT_EQ(dbl.count(), 1);
+  // mouseDown(button, shift, x, y) of the shift-click, in the button's own pixels.
+  const QList<QVariant> first = down.first();
+  EXPECT_EQ(first.at(0).toInt(), 1);
+  EXPECT_EQ(first.at(1).toInt(), 1);
+  EXPECT_FLOAT_EQ(first.at(2).toFloat(), static_cast<float>(Centre().x() - button->x()));
+  EXPECT_FLOAT_EQ(first.at(3).toFloat(), static_cast<float>(Centre().y() - button->y()));
+}
+
+TEST_F(GlossButtonWidgetTest, ASlotMayDeleteTheButtonFromClicked) {
+  const platform::HWND hWnd = button->Hwnd();
+  int clicks = 0;
+  QObject::connect(button.data(), &GlossButtonWidget::clicked, [&] {
+    ++clicks;
+    delete button.data();
+  });
+  QTest::mouseMove(window->windowHandle(), Centre());
+  QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Centre());
+  QApplication::processEvents();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(button.isNull());
+  EXPECT_FALSE(platform::IsWindow(hWnd));
+}
+
+TEST_F(GlossButtonWidgetTest, DisplayHandSwitchesThePointerAtOnce) {
+  button->setDisplayHand(true);
+  EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+  button->setDisplayHand(false);
+  EXPECT_EQ(button->cursor().shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
