@@ -38,6 +38,9 @@ class GlossButton final : public hook::SubclassOwner {
   // Not owned; may be null. The listener may delete this control from any of its handlers.
   void SetEventListener(GlossButtonEvents* listener) { m_Events = listener; }
   void SetRedrawObserver(std::function<void(std::int32_t)> observer) { m_RedrawObserver = std::move(observer); }
+  // Expires when this control is destroyed: a caller that raised something checks it before it
+  // touches the control again.
+  std::weak_ptr<const void> Liveness() const { return m_Alive; }
 
   // ---- Properties, in the control's interface order.
   bool DisplayHand() const { return m_DisplayHand != VB_FALSE; }

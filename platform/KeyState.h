@@ -18,6 +18,15 @@ inline std::int16_t ModifierMask() {
   return static_cast<std::int16_t>((down(VK_SHIFT) ? 1 : 0) | (down(VK_CONTROL) ? 2 : 0) | (down(VK_MENU) ? 4 : 0));
 }
 
+// A mouse message's Shift argument: shift and ctrl from its key-state mask (wParam), alt from the
+// key state, as the mask has no bit for it.
+inline std::int16_t ShiftMaskFromKeyState(WPARAM keyState) {
+  std::int16_t s = static_cast<std::int16_t>(ModifierMask() & 4);
+  if (keyState & MK_SHIFT) s |= 1;
+  if (keyState & MK_CONTROL) s |= 2;
+  return s;
+}
+
 // Host side: the key is now down or up. The real platform keeps its own state and ignores this.
 void SetKeyDown(int nVirtKey, bool down);
 

@@ -16,50 +16,40 @@ namespace host {
 
 using namespace platform;
 
-ControlSite::ControlSite(QWidget* parent) : QWidget(parent), m_Link(std::make_shared<Link>()) {
-  m_Link->site = this;
+ControlSite::ControlSite(QWidget* parent) : QWidget(parent) {
   InstallControlAccessibleFactory();
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
 
-  std::shared_ptr<Link> link = m_Link;
-  m_hWnd = CreateWindow(MakeWindowProc([link](HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    return DefaultProcedure(link, hWnd, uMsg, wParam, lParam);
-  }));
-  SetWindowRgnChangedHandler(m_hWnd, [link](HWND, BOOL) {
-    if (link->site) link->site->ApplyRegion();
+  gloss::ControlWindowHost& windowHost = *this;
+  m_Window = std::make_unique<gloss::ControlWindow>(*this, windowHost, [](WNDPROC proc) { return CreateWindow(proc); });
+  SetWindowRgnChangedHandler(m_Window->Hwnd(), [this, alive = m_Window->Alive()](HWND, BOOL) {
+    if (!alive.expired()) ApplyRegion();
   });
-
-  m_Button = std::make_unique<gloss::GlossButton>(*this);
-  m_Button->Initialize();
 }
 
 ControlSite::~ControlSite() {
-  // The control releases its hooks while its window still exists; after that no message may
-  // reach it, so the default procedure is cut off before the control goes.
+  // The control releases its hooks while its window still exists; then the control window
+  // destroys both, before the text engine the control draws with goes.
   try {
-    m_Button->Terminate();
+    m_Window->Terminate();
   } catch (const std::exception& e) {
     ReportError("Terminate", e.what());
   }
-  m_Link->site = nullptr;
-  m_Button.reset();
-  DestroyWindow(m_hWnd);
+  m_Window.reset();
 }
 
 void ControlSite::InitProperties() {
-  m_Button->InitProperties();
-  m_Loaded = true;
+  m_Window->InitProperties();
   if (testAttribute(Qt::WA_Resized) || isVisible()) SendResize();
 }
 
 void ControlSite::ReadProperties(const gloss::PropertyBag& bag) {
-  m_Button->ReadProperties(bag);
-  m_Loaded = true;
+  m_Window->ReadProperties(bag);
   if (testAttribute(Qt::WA_Resized) || isVisible()) SendResize();
 }
 
-void ControlSite::SetEventListener(gloss::GlossButtonEvents* listener) { m_Button->SetEventListener(listener); }
+void ControlSite::SetEventListener(gloss::GlossButtonEvents* listener) { Button().SetEventListener(listener); }
 
 // ---- ControlHost
 
@@ -112,37 +102,39 @@ bool ControlSite::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // Posted messages go before new input, as the platform's queue orders them: a leave still
   // waiting from the previous widget is delivered before this input can enter us.
   if (!DispatchPosted()) return false;
-  const QPointer<ControlSite> guard(this);
+  const std::weak_ptr<const void> alive = m_Window->Alive();
   try {
-    SendMessage(m_hWnd, uMsg, wParam, lParam);
+    SendMessage(m_Window->Hwnd(), uMsg, wParam, lParam);
   } catch (const std::exception& e) {
-    if (!guard) return false;
+    if (alive.expired()) return false;
     ReportError("SendMessage", e.what());
   }
-  if (!guard) return false;
+  if (alive.expired()) return false;
   return DispatchPosted();
 }
 
 bool ControlSite::DispatchPosted() {
   // Posted messages may be for any window, and their handlers may delete this site too.
-  const QPointer<ControlSite> guard(this);
+  const std::weak_ptr<const void> alive = m_Window->Alive();
   try {
     DispatchPostedMessages();
   } catch (const std::exception& e) {
+    if (alive.expired()) return false;
     ReportError("DispatchPostedMessages", e.what());
   }
-  return !guard.isNull();
+  return !alive.expired();
 }
 
 template <class F>
 bool ControlSite::Notify(const char* what, F&& f) {
-  const QPointer<ControlSite> guard(this);
+  const std::weak_ptr<const void> alive = m_Window->Alive();
   try {
     f();
   } catch (const std::exception& e) {
+    if (alive.expired()) return false;
     ReportError(what, e.what());
   }
-  if (!guard) return false;
+  if (alive.expired()) return false;
   return DispatchPosted();
 }
 
@@ -156,25 +148,25 @@ void ControlSite::ReportError(const char* what, const char* message) {
 void ControlSite::SendResize() {
   m_SentResize = true;
   m_LastSize = size();
-  Notify("Resize", [this] { m_Button->Resize(); });
+  Notify("Resize", [this] { Button().Resize(); });
 }
 
 // ---- Lifecycle from Qt
 
 void ControlSite::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (m_Loaded && size() != m_LastSize) SendResize();
+  if (PropertiesLoaded() && size() != m_LastSize) SendResize();
 }
 
 void ControlSite::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!m_Loaded) return;
+  if (!PropertiesLoaded()) return;
   if (!m_SentResize || size() != m_LastSize) {
-    const QPointer<ControlSite> guard(this);
+    const std::weak_ptr<const void> alive = m_Window->Alive();
     SendResize();
-    if (!guard) return;
+    if (alive.expired()) return;
   }
-  Notify("Show", [this] { m_Button->Show(); });
+  Notify("Show", [this] { Button().Show(); });
 }
 
 }  // namespace host

@@ -1,11 +1,11 @@
 #pragma once
 // ControlSite: a QWidget that hosts one GlossButton and serves it as its ControlHost.
 //
-// The site owns a platform window whose procedure starts as the site's default procedure. Qt
-// input is encoded as window messages and sent through the window's current procedure, so a
-// hook installed by the control sees every message; the default procedure turns the messages
-// into the control's notifications. The published image is the widget's face and the window's
-// region is its mask.
+// The site owns a ControlWindow: the control and its platform window, whose default procedure
+// turns window messages into the control's notifications. Qt input is encoded once as window
+// messages and sent through the window's current procedure, so a hook installed by the control
+// sees every message. The published image is the widget's face and the window's region is its
+// mask.
 //
 // Lifecycle: the constructor gives Initialize; then the owner calls InitProperties() (a new
 // instance) or ReadProperties(bag) (a stored one). Resize follows once the widget has a size,
@@ -18,11 +18,11 @@
 #include <string>
 
 #include <QImage>
-#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
 #include "glossbutton/ControlHost.h"
+#include "glossbutton/ControlWindow.h"
 #include "glossbutton/GlossButton.h"
 #include "glossbutton/PropertyBag.h"
 #include "glossbutton/render/Image.h"
@@ -31,16 +31,16 @@
 
 namespace host {
 
-class ControlSite : public QWidget, public gloss::ControlHost {
+class ControlSite : public QWidget, public gloss::ControlHost, private gloss::ControlWindowHost {
   Q_OBJECT
 
  public:
   explicit ControlSite(QWidget* parent = nullptr);
   ~ControlSite() override;
 
-  gloss::GlossButton& Button() { return *m_Button; }
-  const gloss::GlossButton& Button() const { return *m_Button; }
-  platform::HWND Hwnd() const { return m_hWnd; }
+  gloss::GlossButton& Button() { return m_Window->Button(); }
+  const gloss::GlossButton& Button() const { return m_Window->Button(); }
+  platform::HWND Hwnd() const { return m_Window->Hwnd(); }
 
   // Ambient UserMode: true in a running program. Set it before the properties are read.
   void SetUserMode(bool userMode) { m_UserMode = userMode; }
@@ -48,13 +48,13 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   // The second lifecycle step (exactly one of the two, once).
   void InitProperties();
   void ReadProperties(const gloss::PropertyBag& bag);
-  bool PropertiesLoaded() const { return m_Loaded; }
+  bool PropertiesLoaded() const { return m_Window->Loaded(); }
 
   // Not owned; may be null. Handlers may delete this site.
   void SetEventListener(gloss::GlossButtonEvents* listener);
 
   // A left press (or Enter) is down on the button.
-  bool Pressed() const { return m_LeftPressed || m_EnterDown; }
+  bool Pressed() const { return m_Window->Pressed(); }
   // A left press and release at a pixel of the shape, sent as the mouse's would be: the same
   // events and looks as a click. For assistive technology's press action.
   void PressAndRelease();
@@ -73,7 +73,7 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   float ScaleWidth() const override { return static_cast<float>(width()); }
   float ScaleHeight() const override { return static_cast<float>(height()); }
   double DevicePixelRatio() const override { return devicePixelRatioF(); }
-  platform::HWND WindowHandle() const override { return m_hWnd; }
+  platform::HWND WindowHandle() const override { return m_Window ? m_Window->Hwnd() : 0; }
   void SetMousePointer(std::int32_t kind) override;
   void SetForeColor(std::int32_t oleColor) override;
   void PublishImage(std::shared_ptr<const gloss::Image> image) override;
@@ -104,16 +104,9 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   void leaveEvent(QEvent* event) override;
 
  private:
-  // Shared with the default procedure, which outlives nothing but may be called while the
-  // site is being torn down; site is cleared first thing in the destructor.
-  struct Link {
-    ControlSite* site = nullptr;
-  };
-
-  static platform::LRESULT DefaultProcedure(const std::shared_ptr<Link>& link, platform::HWND hWnd, platform::UINT uMsg,
-                                            platform::WPARAM wParam, platform::LPARAM lParam);
-  // Runs one message in the default procedure; false when the site went away during it.
-  bool HandleMessage(platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam);
+  // ---- ControlWindowHost
+  bool IsVisiblePixel(std::int32_t x, std::int32_t y) const override;
+  void PressedChanged() override;
 
   // Sends one message through the window's current procedure, then drains posted messages.
   // Returns false when the site was destroyed meanwhile: the caller must return at once.
@@ -133,28 +126,22 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   bool InsideShape(const QPointF& p) const;
   void SendResize();
 
-  std::shared_ptr<Link> m_Link;
   QtTextEngine m_Text;
-  std::unique_ptr<gloss::GlossButton> m_Button;
-  platform::HWND m_hWnd = 0;
+  // Destroyed first (in the destructor): the control uses m_Text.
+  std::unique_ptr<gloss::ControlWindow> m_Window;
 
   bool m_UserMode = true;
-  bool m_Loaded = false;
-  bool m_Terminated = false;
   bool m_SentResize = false;
   QSize m_LastSize;
-
-  // Mouse bookkeeping for the toolkit's click rules.
-  bool m_LeftPressed = false;       // a left press arrived here and has not been released
-  bool m_AfterDoubleClick = false;  // the next left release ends a double click: no Click
-  bool m_EnterDown = false;         // Enter is held on the button
 
   std::shared_ptr<const gloss::Image> m_Image;
   double m_ImageRatio = 1.0;  // the device pixel ratio m_Image was drawn at
   // Above ratio 1 the mask (whole widget pixels) holds device pixels outside the shape; these are
   // painted transparent, from the face cut to the region in device pixels.
   QRegion m_DeviceRegion;
-  QPointF m_LastMouseAt{-1, -1};  // where the last mouse event sent to the control was
+  // Where the last mouse event sent to the control really was: on a scaled screen a whole pixel
+  // of the message covers device pixels both inside and outside the shape.
+  QPointF m_LastMouseAt{-1, -1};
   bool m_HasRegion = false;
   QImage m_CutFace;
   const gloss::Image* m_CutFrom = nullptr;

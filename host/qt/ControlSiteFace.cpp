@@ -19,7 +19,7 @@ using namespace platform;
 
 void ControlSite::ApplyRegion() {
   bool hasRegion = false;
-  const std::vector<RECT> rects = GetWindowRgnRects(m_hWnd, &hasRegion);
+  const std::vector<RECT> rects = GetWindowRgnRects(Hwnd(), &hasRegion);
   m_HasRegion = hasRegion;
   m_DeviceRegion = QRegion();
   m_CutFrom = nullptr;
@@ -47,15 +47,15 @@ void ControlSite::ApplyRegion() {
 bool ControlSite::InsideShape(const QPointF& p) const {
   const double ratio = devicePixelRatioF();
   const int x = static_cast<int>(std::floor(p.x() * ratio)), y = static_cast<int>(std::floor(p.y() * ratio));
-  return rect().contains(PixelOf(p)) && PtInWindowRgn(m_hWnd, x, y);
+  return rect().contains(PixelOf(p)) && PtInWindowRgn(Hwnd(), x, y);
 }
 
 void ControlSite::paintEvent(QPaintEvent*) {
-  if (m_Loaded && m_SentResize && devicePixelRatioF() != m_ImageRatio) {
+  if (PropertiesLoaded() && m_SentResize && devicePixelRatioF() != m_ImageRatio) {
     // Moved to a screen of another density: redraw at its resolution once this paint is done.
     m_ImageRatio = devicePixelRatioF();
     QTimer::singleShot(0, this, [this] {
-      if (m_Loaded) SendResize();
+      if (PropertiesLoaded()) SendResize();
     });
   }
   if (!m_Image || m_Image->width <= 0 || m_Image->height <= 0) return;

@@ -1,11 +1,10 @@
-// Qt input encoded as window messages and sent through the control's window, and the default
-// procedure that turns those messages into the control's notifications.
+// Qt input encoded as window messages and sent through the control's window, whose default
+// procedure (ControlWindow) turns them into the control's notifications.
 #include "host/qt/ControlSite.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include "host/qt/ControlAccessible.h"
 #include "host/qt/InputMessages.h"
@@ -30,87 +29,23 @@ LPARAM KeyLParam(bool repeat, bool release) {
 
 }  // namespace
 
-// ---- The window procedure
+// ---- What the control window asks of the site
 
-LRESULT ControlSite::DefaultProcedure(const std::shared_ptr<Link>& link, HWND hWnd, UINT uMsg, WPARAM wParam,
-                                      LPARAM lParam) {
-  ControlSite* site = link->site;
-  if (!site || !site->m_Loaded) return DefWindowProc(hWnd, uMsg, wParam, lParam);
-  site->HandleMessage(uMsg, wParam, lParam);
-  return 0;
+bool ControlSite::IsVisiblePixel(std::int32_t x, std::int32_t y) const {
+  // The shape is tested where the pointer really was when the pixel is the last mouse event's,
+  // otherwise at the middle of the pixel.
+  const QPoint pixel{x, y};
+  return InsideShape(PixelOf(m_LastMouseAt) == pixel ? m_LastMouseAt : QPointF(pixel) + QPointF(0.5, 0.5));
 }
 
-bool ControlSite::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  // The control's handlers may delete this site; the link tells, and nothing of the site is
-  // touched once it says so.
-  const std::shared_ptr<Link> link = m_Link;
-  gloss::GlossButton& b = *m_Button;
-  const PointerPos at = UnpackPointerPos(lParam);
-  const float x = static_cast<float>(at.x);
-  const float y = static_cast<float>(at.y);
-  const std::int16_t shift = ShiftMaskFromKeyState(wParam);
-
-  switch (uMsg) {
-    case WM_MOUSEMOVE: b.MouseMove(ButtonMaskFromKeyState(wParam), shift, x, y); break;
-    case WM_LBUTTONDOWN:
-      m_LeftPressed = true;
-      m_AfterDoubleClick = false;
-      NotifyAccessibleChange(this, false, false, true);
-      b.MouseDown(1, shift, x, y);
-      break;
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: b.MouseDown(ButtonOfMessage(uMsg), shift, x, y); break;
-    case WM_LBUTTONDBLCLK:
-      m_LeftPressed = true;
-      m_AfterDoubleClick = true;
-      b.DblClick();
-      break;
-    case WM_LBUTTONUP: {
-      // The toolkit's click: a left press and release on the button's visible pixels, except
-      // the release that ends a double click. The message holds whole pixels of the control; the
-      // shape is tested where the pointer really was when the message is the last mouse event's,
-      // otherwise at the middle of the pixel.
-      const QPoint pixel{static_cast<int>(x), static_cast<int>(y)};
-      const QPointF at = PixelOf(m_LastMouseAt) == pixel ? m_LastMouseAt : QPointF(pixel) + QPointF(0.5, 0.5);
-      const bool click = m_LeftPressed && !m_AfterDoubleClick && InsideShape(at);
-      m_LeftPressed = false;
-      m_AfterDoubleClick = false;
-      NotifyAccessibleChange(this, false, false, true);
-      b.MouseUp(1, shift, x, y);
-      if (click && link->site) b.Click();
-      break;
-    }
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: b.MouseUp(ButtonOfMessage(uMsg), shift, x, y); break;
-    case WM_KEYDOWN:
-      if (wParam == VK_RETURN && !m_EnterDown) {
-        m_EnterDown = true;
-        NotifyAccessibleChange(this, false, false, true);
-      }
-      b.KeyDown(static_cast<std::int16_t>(wParam), platform::ModifierMask());
-      break;
-    case WM_KEYUP:
-      if (wParam == VK_RETURN && m_EnterDown) {
-        m_EnterDown = false;
-        NotifyAccessibleChange(this, false, false, true);
-      }
-      b.KeyUp(static_cast<std::int16_t>(wParam), platform::ModifierMask());
-      break;
-    case WM_SETFOCUS: b.EnterFocus(); break;
-    case WM_KILLFOCUS: b.ExitFocus(); break;
-    default: break;
-  }
-  return link->site != nullptr;
-}
+void ControlSite::PressedChanged() { NotifyAccessibleChange(this, false, false, true); }
 
 // ---- Input
 
 void ControlSite::mouseMoveEvent(QMouseEvent* event) {
   // The pointer may already be over us when the widget appears, before any enter event.
-  if (event->buttons() == Qt::NoButton && !IsPointerInside(m_hWnd) && InsideShape(event->position()))
-    SetPointerInside(m_hWnd, true);
+  if (event->buttons() == Qt::NoButton && !IsPointerInside(Hwnd()) && InsideShape(event->position()))
+    SetPointerInside(Hwnd(), true);
   SendMouse(WM_MOUSEMOVE, event);
 }
 
@@ -181,7 +116,7 @@ void ControlSite::focusOutEvent(QFocusEvent* event) {
 
 void ControlSite::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
-  SetPointerInside(m_hWnd, true);
+  SetPointerInside(Hwnd(), true);
 }
 
 void ControlSite::leaveEvent(QEvent* event) {
@@ -189,7 +124,7 @@ void ControlSite::leaveEvent(QEvent* event) {
   // An armed leave request turns into a posted WM_MOUSELEAVE here. It is delivered from the
   // event loop, as a posted message is: Qt's enter/leave dispatch cannot survive a handler that
   // deletes this widget from inside leaveEvent.
-  SetPointerInside(m_hWnd, false);
+  SetPointerInside(Hwnd(), false);
   QMetaObject::invokeMethod(
       this, [this] { DispatchPosted(); }, Qt::QueuedConnection);
 }

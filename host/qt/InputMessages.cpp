@@ -76,13 +76,6 @@ WPARAM VirtualKey(int qtKey) {
   }
 }
 
-std::int16_t ShiftMaskFromKeyState(WPARAM keyState) {
-  std::int16_t s = static_cast<std::int16_t>(ModifierMask() & 4);  // alt is not in the mask
-  if (keyState & MK_SHIFT) s |= 1;
-  if (keyState & MK_CONTROL) s |= 2;
-  return s;
-}
-
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
   std::int16_t s = 0;
   if (modifiers & Qt::ShiftModifier) s |= 1;

@@ -29,10 +29,7 @@ platform::UINT ButtonDblClkMessage(Qt::MouseButton button);
 // A Qt key as a virtual-key code, 0 when it has none.
 platform::WPARAM VirtualKey(int qtKey);
 
-// The control's Shift argument (1 shift, 2 ctrl, 4 alt); its Button argument comes from
-// platform::ButtonMaskFromKeyState and platform::ButtonOfMessage.
-// A mouse message's Shift: shift and ctrl from its key-state mask, alt from the platform's key state.
-std::int16_t ShiftMaskFromKeyState(platform::WPARAM keyState);
+// The control's Shift argument (1 shift, 2 ctrl, 4 alt) from Qt's modifiers.
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
 
 }  // namespace host

@@ -16,9 +16,9 @@
 #include "platform/MouseLeave.h"
 #include "platform/Regions.h"
 #include "platform/Window.h"
-#include "tests/support/ControlWindowProc.h"
 #include "tests/support/EventRecorder.h"
 #include "tests/support/RecordingHost.h"
+#include "tests/support/TestControlWindow.h"
 
 namespace gloss {
 namespace {
@@ -55,19 +55,16 @@ PropertyBag CloseButtonBag() {
 
 struct CloseButtonWalk : ::testing::Test {
   RecordingHost host;
-  test::ControlSlot slot = std::make_shared<GlossButton*>(nullptr);
-  platform::WNDPROC defaultProc;
   EventRecorder rec;
-  std::unique_ptr<GlossButton> button;
+  std::unique_ptr<test::TestControlWindow> window;
+  GlossButton* button = nullptr;
 
   void SetUp() override {
     host.scaleWidth = 25;
     host.scaleHeight = 25;
-    defaultProc = test::InstallControlWindowProc(host.windowHandle, slot);
-    button = std::make_unique<GlossButton>(host);
-    *slot = button.get();
-    button->Initialize();
-    button->ReadProperties(CloseButtonBag());
+    window = std::make_unique<test::TestControlWindow>(host);
+    button = &window->Button();
+    window->Window().ReadProperties(CloseButtonBag());
     button->Resize();
     button->Show();
     rec.Attach(*button);
@@ -128,14 +125,14 @@ TEST_F(CloseButtonWalk, EnterPressReleaseClickLeave) {
   EXPECT_FALSE(platform::IsLeaveTracked(hWnd()));
 }
 
-TEST_F(CloseButtonWalk, ClickHandlerThatDestroysTheButtonLeavesTheWindowUnhooked) {
-  // The form's handler unloads the form: the button goes away inside its own Click.
+TEST_F(CloseButtonWalk, ClickHandlerThatDestroysTheButtonTakesItsWindowAlong) {
+  // The form's handler unloads the form: the button and its window go away inside its own Click.
   struct Closer : EventRecorder {
     CloseButtonWalk* t;
     void OnClick() override {
       EventRecorder::OnClick();
-      *t->slot = nullptr;
-      t->button.reset();
+      t->window.reset();
+      t->button = nullptr;
     }
   } closer;
   closer.t = this;
@@ -148,10 +145,10 @@ TEST_F(CloseButtonWalk, ClickHandlerThatDestroysTheButtonLeavesTheWindowUnhooked
   ASSERT_EQ(button, nullptr);
   EXPECT_EQ(closer.Events().back(), "Click");
 
-  // Later messages reach the window's own procedure again and nothing else.
+  // Later messages reach nothing.
+  EXPECT_FALSE(platform::IsWindow(hWnd()));
   Send(platform::WM_MOUSEMOVE, 0, 3, 3);
   PointerInside(false);
-  EXPECT_EQ(platform::GetWindowLong(hWnd(), platform::GWL_WNDPROC), defaultProc);
   EXPECT_EQ(closer.Events().back(), "Click");
 }
 

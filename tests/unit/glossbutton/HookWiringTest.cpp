@@ -9,10 +9,10 @@
 #include "platform/Modules.h"
 #include "platform/MouseLeave.h"
 #include "platform/Window.h"
-#include "tests/support/ControlWindowProc.h"
 #include "tests/support/EventRecorder.h"
 #include "tests/support/RecordingHost.h"
 #include "tests/support/RecordingSinks.h"
+#include "tests/support/TestControlWindow.h"
 
 namespace gloss {
 namespace {
@@ -25,22 +25,23 @@ using Log = std::vector<std::string>;
 struct HookWiring : ::testing::Test {
   platform::test::ScopedRecordingSinks sinks;
   RecordingHost host;  // 100 x 30
-  test::ControlSlot slot = std::make_shared<GlossButton*>(nullptr);
   platform::WNDPROC original;
   EventRecorder rec;
-  std::unique_ptr<GlossButton> button;
+  std::unique_ptr<test::TestControlWindow> window;
+  GlossButton* button = nullptr;
 
   void SetUp() override {
     platform::testhooks::ResetModules();
-    original = test::InstallControlWindowProc(host.windowHandle, slot);
-    button = std::make_unique<GlossButton>(host);
-    *slot = button.get();
+    window = std::make_unique<test::TestControlWindow>(host);
+    original = window->Window().DefaultProcedure();
+    button = &window->Button();
     rec.Attach(*button);
   }
   void TearDown() override {
-    button.reset();
+    window.reset();
     platform::testhooks::ResetModules();
   }
+  void ReadProperties() { window->Window().ReadProperties(PropertyBag{}); }
   platform::WNDPROC CurrentProc() const { return platform::GetWindowLong(host.windowHandle, platform::GWL_WNDPROC); }
   void Move(int x, int y) {
     platform::SetPointerInside(host.windowHandle, true);
@@ -49,7 +50,7 @@ struct HookWiring : ::testing::Test {
 };
 
 TEST_F(HookWiring, UserModeHooksTheWindowAfterItsOwnProcedure) {
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   EXPECT_TRUE(button->TrackingHooked());
   EXPECT_TRUE(button->CanTrackLeave());
   EXPECT_TRUE(button->TrackInUser32());
@@ -63,7 +64,7 @@ TEST_F(HookWiring, UserModeHooksTheWindowAfterItsOwnProcedure) {
 }
 
 TEST_F(HookWiring, TerminateGivesTheWindowItsProcedureBack) {
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   button->Terminate();
   EXPECT_FALSE(button->TrackingHooked());
   Move(5, 5);  // a released hook steps aside on the next message
@@ -71,18 +72,25 @@ TEST_F(HookWiring, TerminateGivesTheWindowItsProcedureBack) {
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseMove", 0, 0, 5, 5)}));
 }
 
-TEST_F(HookWiring, DestroyedControlLeavesItsWindowWithItsPreviousProcedure) {
+TEST(HookWiringAlone, DestroyedControlLeavesItsWindowWithItsPreviousProcedure) {
+  // A control destroyed before its window, without Terminate: the hook still steps aside.
+  RecordingHost host;  // a window of its own, on the plain default procedure
+  const platform::WNDPROC original = platform::GetWindowLong(host.windowHandle, platform::GWL_WNDPROC);
+  EventRecorder rec;
+  auto button = std::make_unique<GlossButton>(host);
+  rec.Attach(*button);
   button->ReadProperties(PropertyBag{});
-  *slot = nullptr;
+  ASSERT_NE(platform::GetWindowLong(host.windowHandle, platform::GWL_WNDPROC), original);
   button.reset();
-  Move(5, 5);
-  EXPECT_EQ(CurrentProc(), original);
+  platform::SetPointerInside(host.windowHandle, true);
+  platform::SendMessage(host.windowHandle, platform::WM_MOUSEMOVE, 0, PackPointerPos(5, 5));
+  EXPECT_EQ(platform::GetWindowLong(host.windowHandle, platform::GWL_WNDPROC), original);
   EXPECT_TRUE(rec.Events().empty());
 }
 
 TEST_F(HookWiring, DesignTimeInstallsNoHook) {
   host.userMode = false;
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   EXPECT_FALSE(button->TrackingHooked());
   EXPECT_EQ(CurrentProc(), original);
   Move(5, 5);
@@ -92,7 +100,7 @@ TEST_F(HookWiring, DesignTimeInstallsNoHook) {
 TEST_F(HookWiring, NoLeaveServiceMeansNoHook) {
   platform::testhooks::HideExport("User32", "TrackMouseEvent");
   platform::testhooks::HideExport("Comctl32", "_TrackMouseEvent");
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   EXPECT_FALSE(button->CanTrackLeave());
   EXPECT_FALSE(button->TrackingHooked());
   EXPECT_EQ(CurrentProc(), original);
@@ -103,7 +111,7 @@ TEST_F(HookWiring, NoLeaveServiceMeansNoHook) {
 
 TEST_F(HookWiring, WithoutUser32sServiceTheCommonControlsOneIsUsed) {
   platform::testhooks::HideExport("User32", "TrackMouseEvent");
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   EXPECT_TRUE(button->CanTrackLeave());
   EXPECT_FALSE(button->TrackInUser32());
   EXPECT_TRUE(button->TrackingHooked());
@@ -119,9 +127,9 @@ TEST_F(HookWiring, WithoutUser32sServiceTheCommonControlsOneIsUsed) {
 }
 
 TEST_F(HookWiring, ReadingPropertiesTwiceKeepsOneHook) {
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   const auto hooked = CurrentProc();
-  button->ReadProperties(PropertyBag{});
+  ReadProperties();
   EXPECT_EQ(CurrentProc(), hooked);
   EXPECT_TRUE(sinks.log().entries.empty());
   Move(5, 5);

@@ -1,0 +1,28 @@
+#pragma once
+// A control window on the stand-in platform for unit tests, as the program's hosts run it: the
+// recording host serves the control, and the visible pixels are the window's region inside the
+// host's size.
+#include <memory>
+
+#include "glossbutton/ControlWindow.h"
+#include "tests/support/RecordingHost.h"
+
+namespace gloss::test {
+
+class TestControlWindow final : public ControlWindowHost {
+ public:
+  // Makes the window and points the host's WindowHandle at it.
+  explicit TestControlWindow(RecordingHost& host);
+
+  ControlWindow& Window() { return *m_Window; }
+  GlossButton& Button() { return m_Window->Button(); }
+  platform::HWND Hwnd() const { return m_Window->Hwnd(); }
+
+  bool IsVisiblePixel(std::int32_t x, std::int32_t y) const override;
+
+ private:
+  RecordingHost& m_Host;
+  std::unique_ptr<ControlWindow> m_Window;
+};
+
+}  // namespace gloss::test
