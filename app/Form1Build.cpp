@@ -213,7 +213,7 @@ T* Form1::Bound(const FormLayout& layout, const char* name, ControlKind kind) co
   const ControlLayout* c = layout.Find(name);
   if (!c) throw LayoutError(name, "name", "the window needs this control and the layout has none");
   if (c->kind != kind) throw LayoutError(name, "kind", std::string("expected a ") + KindName(kind));
-  return qobject_cast<T*>(Control(name));
+  return dynamic_cast<T*>(Control(name));  // ControlSite is a GlossButtonWidget to Qt
 }
 
 void Form1::BindControls(const FormLayout& layout) {

@@ -10,13 +10,13 @@
 #include <memory>
 
 #include "host/qt/ControlAccessible.h"
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
 
 namespace {
 
-host::GlossButtonWidget& Button() {
-  static std::unique_ptr<host::GlossButtonWidget> button = [] {
-    auto b = std::make_unique<host::GlossButtonWidget>();
+GlossButtonWidget& Button() {
+  static std::unique_ptr<GlossButtonWidget> button = [] {
+    auto b = std::make_unique<GlossButtonWidget>();
     b->setStyle(3);
     b->resize(100, 30);
     b->show();
@@ -27,7 +27,7 @@ host::GlossButtonWidget& Button() {
 }
 
 void BM_SetCaption(benchmark::State& state) {
-  host::GlossButtonWidget& b = Button();
+  GlossButtonWidget& b = Button();
   const QString captions[2] = {QStringLiteral("Play"), QStringLiteral("Stop")};
   int i = 0;
   for (auto _ : state) b.setCaption(captions[i ^= 1]);
@@ -35,14 +35,14 @@ void BM_SetCaption(benchmark::State& state) {
 }
 
 void BM_SetChecked(benchmark::State& state) {
-  host::GlossButtonWidget& b = Button();
+  GlossButtonWidget& b = Button();
   bool on = false;
   for (auto _ : state) b.setChecked(on = !on);
 }
 
 // The part of the two above that accessibility adds.
 void BM_AccessibleNotice(benchmark::State& state) {
-  host::GlossButtonWidget& b = Button();
+  GlossButtonWidget& b = Button();
   for (auto _ : state) host::NotifyAccessibleChange(&b, true, true, false);
 }
 

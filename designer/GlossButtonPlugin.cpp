@@ -2,11 +2,13 @@
 
 #include <QIcon>
 
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
+
+#include "host/qt/ControlSite.h"
 
 GlossButtonPlugin::GlossButtonPlugin(QObject* parent) : QObject(parent) {}
 
-QString GlossButtonPlugin::name() const { return QStringLiteral("host::GlossButtonWidget"); }
+QString GlossButtonPlugin::name() const { return QStringLiteral("GlossButtonWidget"); }
 QString GlossButtonPlugin::group() const { return QStringLiteral("GlossButton"); }
 QString GlossButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn glossy push button"); }
 QString GlossButtonPlugin::whatsThis() const {
@@ -20,16 +22,18 @@ QIcon GlossButtonPlugin::icon() const { return QIcon(QStringLiteral(":/glossbutt
 void GlossButtonPlugin::initialize(QDesignerFormEditorInterface*) { m_Initialized = true; }
 
 QWidget* GlossButtonPlugin::createWidget(QWidget* parent) {
-  return new host::GlossButtonWidget(gloss::PropertyBag{}, !m_Initialized, parent);
+  // Designer calls initialize() first; QUiLoader does not, and builds a running program's form.
+  if (m_Initialized) return host::ControlSite::CreateForDesigner(parent);
+  return new GlossButtonWidget(parent);
 }
 
 QString GlossButtonPlugin::domXml() const {
   return QStringLiteral(R"(<ui language="c++">
- <widget class="host::GlossButtonWidget" name="glossButton">
+ <widget class="GlossButtonWidget" name="glossButton">
   <property name="geometry"><rect><x>0</x><y>0</y><width>100</width><height>30</height></rect></property>
   <property name="caption"><string>GlossButton</string></property>
-  <property name="style"><number>3</number></property>
-  <property name="colorScheme"><number>1</number></property>
+  <property name="style"><enum>GlossButtonWidget::GlossStyle3</enum></property>
+  <property name="colorScheme"><enum>GlossButtonWidget::BlueScheme</enum></property>
  </widget>
 </ui>
 )");

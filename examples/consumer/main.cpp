@@ -20,18 +20,20 @@ int main(int argc, char** argv) {
   column->addWidget(label);
 
   int clicks = 0;
-  QList<host::GlossButtonWidget*> buttons;
+  QList<GlossButtonWidget*> buttons;
   const struct {
     const char* caption;
-    int style;
-  } kinds[] = {{"Flat", 0}, {"Glossy", 3}, {"Round", 6}};
+    GlossButtonWidget::Style style;
+  } kinds[] = {{"Flat", GlossButtonWidget::ClassicStyle},
+               {"Glossy", GlossButtonWidget::GlossStyle3},
+               {"Round", GlossButtonWidget::CrescentStyle}};
   for (const auto& k : kinds) {
-    auto* b = new host::GlossButtonWidget(&window);
+    auto* b = new GlossButtonWidget(&window);
     b->setCaption(QString::fromUtf8(k.caption));
     b->setStyle(k.style);
-    b->setColorScheme(1);
+    b->setColorScheme(GlossButtonWidget::BlueScheme);
     b->setMinimumSize(100, 30);
-    QObject::connect(b, &host::GlossButtonWidget::clicked, label, [label, &clicks, b] {
+    QObject::connect(b, &GlossButtonWidget::clicked, label, [label, &clicks, b] {
       label->setText(QStringLiteral("clicks: %1 (last: %2)").arg(++clicks).arg(b->caption()));
     });
     row->addWidget(b);
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
 
   if (app.arguments().contains(QStringLiteral("--smoke"))) {
     QTimer::singleShot(0, [&] {
-      for (host::GlossButtonWidget* b : buttons) b->PressAndRelease();
+      for (GlossButtonWidget* b : buttons) b->click();
       std::printf("%s\n", qPrintable(label->text()));
       app.exit(clicks == 3 ? 0 : 1);
     });

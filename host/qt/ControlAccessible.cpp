@@ -2,13 +2,16 @@
 
 #include <QAccessible>
 
-#include "host/qt/ControlSite.h"
+#include <GlossButton/GlossButtonWidget.h>
+
+#include "host/qt/GlossButtonWidgetPrivate.h"
+#include "host/qt/SiteEngine.h"
 
 namespace host {
 
-ControlAccessible::ControlAccessible(ControlSite* site) : QAccessibleWidget(site, QAccessible::Button) {}
+ControlAccessible::ControlAccessible(::GlossButtonWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
 
-ControlSite* ControlAccessible::Site() const { return static_cast<ControlSite*>(widget()); }
+SiteEngine* ControlAccessible::Site() const { return &EngineOf(*static_cast<::GlossButtonWidget*>(widget())); }
 
 QString ControlAccessible::text(QAccessible::Text t) const {
   if (t == QAccessible::Name) {
@@ -20,7 +23,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
 
 QAccessible::State ControlAccessible::state() const {
   QAccessible::State s = QAccessibleWidget::state();
-  const ControlSite* site = Site();
+  const SiteEngine* site = Site();
   s.pressed = site->Pressed();
   // A button shown checked reads as a checked toggle.
   s.checkable = site->Button().Checked();
@@ -48,8 +51,9 @@ QStringList ControlAccessible::keyBindingsForAction(const QString& actionName) c
 namespace {
 
 QAccessibleInterface* Factory(const QString& key, QObject* object) {
-  if (key == QLatin1String(ControlSite::staticMetaObject.className()) && object && object->isWidgetType())
-    return new ControlAccessible(static_cast<ControlSite*>(object));
+  // Asked for each class from the object's own up to QObject: this key covers every subclass.
+  if (key == QLatin1String(::GlossButtonWidget::staticMetaObject.className()) && object && object->isWidgetType())
+    return new ControlAccessible(static_cast<::GlossButtonWidget*>(object));
   return nullptr;
 }
 
@@ -63,7 +67,7 @@ void InstallControlAccessibleFactory() {
   (void)installed;
 }
 
-void NotifyAccessibleChange(ControlSite* site, bool nameChanged, bool checkedChanged, bool pressedChanged) {
+void NotifyAccessibleChange(QWidget* site, bool nameChanged, bool checkedChanged, bool pressedChanged) {
   if (!QAccessible::isActive()) return;
   if (nameChanged) {
     QAccessibleEvent e(site, QAccessible::NameChanged);

@@ -4,13 +4,15 @@
 // that clicks it the way the mouse does.
 #include <QAccessibleWidget>
 
+class GlossButtonWidget;
+
 namespace host {
 
-class ControlSite;
+class SiteEngine;
 
 class ControlAccessible : public QAccessibleWidget {
  public:
-  explicit ControlAccessible(ControlSite* site);
+  explicit ControlAccessible(::GlossButtonWidget* widget);
 
   QString text(QAccessible::Text t) const override;
   QAccessible::State state() const override;
@@ -19,14 +21,14 @@ class ControlAccessible : public QAccessibleWidget {
   QStringList keyBindingsForAction(const QString& actionName) const override;
 
  private:
-  ControlSite* Site() const;
+  SiteEngine* Site() const;
 };
 
-// Installs the factory that gives every ControlSite its ControlAccessible (once per process).
+// Installs the factory that gives every GlossButtonWidget its ControlAccessible (once per process).
 void InstallControlAccessibleFactory();
 
 // The control's caption or checked state changed: tells a listening client. Costs a flag test
 // while no client listens.
-void NotifyAccessibleChange(ControlSite* site, bool nameChanged, bool checkedChanged, bool pressedChanged);
+void NotifyAccessibleChange(QWidget* widget, bool nameChanged, bool checkedChanged, bool pressedChanged);
 
 }  // namespace host

@@ -1,172 +1,23 @@
-// The site's lifecycle, what it serves the control as its host, and how messages reach the
-// control's window. Input from Qt is in ControlSiteInput.cpp, the shape and face in ControlSiteFace.cpp.
 #include "host/qt/ControlSite.h"
-
-#include <exception>
-
-#include <QTimer>
-#include <QtGlobal>
-
-#include "host/qt/ControlAccessible.h"
-#include "platform/EventLog.h"
-#include "platform/MouseLeave.h"
-#include "platform/Regions.h"
 
 namespace host {
 
-using namespace platform;
+ControlSite::ControlSite(QWidget* parent)
+    : ::GlossButtonWidget(*new GlossButtonWidgetPrivate(*this, /*loaded=*/false), parent) {}
 
-ControlSite::ControlSite(QWidget* parent) : QWidget(parent) {
-  InstallControlAccessibleFactory();
-  setMouseTracking(true);
-  setFocusPolicy(Qt::StrongFocus);
+ControlSite::~ControlSite() = default;
 
-  gloss::ControlWindowHost& windowHost = *this;
-  m_Window = std::make_unique<gloss::ControlWindow>(*this, windowHost, [](WNDPROC proc) { return CreateWindow(proc); });
-  SetWindowRgnChangedHandler(m_Window->Hwnd(), [this, alive = m_Window->Alive()](HWND, BOOL) {
-    if (!alive.expired()) ApplyRegion();
-  });
+::GlossButtonWidget* ControlSite::CreateForDesigner(QWidget* parent) {
+  auto* site = new ControlSite(parent);
+  site->SetUserMode(false);
+  site->ReadProperties(gloss::PropertyBag{});
+  return site;
 }
 
-ControlSite::~ControlSite() {
-  // The control releases its hooks while its window still exists; then the control window
-  // destroys both, before the text engine the control draws with goes.
-  try {
-    m_Window->Terminate();
-  } catch (const std::exception& e) {
-    ReportError("Terminate", e.what());
-  }
-  m_Window.reset();
-}
-
-void ControlSite::InitProperties() {
-  m_Window->InitProperties();
-  if (testAttribute(Qt::WA_Resized) || isVisible()) SendResize();
-}
-
-void ControlSite::ReadProperties(const gloss::PropertyBag& bag) {
-  m_Window->ReadProperties(bag);
-  if (testAttribute(Qt::WA_Resized) || isVisible()) SendResize();
-}
-
-void ControlSite::SetEventListener(gloss::GlossButtonEvents* listener) { Button().SetEventListener(listener); }
-
-// ---- ControlHost
-
-void ControlSite::PropertyChanged(const std::string& name) {
-  NotifyAccessibleChange(this, name == "Caption", name == "Checked", false);
-  emit controlPropertyChanged(QString::fromStdString(name));
-}
-
-gloss::Font ControlSite::AmbientFont() const { return ToControlFont(parentWidget() ? parentWidget()->font() : font()); }
-
-gloss::Font ControlSite::ToControlFont(const QFont& f) {
-  gloss::Font r;
-  r.name = f.family().toStdString();
-  // Fonts given in pixels are reported in points at the 96 dpi the control draws at.
-  r.size = f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 72.0 / 96.0;
-  r.weight = static_cast<std::int16_t>(f.weight());
-  r.italic = f.italic();
-  r.underline = f.underline();
-  r.strikethrough = f.strikeOut();
-  return r;
-}
-
-std::string ControlSite::InstanceName() const { return objectName().toStdString(); }
-
-std::int32_t ControlSite::ParentBackColor() const {
-  const QColor c = (parentWidget() ? parentWidget()->palette() : palette()).color(QPalette::Window);
-  return c.red() | (c.green() << 8) | (c.blue() << 16);
-}
-
-void ControlSite::SetMousePointer(std::int32_t kind) {
-  m_MousePointer = kind;
-  if (kind == gloss::kPointerCustom)
-    setCursor(Qt::PointingHandCursor);  // a custom pointer without an image of its own
-  else if (kind == gloss::kPointerArrow)
-    setCursor(Qt::ArrowCursor);
-  else
-    unsetCursor();
-}
-
-void ControlSite::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; }
-
-void ControlSite::PublishImage(std::shared_ptr<const gloss::Image> image) {
-  m_Image = std::move(image);
-  m_CutFrom = nullptr;  // the surface reuses buffers: a new image may sit where an old one was
-  m_ImageRatio = devicePixelRatioF();
-  update();
-}
-
-bool ControlSite::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  // Posted messages go before new input, as the platform's queue orders them: a leave still
-  // waiting from the previous widget is delivered before this input can enter us.
-  if (!DispatchPosted()) return false;
-  const std::weak_ptr<const void> alive = m_Window->Alive();
-  try {
-    SendMessage(m_Window->Hwnd(), uMsg, wParam, lParam);
-  } catch (const std::exception& e) {
-    if (alive.expired()) return false;
-    ReportError("SendMessage", e.what());
-  }
-  if (alive.expired()) return false;
-  return DispatchPosted();
-}
-
-bool ControlSite::DispatchPosted() {
-  // Posted messages may be for any window, and their handlers may delete this site too.
-  const std::weak_ptr<const void> alive = m_Window->Alive();
-  try {
-    DispatchPostedMessages();
-  } catch (const std::exception& e) {
-    if (alive.expired()) return false;
-    ReportError("DispatchPostedMessages", e.what());
-  }
-  return !alive.expired();
-}
-
-template <class F>
-bool ControlSite::Notify(const char* what, F&& f) {
-  const std::weak_ptr<const void> alive = m_Window->Alive();
-  try {
-    f();
-  } catch (const std::exception& e) {
-    if (alive.expired()) return false;
-    ReportError(what, e.what());
-  }
-  if (alive.expired()) return false;
-  return DispatchPosted();
-}
-
-void ControlSite::ReportError(const char* what, const char* message) {
-  // Errors of the control's handlers end the handler; the toolkit reports them and goes on.
-  const std::string text = std::string("ControlSite.") + what + ": " + message;
-  LogEvent(text, EVENTLOG_ERROR);
-  qWarning("%s", text.c_str());
-}
-
-void ControlSite::SendResize() {
-  m_SentResize = true;
-  m_LastSize = size();
-  Notify("Resize", [this] { Button().Resize(); });
-}
-
-// ---- Lifecycle from Qt
-
-void ControlSite::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  if (PropertiesLoaded() && size() != m_LastSize) SendResize();
-}
-
-void ControlSite::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!PropertiesLoaded()) return;
-  if (!m_SentResize || size() != m_LastSize) {
-    const std::weak_ptr<const void> alive = m_Window->Alive();
-    SendResize();
-    if (alive.expired()) return;
-  }
-  Notify("Show", [this] { Button().Show(); });
+gloss::PropertyBag ControlSite::Properties() const {
+  gloss::PropertyBag bag;
+  Button().WriteProperties(bag);
+  return bag;
 }
 
 }  // namespace host

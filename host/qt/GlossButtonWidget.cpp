@@ -1,15 +1,21 @@
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
 
 #include <cmath>
 #include <cstring>
 
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "host/qt/GlossButtonWidgetPrivate.h"
 #include "host/qt/QtSystemColors.h"
 #include "host/qt/QtTextEngine.h"
 #include "platform/SystemColors.h"
 
-namespace host {
-
 namespace {
+
+using host::FromColorRef;
+using host::ToColorRef;
 
 std::int32_t ToOle(const QColor& c) { return static_cast<std::int32_t>(ToColorRef(c)); }
 
@@ -27,78 +33,148 @@ bool Usable(const QColor& c, const char* property) {
 
 }  // namespace
 
-GlossButtonWidget::GlossButtonWidget(QWidget* parent) : GlossButtonWidget(gloss::PropertyBag{}, parent) {}
+// ---- The private part
 
-GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, QWidget* parent)
-    : GlossButtonWidget(bag, true, parent) {}
+GlossButtonWidgetPrivate::GlossButtonWidgetPrivate(GlossButtonWidget& q, bool loaded)
+    : q(q), loadOnStart(loaded) {}
 
-GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, bool userMode, QWidget* parent)
-    : ControlSite(parent) {
-  SetUserMode(userMode);
-  setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-  SetEventListener(this);
-  ReadProperties(bag);
+GlossButtonWidgetPrivate::~GlossButtonWidgetPrivate() {
+  if (engine) engine->SetEventListener(nullptr);
 }
 
-GlossButtonWidget::~GlossButtonWidget() { SetEventListener(nullptr); }
+void GlossButtonWidgetPrivate::ListenToControl() { engine->SetEventListener(this); }
 
-QString GlossButtonWidget::caption() const { return QString::fromStdString(Button().Caption()); }
-void GlossButtonWidget::setCaption(const QString& caption) { Button().SetCaption(caption.toStdString()); }
-int GlossButtonWidget::style() const { return Button().Style(); }
+void GlossButtonWidgetPrivate::Start() {
+  engine = std::make_unique<host::SiteEngine>(q);
+  q.setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+  ListenToControl();
+  if (loadOnStart) engine->ReadProperties(gloss::PropertyBag{});
+}
+
+namespace {
+
+Qt::MouseButtons ToButtons(std::int16_t button) {
+  // The control's 1 left, 2 right, 4 middle are Qt's bits.
+  return Qt::MouseButtons::fromInt(button & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+}
+
+Qt::KeyboardModifiers ToModifiers(std::int16_t shift) {
+  Qt::KeyboardModifiers m;
+  if (shift & 1) m |= Qt::ShiftModifier;
+  if (shift & 2) m |= Qt::ControlModifier;
+  if (shift & 4) m |= Qt::AltModifier;
+  return m;
+}
+
+}  // namespace
+
+void GlossButtonWidgetPrivate::OnStatus(const std::string& sStatus) { emit q.status(QString::fromStdString(sStatus)); }
+void GlossButtonWidgetPrivate::OnClick() { emit q.clicked(); }
+void GlossButtonWidgetPrivate::OnDblClick() { emit q.doubleClicked(); }
+void GlossButtonWidgetPrivate::OnMouseEnter() { emit q.mouseEnter(); }
+void GlossButtonWidgetPrivate::OnMouseLeave() { emit q.mouseLeave(); }
+void GlossButtonWidgetPrivate::OnMouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) {
+  emit q.mouseMove(ToButtons(Button), ToModifiers(Shift), QPointF(X, Y));
+}
+void GlossButtonWidgetPrivate::OnMouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
+  emit q.mouseUp(ToButtons(Button), ToModifiers(Shift), QPointF(X, Y));
+}
+void GlossButtonWidgetPrivate::OnMouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) {
+  emit q.mouseDown(ToButtons(Button), ToModifiers(Shift), QPointF(X, Y));
+}
+
+namespace host {
+SiteEngine& EngineOf(::GlossButtonWidget& widget) { return *GlossButtonWidgetPrivate::Of(widget).engine; }
+const SiteEngine& EngineOf(const ::GlossButtonWidget& widget) { return *GlossButtonWidgetPrivate::Of(widget).engine; }
+}  // namespace host
+
+// ---- The widget
+
+GlossButtonWidget::GlossButtonWidget(QWidget* parent)
+    : GlossButtonWidget(*new GlossButtonWidgetPrivate(*this, /*loaded=*/true), parent) {}
+
+GlossButtonWidget::GlossButtonWidget(GlossButtonWidgetPrivate& dd, QWidget* parent) : QWidget(parent), d_ptr(&dd) {
+  d_ptr->Start();
+}
+
+GlossButtonWidget::~GlossButtonWidget() = default;
+
+QString GlossButtonWidget::caption() const { return QString::fromStdString(d_ptr->engine->Button().Caption()); }
+void GlossButtonWidget::setCaption(const QString& caption) { d_ptr->engine->Button().SetCaption(caption.toStdString()); }
+
+GlossButtonWidget::Style GlossButtonWidget::style() const { return static_cast<Style>(d_ptr->engine->Button().Style()); }
+void GlossButtonWidget::setStyle(Style style) { setStyle(static_cast<int>(style)); }
 void GlossButtonWidget::setStyle(int style) {
-  if (style < 0 || style > 6)
+  if (style < ClassicStyle || style > CrescentStyle)
     qWarning("GlossButtonWidget: style %d is none of 0 to 6; the button draws no face", style);
-  Button().SetStyle(style);
+  d_ptr->engine->Button().SetStyle(style);
 }
-int GlossButtonWidget::colorScheme() const { return Button().ColorScheme(); }
-void GlossButtonWidget::setColorScheme(int scheme) { Button().SetColorScheme(scheme); }
-bool GlossButtonWidget::isChecked() const { return Button().Checked(); }
-void GlossButtonWidget::setChecked(bool checked) { Button().SetChecked(checked); }
-bool GlossButtonWidget::displayHand() const { return Button().DisplayHand(); }
+GlossButtonWidget::ColorScheme GlossButtonWidget::colorScheme() const {
+  return static_cast<ColorScheme>(d_ptr->engine->Button().ColorScheme());
+}
+void GlossButtonWidget::setColorScheme(ColorScheme scheme) { setColorScheme(static_cast<int>(scheme)); }
+void GlossButtonWidget::setColorScheme(int scheme) {
+  if (scheme < OwnColors || scheme > YellowScheme)
+    qWarning("GlossButtonWidget: colour scheme %d is none of 0 to 6; the colours stay as they are", scheme);
+  d_ptr->engine->Button().SetColorScheme(scheme);
+}
+bool GlossButtonWidget::isChecked() const { return d_ptr->engine->Button().Checked(); }
+void GlossButtonWidget::setChecked(bool checked) { d_ptr->engine->Button().SetChecked(checked); }
+bool GlossButtonWidget::displayHand() const { return d_ptr->engine->Button().DisplayHand(); }
 void GlossButtonWidget::setDisplayHand(bool on) {
-  Button().SetDisplayHand(on);
+  d_ptr->engine->Button().SetDisplayHand(on);
   // The control only picks the pointer up when it reads its properties; a Qt user expects the
-  // property to take effect, so the site's pointer follows at once.
-  SetMousePointer(on ? gloss::kPointerCustom : gloss::kPointerArrow);
+  // property to take effect, so the widget's pointer follows at once.
+  d_ptr->engine->SetMousePointer(on ? gloss::kPointerCustom : gloss::kPointerArrow);
 }
-int GlossButtonWidget::pictureAlignment() const { return Button().PictureAlignment(); }
-void GlossButtonWidget::setPictureAlignment(int alignment) { Button().SetPictureAlignment(alignment); }
-int GlossButtonWidget::borderBrightness() const { return Button().BorderBrightness(); }
-void GlossButtonWidget::setBorderBrightness(int brightness) { Button().SetBorderBrightness(brightness); }
+GlossButtonWidget::PictureAlignment GlossButtonWidget::pictureAlignment() const {
+  return static_cast<PictureAlignment>(d_ptr->engine->Button().PictureAlignment());
+}
+void GlossButtonWidget::setPictureAlignment(PictureAlignment alignment) {
+  setPictureAlignment(static_cast<int>(alignment));
+}
+void GlossButtonWidget::setPictureAlignment(int alignment) {
+  if (alignment < PictureAbove || alignment > PictureRight)
+    qWarning("GlossButtonWidget: picture alignment %d is none of 0 to 3; the picture goes to the top left corner",
+             alignment);
+  d_ptr->engine->Button().SetPictureAlignment(alignment);
+}
+int GlossButtonWidget::borderBrightness() const { return d_ptr->engine->Button().BorderBrightness(); }
+void GlossButtonWidget::setBorderBrightness(int brightness) { d_ptr->engine->Button().SetBorderBrightness(brightness); }
 
-QColor GlossButtonWidget::colorButtonUp() const { return FromOle(Button().ColorButtonUp()); }
+QColor GlossButtonWidget::colorButtonUp() const { return FromOle(d_ptr->engine->Button().ColorButtonUp()); }
 void GlossButtonWidget::setColorButtonUp(const QColor& c) {
-  if (Usable(c, "colorButtonUp")) Button().SetColorButtonUp(ToOle(c));
+  if (Usable(c, "colorButtonUp")) d_ptr->engine->Button().SetColorButtonUp(ToOle(c));
 }
-QColor GlossButtonWidget::colorButtonHover() const { return FromOle(Button().ColorButtonHover()); }
+QColor GlossButtonWidget::colorButtonHover() const { return FromOle(d_ptr->engine->Button().ColorButtonHover()); }
 void GlossButtonWidget::setColorButtonHover(const QColor& c) {
-  if (Usable(c, "colorButtonHover")) Button().SetColorButtonHover(ToOle(c));
+  if (Usable(c, "colorButtonHover")) d_ptr->engine->Button().SetColorButtonHover(ToOle(c));
 }
-QColor GlossButtonWidget::colorButtonDown() const { return FromOle(Button().ColorButtonDown()); }
+QColor GlossButtonWidget::colorButtonDown() const { return FromOle(d_ptr->engine->Button().ColorButtonDown()); }
 void GlossButtonWidget::setColorButtonDown(const QColor& c) {
-  if (Usable(c, "colorButtonDown")) Button().SetColorButtonDown(ToOle(c));
+  if (Usable(c, "colorButtonDown")) d_ptr->engine->Button().SetColorButtonDown(ToOle(c));
 }
-QColor GlossButtonWidget::colorBright() const { return FromOle(Button().ColorBright()); }
+QColor GlossButtonWidget::colorBright() const { return FromOle(d_ptr->engine->Button().ColorBright()); }
 void GlossButtonWidget::setColorBright(const QColor& c) {
-  if (Usable(c, "colorBright")) Button().SetColorBright(ToOle(c));
+  if (Usable(c, "colorBright")) d_ptr->engine->Button().SetColorBright(ToOle(c));
 }
-QColor GlossButtonWidget::foreColor() const { return FromOle(Button().ForeColor()); }
+QColor GlossButtonWidget::foreColor() const { return FromOle(d_ptr->engine->Button().ForeColor()); }
 void GlossButtonWidget::setForeColor(const QColor& c) {
-  if (Usable(c, "foreColor")) Button().SetForeColor(ToOle(c));
+  if (Usable(c, "foreColor")) d_ptr->engine->Button().SetForeColor(ToOle(c));
 }
 
 QFont GlossButtonWidget::captionFont() const {
   // In points, as it is stored and as form designers show and save fonts; the control draws it
   // at 96 dpi.
-  const gloss::Font& stored = Button().Font();
-  QFont f = QtTextEngine::ToQFont(stored);
+  const gloss::Font& stored = d_ptr->engine->Button().Font();
+  QFont f = host::QtTextEngine::ToQFont(stored);
   if (stored.size > 0) f.setPointSizeF(stored.size);
   return f;
 }
-void GlossButtonWidget::setCaptionFont(const QFont& font) { Button().SetFont(ToControlFont(font)); }
+void GlossButtonWidget::setCaptionFont(const QFont& font) { d_ptr->engine->Button().SetFont(host::SiteEngine::ToControlFont(font)); }
 
 QImage GlossButtonWidget::picture() const {
-  const gloss::PicturePtr pic = Button().Picture();
+  const gloss::PicturePtr pic = d_ptr->engine->Button().Picture();
   if (!pic || pic->image.width <= 0 || pic->image.height <= 0) return {};
   QImage out(pic->image.width, pic->image.height, QImage::Format_ARGB32);
   for (int y = 0; y < out.height(); ++y)
@@ -109,7 +185,7 @@ QImage GlossButtonWidget::picture() const {
 
 void GlossButtonWidget::setPicture(const QImage& image) {
   if (image.isNull()) {
-    Button().SetPicture(nullptr);
+    d_ptr->engine->Button().SetPicture(nullptr);
     return;
   }
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -122,31 +198,51 @@ void GlossButtonWidget::setPicture(const QImage& image) {
                 static_cast<std::size_t>(argb.width()) * 4);
   pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
   pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
-  Button().SetPicture(std::move(pic));
+  d_ptr->engine->Button().SetPicture(std::move(pic));
 }
 
 QPixmap GlossButtonWidget::picturePixmap() const { return QPixmap::fromImage(picture()); }
 void GlossButtonWidget::setPicturePixmap(const QPixmap& pixmap) { setPicture(pixmap.toImage()); }
 
-gloss::PropertyBag GlossButtonWidget::properties() const {
-  gloss::PropertyBag bag;
-  Button().WriteProperties(bag);
-  return bag;
+QSize GlossButtonWidget::sizeHint() const { return {100, 30}; }
+
+void GlossButtonWidget::click() { d_ptr->engine->PressAndRelease(); }
+
+// ---- Qt's events, handed to the engine. Any of them may delete this widget.
+
+void GlossButtonWidget::paintEvent(QPaintEvent* event) { d_ptr->engine->PaintEvent(event); }
+void GlossButtonWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  d_ptr->engine->ResizeEvent();
+}
+void GlossButtonWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  d_ptr->engine->ShowEvent();
+}
+void GlossButtonWidget::mouseMoveEvent(QMouseEvent* event) { d_ptr->engine->MouseMoveEvent(event); }
+void GlossButtonWidget::mousePressEvent(QMouseEvent* event) { d_ptr->engine->MousePressEvent(event); }
+void GlossButtonWidget::mouseReleaseEvent(QMouseEvent* event) { d_ptr->engine->MouseReleaseEvent(event); }
+void GlossButtonWidget::mouseDoubleClickEvent(QMouseEvent* event) { d_ptr->engine->MouseDoubleClickEvent(event); }
+void GlossButtonWidget::keyPressEvent(QKeyEvent* event) {
+  if (!d_ptr->engine->KeyPressEvent(event)) QWidget::keyPressEvent(event);
+}
+void GlossButtonWidget::keyReleaseEvent(QKeyEvent* event) {
+  if (!d_ptr->engine->KeyReleaseEvent(event)) QWidget::keyReleaseEvent(event);
+}
+void GlossButtonWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  d_ptr->engine->FocusInEvent();
+}
+void GlossButtonWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  d_ptr->engine->FocusOutEvent();
+}
+void GlossButtonWidget::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  d_ptr->engine->EnterEvent();
+}
+void GlossButtonWidget::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  d_ptr->engine->LeaveEvent();
 }
 
-void GlossButtonWidget::OnStatus(const std::string& sStatus) { emit status(QString::fromStdString(sStatus)); }
-void GlossButtonWidget::OnClick() { emit clicked(); }
-void GlossButtonWidget::OnDblClick() { emit doubleClicked(); }
-void GlossButtonWidget::OnMouseEnter() { emit mouseEnter(); }
-void GlossButtonWidget::OnMouseLeave() { emit mouseLeave(); }
-void GlossButtonWidget::OnMouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  emit mouseMove(Button, Shift, X, Y);
-}
-void GlossButtonWidget::OnMouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  emit mouseUp(Button, Shift, X, Y);
-}
-void GlossButtonWidget::OnMouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-  emit mouseDown(Button, Shift, X, Y);
-}
-
-}  // namespace host

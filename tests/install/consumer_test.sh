@@ -13,14 +13,20 @@ prefix=$work/prefix
 fail() { echo "FAIL: $*" >&2; exit 1; }
 cd "$prefix"
 # Nothing but the libraries, their headers, the package, the renderer and the plugin.
-unexpected=$(find . -type f | grep -v -E "^\./(include/GlossButton/.*\.h|lib/[^/]+\.a|lib/cmake/GlossButton/[^/]+\.cmake|bin/glossbutton-render|lib/$arch/qt6/plugins/designer/[^/]+\.so)$" || true)
+unexpected=$(find . -type f | grep -v -E "^\./(include/GlossButton/.*\.h|lib/[^/]+\.a|lib/libGlossButtonWidget\.so\.[0-9.]+|lib/cmake/GlossButton/[^/]+\.cmake|bin/glossbutton-render|lib/$arch/qt6/plugins/designer/[^/]+\.so)$" || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
+# The widget's public face: its own header, the version and export headers, nothing of the host.
+[ ! -e include/GlossButton/host ] || fail "the Qt host's internal headers are installed"
+widget_includes=$(grep -hoE '#include [<"][^>"]+[>"]' include/GlossButton/GlossButtonWidget.h | grep -v -E '<Q[A-Za-z]*>|<memory>|<GlossButton/(GlossButtonVersion|glossbutton_widget_export)\.h>' || true)
+[ -z "$widget_includes" ] || fail "GlossButtonWidget.h includes $widget_includes"
 for f in include/GlossButton/GlossButtonWidget.h include/GlossButton/GlossButton.h \
+         include/GlossButton/GlossButtonVersion.h include/GlossButton/glossbutton_widget_export.h \
          lib/cmake/GlossButton/GlossButtonConfig.cmake lib/cmake/GlossButton/GlossButtonConfigVersion.cmake \
          bin/glossbutton-render; do
   [ -f "$f" ] || fail "$f not installed"
 done
 ls lib/$arch/qt6/plugins/designer/*.so >/dev/null 2>&1 || fail "no Designer plugin under lib/$arch/qt6/plugins/designer"
+[ -L lib/libGlossButtonWidget.so.0 ] || fail "the shared widget library has no SONAME link"
 # Installed headers name only installed headers.
 if grep -rhoE '#include "[^"]+"' include/GlossButton | sed -E 's/#include "(.*)"/\1/' | sort -u |
     while read -r h; do [ -f "include/GlossButton/$h" ] || echo "$h"; done | grep .; then
@@ -32,10 +38,20 @@ if grep -rlF -e "$root" -e "$build" lib/cmake/GlossButton; then fail "package re
 
 launcher=()
 [ -n "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER="$CMAKE_CXX_COMPILER_LAUNCHER")
-"$cmake" -S "$src" -B "$work/consumer" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefix" \
-  "${launcher[@]}" >"$work/configure.log" || { cat "$work/configure.log"; fail "consumer does not configure"; }
-"$cmake" --build "$work/consumer" >"$work/build.log" 2>&1 || { cat "$work/build.log"; fail "consumer does not build"; }
-out=$("$work/consumer/consumer" --smoke) || fail "consumer run failed: $out"
-[ "$out" = "clicks: 3 (last: Round)" ] || fail "consumer printed '$out'"
-"$work/consumer/consumer-core" || fail "consumer-core failed"
-echo "ok: installed into $prefix and built the consumer against it"
+# The same consumer against the static widget library and, with BUILD_SHARED_LIBS, the shared one.
+for kind in static shared; do
+  out_dir=$work/consumer-$kind
+  shared=OFF
+  [ "$kind" = shared ] && shared=ON
+  "$cmake" -S "$src" -B "$out_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$prefix" \
+    -DBUILD_SHARED_LIBS=$shared "${launcher[@]}" >"$work/configure.log" ||
+    { cat "$work/configure.log"; fail "consumer ($kind) does not configure"; }
+  "$cmake" --build "$out_dir" >"$work/build.log" 2>&1 || { cat "$work/build.log"; fail "consumer ($kind) does not build"; }
+  needs=$(readelf -d "$out_dir/consumer" | grep -c 'libGlossButtonWidget.so.0' || true)
+  [ "$kind" = shared ] && [ "$needs" -ne 1 ] && fail "the shared consumer does not load libGlossButtonWidget.so.0"
+  [ "$kind" = static ] && [ "$needs" -ne 0 ] && fail "the static consumer loads libGlossButtonWidget.so.0"
+  out=$("$out_dir/consumer" --smoke) || fail "consumer ($kind) run failed: $out"
+  [ "$out" = "clicks: 3 (last: Round)" ] || fail "consumer ($kind) printed '$out'"
+done
+"$work/consumer-static/consumer-core" || fail "consumer-core failed"
+echo "ok: installed into $prefix and built the consumer against it, static and shared"

@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
 
 namespace {
 
@@ -86,22 +86,24 @@ DemoWindow::DemoWindow(QWidget* parent) : QWidget(parent) {
   outer->addWidget(m_LogLine);
 }
 
-host::GlossButtonWidget* DemoWindow::AddButton(const QString& name, const QString& caption, int style) {
-  auto* b = new host::GlossButtonWidget(this);
+GlossButtonWidget* DemoWindow::AddButton(const QString& name, const QString& caption, int style) {
+  auto* b = new GlossButtonWidget(this);
   b->setObjectName(name);
   b->setFixedSize(kWidth, kHeight);
   b->setStyle(style);
   b->setCaption(caption);
-  const auto xy = [](float x, float y) { return QString("%1,%2").arg(x).arg(y); };
-  connect(b, &host::GlossButtonWidget::clicked, this, [this, name] { Log(name, "Click"); });
-  connect(b, &host::GlossButtonWidget::doubleClicked, this, [this, name] { Log(name, "DblClick"); });
-  connect(b, &host::GlossButtonWidget::mouseEnter, this, [this, name] { Log(name, "MouseEnter"); });
-  connect(b, &host::GlossButtonWidget::mouseLeave, this, [this, name] { Log(name, "MouseLeave"); });
-  connect(b, &host::GlossButtonWidget::mouseDown, this, [this, name, xy](int button, int, float x, float y) {
-    Log(name, QString("MouseDown %1 @%2").arg(button).arg(xy(x, y)));
+  const auto xy = [](const QPointF& p) { return QString("%1,%2").arg(p.x()).arg(p.y()); };
+  connect(b, &GlossButtonWidget::clicked, this, [this, name] { Log(name, "Click"); });
+  connect(b, &GlossButtonWidget::doubleClicked, this, [this, name] { Log(name, "DblClick"); });
+  connect(b, &GlossButtonWidget::mouseEnter, this, [this, name] { Log(name, "MouseEnter"); });
+  connect(b, &GlossButtonWidget::mouseLeave, this, [this, name] { Log(name, "MouseLeave"); });
+  connect(b, &GlossButtonWidget::mouseDown, this,
+          [this, name, xy](Qt::MouseButtons buttons, Qt::KeyboardModifiers, const QPointF& at) {
+            Log(name, QString("MouseDown %1 @%2").arg(buttons.toInt()).arg(xy(at)));
   });
-  connect(b, &host::GlossButtonWidget::mouseUp, this, [this, name, xy](int button, int, float x, float y) {
-    Log(name, QString("MouseUp %1 @%2").arg(button).arg(xy(x, y)));
+  connect(b, &GlossButtonWidget::mouseUp, this,
+          [this, name, xy](Qt::MouseButtons buttons, Qt::KeyboardModifiers, const QPointF& at) {
+            Log(name, QString("MouseUp %1 @%2").arg(buttons.toInt()).arg(xy(at)));
   });
   return b;
 }

@@ -5,9 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace host {
 class GlossButtonWidget;
-}
 
 class DemoWindow : public QWidget {
   Q_OBJECT
@@ -16,7 +14,7 @@ class DemoWindow : public QWidget {
   explicit DemoWindow(QWidget* parent = nullptr);
 
  private:
-  host::GlossButtonWidget* AddButton(const QString& name, const QString& caption, int style);
+  GlossButtonWidget* AddButton(const QString& name, const QString& caption, int style);
   void Log(const QString& name, const QString& what);
 
   QLabel* m_LogLine = nullptr;

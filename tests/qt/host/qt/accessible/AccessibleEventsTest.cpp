@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
 
 namespace {
 
@@ -26,7 +26,7 @@ void Record(QAccessibleEvent* e) {
 }
 
 TEST(AccessibleEventsTest, CaptionCheckedAndPressedChangesAreAnnounced) {
-  host::GlossButtonWidget button;
+  GlossButtonWidget button;
   button.resize(90, 30);
   button.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));

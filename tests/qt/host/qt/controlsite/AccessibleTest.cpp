@@ -10,11 +10,13 @@
 #include <memory>
 #include <vector>
 
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
+
+#include "host/qt/ControlSite.h"
+#include "host/qt/GlossButtonWidgetPrivate.h"
 
 namespace {
 
-using host::GlossButtonWidget;
 
 class AccessibleTest : public ::testing::Test {
  protected:
@@ -66,16 +68,16 @@ TEST_F(AccessibleTest, PressActionRunsTheClickPathWithThePressedLookBetween) {
   ASSERT_NE(actions, nullptr);
   ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
 
-  const auto idle = button->PublishedImage();
+  const auto idle = host::EngineOf(*button).PublishedImage();
   std::vector<std::string> order;
   bool pressedAtDown = false;
   bool lookChangedAtDown = false;
-  QObject::connect(button, &GlossButtonWidget::mouseDown, [&](int b, int, float x, float y) {
+  QObject::connect(button, &GlossButtonWidget::mouseDown, [&](Qt::MouseButtons b, Qt::KeyboardModifiers, QPointF at) {
     order.push_back("down");
-    EXPECT_EQ(b, 1);
-    EXPECT_TRUE(button->rect().contains(QPoint(int(x), int(y))));
+    EXPECT_EQ(b, Qt::LeftButton);
+    EXPECT_TRUE(button->rect().contains(at.toPoint()));
     pressedAtDown = iface->state().pressed;
-    lookChangedAtDown = *button->PublishedImage() != *idle;
+    lookChangedAtDown = *host::EngineOf(*button).PublishedImage() != *idle;
   });
   QObject::connect(button, &GlossButtonWidget::mouseUp, [&] { order.push_back("up"); });
   QObject::connect(button, &GlossButtonWidget::clicked, [&] { order.push_back("click"); });

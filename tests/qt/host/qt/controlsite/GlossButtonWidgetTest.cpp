@@ -5,18 +5,21 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMetaProperty>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
 
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
+
+#include "host/qt/ControlSite.h"
+#include "host/qt/GlossButtonWidgetPrivate.h"
 #include "platform/Window.h"
 
 namespace {
 
-using host::GlossButtonWidget;
 
 class GlossButtonWidgetTest : public ::testing::Test {
  protected:
@@ -46,31 +49,34 @@ TEST_F(GlossButtonWidgetTest, StartsWithTheStoredDefaultsAndTheLayoutsSize) {
   EXPECT_EQ(button->colorButtonUp(), QColor(0x50, 0x99, 0xE9));  // 0xE99950 as OLE
   EXPECT_EQ(button->colorButtonHover(), QColor(0x90, 0xC0, 0xFF));
   EXPECT_EQ(button->style(), 0);
-  ASSERT_TRUE(button->PublishedImage());
-  EXPECT_EQ(button->PublishedImage()->width, 90);
-  EXPECT_EQ(button->PublishedImage()->height, 32);
+  ASSERT_TRUE(host::EngineOf(*button).PublishedImage());
+  EXPECT_EQ(host::EngineOf(*button).PublishedImage()->width, 90);
+  EXPECT_EQ(host::EngineOf(*button).PublishedImage()->height, 32);
 }
 
 TEST_F(GlossButtonWidgetTest, PropertiesReachTheControlAndRedraw) {
-  QSignalSpy changed(button.data(), &host::ControlSite::controlPropertyChanged);
-  const auto before = button->PublishedImage();
+  QSignalSpy changed(button.data(), &GlossButtonWidget::controlPropertyChanged);
+  const auto before = host::EngineOf(*button).PublishedImage();
   button->setStyle(3);
   button->setCaption("Go");
   button->setColorScheme(4);
   button->setChecked(true);
   button->setColorButtonUp(QColor(10, 20, 30));
 
-  EXPECT_EQ(button->Button().Style(), 3);
-  EXPECT_EQ(button->Button().Caption(), "Go");
+  EXPECT_EQ(host::EngineOf(*button).Button().Style(), 3);
+  EXPECT_EQ(host::EngineOf(*button).Button().Caption(), "Go");
   EXPECT_TRUE(button->isChecked());
-  EXPECT_EQ(button->Button().ColorButtonUp(), 0x1E140A);
+  EXPECT_EQ(host::EngineOf(*button).Button().ColorButtonUp(), 0x1E140A);
   EXPECT_EQ(button->colorScheme(), 0);  // a colour of its own ends the scheme
-  EXPECT_NE(*button->PublishedImage(), *before);
+  EXPECT_NE(*host::EngineOf(*button).PublishedImage(), *before);
   EXPECT_FALSE(button->mask().isEmpty());
   EXPECT_GE(changed.count(), 5);
 
   // Saved as a property set, read back into a new widget: the same button.
-  GlossButtonWidget copy(button->properties(), window.get());
+  gloss::PropertyBag bag;
+  host::EngineOf(*button).Button().WriteProperties(bag);
+  host::ControlSite copy(window.get());
+  copy.ReadProperties(bag);
   EXPECT_EQ(copy.caption(), "Go");
   EXPECT_EQ(copy.style(), 3);
   EXPECT_TRUE(copy.isChecked());
@@ -81,13 +87,13 @@ TEST_F(GlossButtonWidgetTest, PictureRoundTripsWithItsTransparency) {
   img.fill(Qt::transparent);
   img.setPixel(1, 1, 0xFFFF0000u);
   button->setPicture(img);
-  ASSERT_TRUE(button->Button().Picture());
-  EXPECT_EQ(button->Button().Picture()->widthHimetric, 106);  // 4 px at 96 dpi
+  ASSERT_TRUE(host::EngineOf(*button).Button().Picture());
+  EXPECT_EQ(host::EngineOf(*button).Button().Picture()->widthHimetric, 106);  // 4 px at 96 dpi
   const QImage back = button->picture();
   EXPECT_EQ(back.pixel(1, 1), 0xFFFF0000u);
   EXPECT_EQ(qAlpha(back.pixel(0, 0)), 0);
   button->setPicture(QImage());
-  EXPECT_FALSE(button->Button().Picture());
+  EXPECT_FALSE(host::EngineOf(*button).Button().Picture());
 }
 
 TEST_F(GlossButtonWidgetTest, EventsArriveAsSignals) {
@@ -112,16 +118,15 @@ TEST_F(GlossButtonWidgetTest, EventsArriveAsSignals) {
   EXPECT_EQ(up.count(), 3);
   EXPECT_EQ(clicked.count(), 2);
   EXPECT_EQ(dbl.count(), 1);
-  // mouseDown(button, shift, x, y) of the shift-click, in the button's own pixels.
+  // mouseDown(buttons, modifiers, position) of the shift-click, in the button's own pixels.
   const QList<QVariant> first = down.first();
-  EXPECT_EQ(first.at(0).toInt(), 1);
-  EXPECT_EQ(first.at(1).toInt(), 1);
-  EXPECT_FLOAT_EQ(first.at(2).toFloat(), static_cast<float>(Centre().x() - button->x()));
-  EXPECT_FLOAT_EQ(first.at(3).toFloat(), static_cast<float>(Centre().y() - button->y()));
+  EXPECT_EQ(first.at(0).value<Qt::MouseButtons>(), Qt::LeftButton);
+  EXPECT_EQ(first.at(1).value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
+  EXPECT_EQ(first.at(2).toPointF(), QPointF(Centre() - button->pos()));
 }
 
 TEST_F(GlossButtonWidgetTest, ASlotMayDeleteTheButtonFromClicked) {
-  const platform::HWND hWnd = button->Hwnd();
+  const platform::HWND hWnd = host::EngineOf(*button).Hwnd();
   int clicks = 0;
   QObject::connect(button.data(), &GlossButtonWidget::clicked, [&] {
     ++clicks;
@@ -140,6 +145,30 @@ TEST_F(GlossButtonWidgetTest, DisplayHandSwitchesThePointerAtOnce) {
   EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
   button->setDisplayHand(false);
   EXPECT_EQ(button->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(GlossButtonWidgetTest, EnumsByNameStyleSheetColoursAndOutOfRangeValuesFromCode) {
+  // Designer and style sheets offer the enumerations' names only.
+  const QMetaObject* meta = button->metaObject();
+  for (const auto& [name, keys] : {std::pair{"style", 7}, {"colorScheme", 7}, {"pictureAlignment", 4}}) {
+    const QMetaProperty p = meta->property(meta->indexOfProperty(name));
+    ASSERT_TRUE(p.isEnumType()) << name;
+    EXPECT_EQ(p.enumerator().keyCount(), keys) << name;
+  }
+  button->setStyleSheet("GlossButtonWidget { qproperty-colorButtonUp: #2067d0; qproperty-style: GlossStyle3; }");
+  button->ensurePolished();
+  EXPECT_EQ(button->colorButtonUp(), QColor(0x20, 0x67, 0xd0));
+  EXPECT_EQ(button->style(), GlossButtonWidget::GlossStyle3);
+
+  // From code a value outside the set keeps the control's rule, with one warning.
+  static QStringList warnings;
+  warnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& m) { warnings.append(m); });
+  button->setStyle(99);
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(static_cast<int>(button->style()), 99);
+  EXPECT_EQ(warnings.filter("style 99").size(), 1) << warnings.join('\n').toStdString();
 }
 
 }  // namespace

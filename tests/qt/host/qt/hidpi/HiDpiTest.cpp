@@ -14,13 +14,15 @@
 #include <memory>
 
 #include "glossbutton/render/Redraw.h"
-#include "host/qt/GlossButtonWidget.h"
+#include <GlossButton/GlossButtonWidget.h>
+
+#include "host/qt/ControlSite.h"
+#include "host/qt/GlossButtonWidgetPrivate.h"
 #include "host/qt/QtTextEngine.h"
 #include "platform/Regions.h"
 
 namespace {
 
-using host::GlossButtonWidget;
 
 const QColor kBehind(0, 200, 0);  // the window behind the buttons
 
@@ -77,7 +79,7 @@ TEST_F(HiDpiTest, Style3FaceIsTheRendererRunAtDeviceSizeWithScaledConstants) {
   int inside = 0;
   for (int y = 0; y < 50; ++y)
     for (int x = 0; x < 50; ++x) {
-      if (!platform::PtInWindowRgn(b->WindowHandle(), x, y)) continue;
+      if (!platform::PtInWindowRgn(host::EngineOf(*b).WindowHandle(), x, y)) continue;
       ++inside;
       ASSERT_EQ(shown.pixel(x, y), expected->At(x, y)) << x << ", " << y;
     }
@@ -121,7 +123,7 @@ TEST_F(HiDpiTest, TransparentDevicePixelsShowWhatIsBehindAndPressesThereFallThro
       QPoint outDevice;
       for (int k = 0; k < 4; ++k) {
         const int dx = 2 * x + k % 2, dy = 2 * y + k / 2;
-        if (platform::PtInWindowRgn(b->WindowHandle(), dx, dy))
+        if (platform::PtInWindowRgn(host::EngineOf(*b).WindowHandle(), dx, dy))
           ++in, inp = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2);
         else
           out = QPointF((dx + 0.5) / 2, (dy + 0.5) / 2), outDevice = QPoint(dx, dy);

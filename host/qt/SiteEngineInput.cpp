@@ -1,6 +1,8 @@
 // Qt input encoded as window messages and sent through the control's window, whose default
 // procedure (ControlWindow) turns them into the control's notifications.
-#include "host/qt/ControlSite.h"
+#include "host/qt/SiteEngine.h"
+
+#include <GlossButton/GlossButtonWidget.h>
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -31,39 +33,39 @@ LPARAM KeyLParam(bool repeat, bool release) {
 
 // ---- What the control window asks of the site
 
-bool ControlSite::IsVisiblePixel(std::int32_t x, std::int32_t y) const {
+bool SiteEngine::IsVisiblePixel(std::int32_t x, std::int32_t y) const {
   // The shape is tested where the pointer really was when the pixel is the last mouse event's,
   // otherwise at the middle of the pixel.
   const QPoint pixel{x, y};
   return InsideShape(PixelOf(m_LastMouseAt) == pixel ? m_LastMouseAt : QPointF(pixel) + QPointF(0.5, 0.5));
 }
 
-void ControlSite::PressedChanged() { NotifyAccessibleChange(this, false, false, true); }
+void SiteEngine::PressedChanged() { NotifyAccessibleChange(&m_Widget, false, false, true); }
 
 // ---- Input
 
-void ControlSite::mouseMoveEvent(QMouseEvent* event) {
+void SiteEngine::MouseMoveEvent(QMouseEvent* event) {
   // The pointer may already be over us when the widget appears, before any enter event.
   if (event->buttons() == Qt::NoButton && !IsPointerInside(Hwnd()) && InsideShape(event->position()))
     SetPointerInside(Hwnd(), true);
   SendMouse(WM_MOUSEMOVE, event);
 }
 
-void ControlSite::mousePressEvent(QMouseEvent* event) {
+void SiteEngine::MousePressEvent(QMouseEvent* event) {
   if (FallsThrough(event)) return;
   // The second press of a double click is reported as the double click that follows it.
   if (event->flags() & Qt::MouseEventCreatedDoubleClick) return;
   SendMouse(ButtonDownMessage(event->button()), event);
 }
 
-void ControlSite::mouseDoubleClickEvent(QMouseEvent* event) {
+void SiteEngine::MouseDoubleClickEvent(QMouseEvent* event) {
   if (FallsThrough(event)) return;
   SendMouse(ButtonDblClkMessage(event->button()), event);
 }
 
-void ControlSite::mouseReleaseEvent(QMouseEvent* event) { SendMouse(ButtonUpMessage(event->button()), event); }
+void SiteEngine::MouseReleaseEvent(QMouseEvent* event) { SendMouse(ButtonUpMessage(event->button()), event); }
 
-bool ControlSite::FallsThrough(QMouseEvent* event) {
+bool SiteEngine::FallsThrough(QMouseEvent* event) {
   // Outside the visible shape a first press belongs to what is behind (a direct event may
   // bypass the mask).
   const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
@@ -72,7 +74,7 @@ bool ControlSite::FallsThrough(QMouseEvent* event) {
   return true;
 }
 
-void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
+void SiteEngine::SendMouse(UINT msg, QMouseEvent* event) {
   if (msg == WM_NULL) return;
   const QPoint p = PixelOf(event);
   m_LastMouseAt = event->position();
@@ -80,63 +82,49 @@ void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
   Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPointerPos(p.x(), p.y()));
 }
 
-void ControlSite::keyPressEvent(QKeyEvent* event) {
+bool SiteEngine::KeyPressEvent(QKeyEvent* event) {
   const WPARAM vk = VirtualKey(event->key());
-  if (vk == 0) {
-    QWidget::keyPressEvent(event);
-    return;
-  }
+  if (vk == 0) return false;
   ReportModifiers(event->modifiers());
-  if (!Send(WM_KEYDOWN, vk, KeyLParam(event->isAutoRepeat(), false))) return;  // stays accepted
+  if (!Send(WM_KEYDOWN, vk, KeyLParam(event->isAutoRepeat(), false))) return true;  // stays accepted
   // Only Enter means something to the button; other keys go on to the parent (dialogs...).
   if (vk != VK_RETURN) event->ignore();
+  return true;
 }
 
-void ControlSite::keyReleaseEvent(QKeyEvent* event) {
+bool SiteEngine::KeyReleaseEvent(QKeyEvent* event) {
   const WPARAM vk = VirtualKey(event->key());
   // Auto-repeat shows up as release/press pairs; the platform repeats key-downs only.
-  if (vk == 0 || event->isAutoRepeat()) {
-    QWidget::keyReleaseEvent(event);
-    return;
-  }
+  if (vk == 0 || event->isAutoRepeat()) return false;
   ReportModifiers(event->modifiers());
-  if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return;
+  if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return true;
   if (vk != VK_RETURN) event->ignore();
+  return true;
 }
 
-void ControlSite::focusInEvent(QFocusEvent* event) {
-  QWidget::focusInEvent(event);
-  Send(WM_SETFOCUS, 0, 0);
-}
+void SiteEngine::FocusInEvent() { Send(WM_SETFOCUS, 0, 0); }
 
-void ControlSite::focusOutEvent(QFocusEvent* event) {
-  QWidget::focusOutEvent(event);
-  Send(WM_KILLFOCUS, 0, 0);
-}
+void SiteEngine::FocusOutEvent() { Send(WM_KILLFOCUS, 0, 0); }
 
-void ControlSite::enterEvent(QEnterEvent* event) {
-  QWidget::enterEvent(event);
-  SetPointerInside(Hwnd(), true);
-}
+void SiteEngine::EnterEvent() { SetPointerInside(Hwnd(), true); }
 
-void ControlSite::leaveEvent(QEvent* event) {
-  QWidget::leaveEvent(event);
+void SiteEngine::LeaveEvent() {
   // An armed leave request turns into a posted WM_MOUSELEAVE here. It is delivered from the
   // event loop, as a posted message is: Qt's enter/leave dispatch cannot survive a handler that
   // deletes this widget from inside leaveEvent.
   SetPointerInside(Hwnd(), false);
   QMetaObject::invokeMethod(
-      this, [this] { DispatchPosted(); }, Qt::QueuedConnection);
+      &m_Widget, [this] { DispatchPosted(); }, Qt::QueuedConnection);
 }
 
 // ---- Assistive technology
 
-void ControlSite::PressAndRelease() {
+void SiteEngine::PressAndRelease() {
   // The centre, or else the first pixel of the shape; a button with no visible pixel gets the
   // press and release but, as with the mouse, no click.
-  QPoint at = rect().center();
-  for (int y = 0; y < height() && !InsideShape(at); ++y)
-    for (int x = 0; x < width(); ++x)
+  QPoint at = m_Widget.rect().center();
+  for (int y = 0; y < m_Widget.height() && !InsideShape(at); ++y)
+    for (int x = 0; x < m_Widget.width(); ++x)
       if (InsideShape(QPoint(x, y))) {
         at = {x, y};
         break;
