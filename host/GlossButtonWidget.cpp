@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <exception>
 
 #include "host/QtSystemColors.h"
 #include "host/QtTextEngine.h"
@@ -25,6 +26,47 @@ bool Usable(const QColor& c, const char* property) {
   return false;
 }
 
+gloss::PicturePtr ToControlPicture(const QImage& image) {
+  if (image.isNull()) return nullptr;
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  auto pic = std::make_shared<gloss::Picture>();
+  pic->image.width = argb.width();
+  pic->image.height = argb.height();
+  pic->image.pixels.resize(static_cast<std::size_t>(argb.width()) * static_cast<std::size_t>(argb.height()));
+  for (int y = 0; y < argb.height(); ++y)
+    std::memcpy(pic->image.pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
+                static_cast<std::size_t>(argb.width()) * 4);
+  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
+  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
+  return pic;
+}
+
+// Every change from Qt reaches the control through here. The control's errors (a face or shape
+// too large to build, no memory for it) must not pass into Qt, whose property system and event
+// loop cannot handle them: the error is reported, `undo` puts the old value back so that the
+// property reads what the button shows, and the program goes on.
+template <class Change, class Undo>
+void Guarded(const char* property, Change&& change, Undo&& undo) {
+  try {
+    change();
+    return;
+  } catch (const std::exception& e) {
+    qWarning("GlossButtonWidget: %s: %s; the property stays as it was", property, e.what());
+  }
+  try {
+    undo();
+  } catch (const std::exception& e) {
+    qWarning("GlossButtonWidget: %s: the old value cannot be drawn either: %s", property, e.what());
+  }
+}
+
+// A setter of the control, with the value it had before as the undo.
+template <class T, class Set>
+void Assign(const char* property, T old, const T& value, Set set) {
+  Guarded(
+      property, [&] { set(value); }, [&] { set(old); });
+}
+
 }  // namespace
 
 GlossButtonWidget::GlossButtonWidget(QWidget* parent) : GlossButtonWidget(gloss::PropertyBag{}, parent) {}
@@ -43,17 +85,37 @@ GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, bool userMod
 GlossButtonWidget::~GlossButtonWidget() { SetEventListener(nullptr); }
 
 QString GlossButtonWidget::caption() const { return QString::fromStdString(Button().Caption()); }
-void GlossButtonWidget::setCaption(const QString& caption) { Button().SetCaption(caption.toStdString()); }
+void GlossButtonWidget::setCaption(const QString& caption) {
+  Assign("caption", Button().Caption(), caption.toStdString(),
+         [this](const std::string& v) { Button().SetCaption(v); });
+}
 int GlossButtonWidget::style() const { return Button().Style(); }
 void GlossButtonWidget::setStyle(int style) {
   if (style < 0 || style > 6)
     qWarning("GlossButtonWidget: style %d is none of 0 to 6; the button draws no face", style);
-  Button().SetStyle(style);
+  Assign("style", Button().Style(), style, [this](std::int32_t v) { Button().SetStyle(v); });
 }
 int GlossButtonWidget::colorScheme() const { return Button().ColorScheme(); }
-void GlossButtonWidget::setColorScheme(int scheme) { Button().SetColorScheme(scheme); }
+void GlossButtonWidget::setColorScheme(int scheme) {
+  gloss::GlossButton& b = Button();
+  const std::int32_t old = b.ColorScheme();
+  const std::int32_t up = b.ColorButtonUp(), hover = b.ColorButtonHover(), down = b.ColorButtonDown(),
+                     bright = b.ColorBright();
+  Guarded(
+      "colorScheme", [&] { b.SetColorScheme(scheme); },
+      [&] {
+        // The colours first (each clears the scheme), then the scheme number itself.
+        b.SetColorButtonUp(up);
+        b.SetColorButtonHover(hover);
+        b.SetColorButtonDown(down);
+        b.SetColorBright(bright);
+        if (old >= 1 && old <= 6) b.SetColorScheme(old);
+      });
+}
 bool GlossButtonWidget::isChecked() const { return Button().Checked(); }
-void GlossButtonWidget::setChecked(bool checked) { Button().SetChecked(checked); }
+void GlossButtonWidget::setChecked(bool checked) {
+  Assign("checked", Button().Checked(), checked, [this](bool v) { Button().SetChecked(v); });
+}
 bool GlossButtonWidget::displayHand() const { return Button().DisplayHand(); }
 void GlossButtonWidget::setDisplayHand(bool on) {
   Button().SetDisplayHand(on);
@@ -62,29 +124,43 @@ void GlossButtonWidget::setDisplayHand(bool on) {
   SetMousePointer(on ? gloss::kPointerCustom : gloss::kPointerArrow);
 }
 int GlossButtonWidget::pictureAlignment() const { return Button().PictureAlignment(); }
-void GlossButtonWidget::setPictureAlignment(int alignment) { Button().SetPictureAlignment(alignment); }
+void GlossButtonWidget::setPictureAlignment(int alignment) {
+  Assign("pictureAlignment", Button().PictureAlignment(), alignment,
+         [this](std::int32_t v) { Button().SetPictureAlignment(v); });
+}
 int GlossButtonWidget::borderBrightness() const { return Button().BorderBrightness(); }
-void GlossButtonWidget::setBorderBrightness(int brightness) { Button().SetBorderBrightness(brightness); }
+void GlossButtonWidget::setBorderBrightness(int brightness) {
+  Assign("borderBrightness", Button().BorderBrightness(), brightness,
+         [this](std::int32_t v) { Button().SetBorderBrightness(v); });
+}
 
 QColor GlossButtonWidget::colorButtonUp() const { return FromOle(Button().ColorButtonUp()); }
 void GlossButtonWidget::setColorButtonUp(const QColor& c) {
-  if (Usable(c, "colorButtonUp")) Button().SetColorButtonUp(ToOle(c));
+  if (Usable(c, "colorButtonUp"))
+    Assign("colorButtonUp", Button().ColorButtonUp(), ToOle(c),
+           [this](std::int32_t v) { Button().SetColorButtonUp(v); });
 }
 QColor GlossButtonWidget::colorButtonHover() const { return FromOle(Button().ColorButtonHover()); }
 void GlossButtonWidget::setColorButtonHover(const QColor& c) {
-  if (Usable(c, "colorButtonHover")) Button().SetColorButtonHover(ToOle(c));
+  if (Usable(c, "colorButtonHover"))
+    Assign("colorButtonHover", Button().ColorButtonHover(), ToOle(c),
+           [this](std::int32_t v) { Button().SetColorButtonHover(v); });
 }
 QColor GlossButtonWidget::colorButtonDown() const { return FromOle(Button().ColorButtonDown()); }
 void GlossButtonWidget::setColorButtonDown(const QColor& c) {
-  if (Usable(c, "colorButtonDown")) Button().SetColorButtonDown(ToOle(c));
+  if (Usable(c, "colorButtonDown"))
+    Assign("colorButtonDown", Button().ColorButtonDown(), ToOle(c),
+           [this](std::int32_t v) { Button().SetColorButtonDown(v); });
 }
 QColor GlossButtonWidget::colorBright() const { return FromOle(Button().ColorBright()); }
 void GlossButtonWidget::setColorBright(const QColor& c) {
-  if (Usable(c, "colorBright")) Button().SetColorBright(ToOle(c));
+  if (Usable(c, "colorBright"))
+    Assign("colorBright", Button().ColorBright(), ToOle(c), [this](std::int32_t v) { Button().SetColorBright(v); });
 }
 QColor GlossButtonWidget::foreColor() const { return FromOle(Button().ForeColor()); }
 void GlossButtonWidget::setForeColor(const QColor& c) {
-  if (Usable(c, "foreColor")) Button().SetForeColor(ToOle(c));
+  if (Usable(c, "foreColor"))
+    Assign("foreColor", Button().ForeColor(), ToOle(c), [this](std::int32_t v) { Button().SetForeColor(v); });
 }
 
 QFont GlossButtonWidget::captionFont() const {
@@ -95,7 +171,9 @@ QFont GlossButtonWidget::captionFont() const {
   if (stored.size > 0) f.setPointSizeF(stored.size);
   return f;
 }
-void GlossButtonWidget::setCaptionFont(const QFont& font) { Button().SetFont(ToControlFont(font)); }
+void GlossButtonWidget::setCaptionFont(const QFont& font) {
+  Assign("captionFont", Button().Font(), ToControlFont(font), [this](const gloss::Font& v) { Button().SetFont(v); });
+}
 
 QImage GlossButtonWidget::picture() const {
   const gloss::PicturePtr pic = Button().Picture();
@@ -108,21 +186,9 @@ QImage GlossButtonWidget::picture() const {
 }
 
 void GlossButtonWidget::setPicture(const QImage& image) {
-  if (image.isNull()) {
-    Button().SetPicture(nullptr);
-    return;
-  }
-  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-  auto pic = std::make_shared<gloss::Picture>();
-  pic->image.width = argb.width();
-  pic->image.height = argb.height();
-  pic->image.pixels.resize(static_cast<std::size_t>(argb.width()) * static_cast<std::size_t>(argb.height()));
-  for (int y = 0; y < argb.height(); ++y)
-    std::memcpy(pic->image.pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
-                static_cast<std::size_t>(argb.width()) * 4);
-  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
-  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
-  Button().SetPicture(std::move(pic));
+  const gloss::PicturePtr old = Button().Picture();
+  Guarded(
+      "picture", [&] { Button().SetPicture(ToControlPicture(image)); }, [&] { Button().SetPicture(old); });
 }
 
 QPixmap GlossButtonWidget::picturePixmap() const { return QPixmap::fromImage(picture()); }
