@@ -55,11 +55,28 @@ Bytes EncodeImageFor(const std::string& path, const gloss::Image& image) {
   return png ? EncodePng(image) : EncodePpm(image);
 }
 
+namespace {
+
+// Where writing `path` really lands: through any symbolic links, so that a link stays a link and
+// its target gets the new contents.
+std::filesystem::path Destination(std::filesystem::path path) {
+  namespace fs = std::filesystem;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path target = fs::read_symlink(path, ec);
+    if (ec) return path;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;  // a loop: writing it fails and says so
+}
+
+}  // namespace
+
 void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) {
   namespace fs = std::filesystem;
-  const std::string suffix = std::to_string(::getpid());
   struct Target {
-    fs::path path, temp, backup;
+    fs::path named, path, temp, backup;
     bool existed = false, replaced = false;
   };
   std::vector<Target> targets;
@@ -83,29 +100,34 @@ void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) 
     throw OutputError("cannot write '" + path.string() + "'");
   };
 
-  for (const auto& [path, bytes] : files) {
-    targets.push_back({path, path + ".tmp" + suffix, path + ".old" + suffix});
+  for (const auto& [named, bytes] : files) {
+    // Short names of our own beside the target: any name the target may have leaves room for them.
+    const fs::path path = Destination(named);
+    const std::string tag = ".gbrender-" + std::to_string(::getpid()) + "-" + std::to_string(targets.size());
+    targets.push_back({named, path, path.parent_path() / (tag + ".tmp"), path.parent_path() / (tag + ".old")});
     std::ofstream f(targets.back().temp, std::ios::binary | std::ios::trunc);
     if (f) f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (f) f.close();
-    if (!f) fail(path);
+    if (!f) fail(named);
   }
   // Only plain files (or links to one) are replaced; each old one is kept under a second name (a hard link, so
-  // the target never goes missing) until every new one is in place.
+  // the target never goes missing) until every new one is in place. A replaced file keeps its permissions.
   for (auto& t : targets) {
     std::error_code ec;
     if (fs::exists(fs::symlink_status(t.path, ec))) {
-      if (!fs::is_regular_file(fs::status(t.path, ec))) fail(t.path);
+      if (!fs::is_regular_file(fs::symlink_status(t.path, ec))) fail(t.named);
+      fs::permissions(t.temp, fs::status(t.path, ec).permissions(), ec);
+      if (ec) fail(t.named);
       fs::create_hard_link(t.path, t.backup, ec);
       if (ec) fs::copy_file(t.path, t.backup, fs::copy_options::overwrite_existing, ec);
-      if (ec) fail(t.path);
+      if (ec) fail(t.named);
       t.existed = true;
     }
   }
   for (auto& t : targets) {
     std::error_code ec;
     fs::rename(t.temp, t.path, ec);
-    if (ec) fail(t.path);
+    if (ec) fail(t.named);
     t.replaced = true;
   }
   std::error_code ec;
