@@ -25,8 +25,13 @@ Bytes EncodePpm(const gloss::Image& image) {
 
 Bytes EncodePng(const gloss::Image& image) {
   QImage q(image.width, image.height, QImage::Format_RGB32);
-  for (std::int32_t y = 0; y < image.height; ++y)
-    for (std::int32_t x = 0; x < image.width; ++x) q.setPixel(x, y, image.At(x, y));
+  if (q.isNull())
+    throw std::runtime_error("no memory for a " + std::to_string(image.width) + " x " + std::to_string(image.height) +
+                             " image");
+  for (std::int32_t y = 0; y < image.height; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(q.scanLine(y));
+    for (std::int32_t x = 0; x < image.width; ++x) row[x] = 0xFF000000u | image.At(x, y);
+  }
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/RoundShape.h"
 #include "glossbutton/render/Geometry.h"
 #include "platform/Regions.h"
 #include "tests/support/GlossButtonTestAccess.h"
@@ -183,6 +184,24 @@ TEST_F(ShapeTest, ReadingPropertiesBuildsNoShape) {
   Region(&hasRegion);
   EXPECT_FALSE(hasRegion);
   EXPECT_EQ(button.CornerRadius(), 0);
+}
+
+TEST(BigShapes, APillWithARadiusPastTheOldRowTableKeepsTheOutline) {
+  // Radius 10000 (a 24001 x 20001 pill): the ends of the kept run of the first and last 40 rows
+  // and of every 499th row between, against the outline test column by column.
+  const int Wr = 24000, Hr = 20000, R = 10000;
+  const platform::HRGN hRgn = CreateRoundShapeRegion(Wr, Hr, R);
+  const platform::Region* region = platform::GetRegion(hRgn);
+  ASSERT_NE(region, nullptr);
+  for (int y = 0; y < Hr; y += (y < 40 || y > Hr - 40) ? 1 : 499) {
+    int runEnd = 0;
+    for (int i = 0; i <= Wr / 2; ++i)
+      if (!RoundCornerTest(i, y, 0, 0, Wr, Hr, R)) runEnd = i;
+    const bool rowKept = y >= 1 && y <= Hr - 1;
+    for (int x : {runEnd - 1, runEnd, runEnd + 1, Wr / 2, Wr - runEnd - 1, Wr - runEnd})
+      ASSERT_EQ(region->Contains(x, y), rowKept && x > runEnd && x < Wr - runEnd) << x << ", " << y;
+  }
+  platform::DeleteObject(hRgn);
 }
 
 TEST_F(ShapeTest, SizeBeyond32BitsRaisesOverflow) {
