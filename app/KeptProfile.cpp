@@ -49,7 +49,7 @@ bool TakeLock(QLockFile& lock, QString* takenOver) {
   const bool existed = QFileInfo(path).exists() || QFileInfo(path).isSymLink();
   const bool readable = existed && lock.getLockInfo(&pid, &host, &appName);
   if (lock.tryLock(0)) {
-    if (existed && takenOver) *takenOver = QStringLiteral("left by process %1, which is gone").arg(pid);
+    if (readable && takenOver) *takenOver = QStringLiteral("left by process %1, which is gone").arg(pid);
     return true;
   }
   if (lock.error() != QLockFile::LockFailedError) return false;
