@@ -97,28 +97,6 @@ close_button
 wait_end $fourth || fail "the run on damaged storage did not end"
 ok "damaged storage: one line, a fresh start"
 
-# Two starts at the same moment: one window, and both end with 0 (the later one waits for the
-# first one's answer, however long that one takes to build its window).
-mark
-start "$program" "$base"
-one=$run_pid
-start "$program" "$base"
-two=$run_pid
-for _ in $(seq 400); do
-  kill -0 "$one" 2>/dev/null && kill -0 "$two" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$one" 2>/dev/null; then ended=$two running=$one; else ended=$one running=$two; fi
-wait_end $ended 1 || fail "two starts: neither ended"
-[ "$status" = 0 ] || fail "two starts: the one that handed over ended with $status"
-wait_window || fail "two starts: no window"
-sleep 1
-korvane_window >/dev/null  # fails when there are two
-close_button
-wait_end $running || fail "two starts: the running one did not end at its close button"
-[ "$status" = 0 ] || fail "two starts: the running one ended with $status"
-ok "two starts at the same moment: one window, both end with 0"
-
 # A data folder that cannot be made: one line, off the record, and the program runs.
 export HOME="$work/readonly"
 mkdir -p "$HOME" && touch "$HOME/.local"  # a file where the folder would go

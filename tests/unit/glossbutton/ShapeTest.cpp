@@ -187,19 +187,15 @@ TEST_F(ShapeTest, ReadingPropertiesBuildsNoShape) {
 }
 
 TEST(BigShapes, APillWithARadiusPastTheOldRowTableKeepsTheOutline) {
-  // Radius 10000 (a 24001 x 20001 pill): the ends of the kept run of the first and last 40 rows
-  // and of every 499th row between, against the outline test column by column.
+  // Radius 10000: the ends of the kept run of every 97th row against the outline test.
   const int Wr = 24000, Hr = 20000, R = 10000;
   const platform::HRGN hRgn = CreateRoundShapeRegion(Wr, Hr, R);
-  const platform::Region* region = platform::GetRegion(hRgn);
-  ASSERT_NE(region, nullptr);
-  for (int y = 0; y < Hr; y += (y < 40 || y > Hr - 40) ? 1 : 499) {
+  for (int y = 0; y < Hr; y += 97) {
     int runEnd = 0;
     for (int i = 0; i <= Wr / 2; ++i)
       if (!RoundCornerTest(i, y, 0, 0, Wr, Hr, R)) runEnd = i;
-    const bool rowKept = y >= 1 && y <= Hr - 1;
-    for (int x : {runEnd - 1, runEnd, runEnd + 1, Wr / 2, Wr - runEnd - 1, Wr - runEnd})
-      ASSERT_EQ(region->Contains(x, y), rowKept && x > runEnd && x < Wr - runEnd) << x << ", " << y;
+    for (int x : {runEnd, runEnd + 1, Wr - runEnd - 1, Wr - runEnd})
+      ASSERT_EQ(platform::PtInRegion(hRgn, x, y) != 0, y >= 1 && x > runEnd && x < Wr - runEnd) << x << ", " << y;
   }
   platform::DeleteObject(hRgn);
 }

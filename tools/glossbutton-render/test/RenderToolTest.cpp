@@ -205,22 +205,8 @@ TEST_F(RenderTool, BadArgumentsExitTwoWithOneLineAndWriteNothing) {
 }
 
 TEST_F(RenderTool, APictureItCannotUseSaysWhyInOneLine) {
-  // A PNG header with an IHDR of the given size and nothing after it.
-  const auto png = [](std::uint32_t w, std::uint32_t h) {
-    std::string ihdr = "IHDR";
-    for (std::uint32_t v : {w, h})
-      for (int shift = 24; shift >= 0; shift -= 8) ihdr += static_cast<char>((v >> shift) & 0xFF);
-    ihdr += std::string("\x08\x02\0\0\0", 5);
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (unsigned char c : ihdr) {
-      crc ^= c;
-      for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320 & (0u - (crc & 1)));
-    }
-    crc ^= 0xFFFFFFFF;
-    std::string out = "\x89PNG\r\n\x1a\n" + std::string("\0\0\0\x0d", 4) + ihdr;
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((crc >> shift) & 0xFF);
-    return out;
-  };
+  // A PNG's signature and a header of 0 x 0 pixels, then nothing: cut short and empty at once.
+  const std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\0\0\0\0\0\x08\x02\0\0\0\xb4\xe9\xeb\x45", 33);
   struct Case {
     const char* name;
     std::string content;
@@ -228,8 +214,8 @@ TEST_F(RenderTool, APictureItCannotUseSaysWhyInOneLine) {
   };
   const Case cases[] = {
       {"huge.ppm", "P6\n8192 8192\n255\n", "8192 x 8192 pixels is more than the"},  // the header is enough
-      {"cut.png", png(25, 25), "cannot read"},
-      {"empty.png", png(0, 0), "cannot read"},
+      {"empty.png", png, "cannot read"},
+      {"cut.png", png.substr(0, 20), "cannot read"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
