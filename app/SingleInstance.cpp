@@ -65,7 +65,11 @@ QString SingleInstance::DefaultKey() {
 }
 
 SingleInstance::Start SingleInstance::HandOver(std::ostream& err) {
-  if (m_Key.isEmpty()) return Start::Run;  // no private folder: on its own
+  if (m_Key.isEmpty()) {
+    err << "korvane: no folder of this user's alone for the one-run lock; this run does not look for another"
+        << std::endl;
+    return Start::Run;
+  }
   auto lock = std::make_unique<QLockFile>(m_Key + QStringLiteral(".lock"));
   const auto take = [&] {
     QString takenOver;
