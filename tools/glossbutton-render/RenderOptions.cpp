@@ -166,7 +166,8 @@ std::string Usage() {
          "    [--picture FILE] [--alignment A] [--checked]\n"
          "    [--scale R] --out FILE.ppm|FILE.png [--mask-out FILE.pbm]\n"
          "  or: glossbutton-render --gallery FILE.png [--scale R]\n"
-         "R: device pixel ratio above 0 and at most 8 (default 1); the image is R times the size\n"
+         "R: device pixel ratio above 0 and at most 8 (default 1); the image is R times the size,\n"
+         "   from 1 x 1 to 8192 x 8192 device pixels\n"
          "C: OLE colour 0x00BBGGRR, decimal or 0x hex\n";
 }
 
