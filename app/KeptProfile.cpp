@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
+#include <QSysInfo>
 #include <QWebEngineProfile>
 #include <QtEndian>
 #include <ostream>
@@ -15,6 +17,8 @@ namespace app {
 namespace {
 
 const QString kStorageName = QStringLiteral("korvane");
+// How young a lock file that is not (yet) a whole lock may be and still be one being written.
+constexpr qint64 kLockBeingWrittenMs = 2000;
 
 }  // namespace
 
@@ -34,40 +38,97 @@ bool LooksLikeWholeDatabase(const QString& path) {
 
 QString KeptProfile::DefaultDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-KeptProfile::KeptProfile(const QString& dataFolder, std::ostream& err) {
-  const QString storage = QDir(dataFolder).filePath(QStringLiteral("web"));
-  QString refused;
-  if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder) || !QFileInfo(dataFolder).isWritable()) {
-    refused = QStringLiteral("cannot write to %1").arg(dataFolder);
-  } else {
-    auto lock = std::make_unique<QLockFile>(storage + QStringLiteral(".lock"));
-    lock->setStaleLockTime(0);  // a lock is stale only when the run that took it is gone
-    if (lock->tryLock(0)) {
-      m_Lock = std::move(lock);
-    } else if (lock->error() == QLockFile::LockFailedError) {
-      refused = QStringLiteral("another run is using %1").arg(storage);
-    } else {
-      refused = QStringLiteral("cannot lock %1").arg(storage);
-    }
+bool TakeLock(QLockFile& lock, QString* takenOver) {
+  // Time alone never makes a lock stale: a run may hold the storage for days.
+  lock.setStaleLockTime(0);
+  const QString path = lock.fileName();
+  qint64 pid = 0;
+  QString host, appName;
+  // Qt takes over a lock of this host whose process is gone on its own; what it was is read first
+  // so that the line can say so.
+  const bool existed = QFileInfo(path).exists() || QFileInfo(path).isSymLink();
+  const bool readable = existed && lock.getLockInfo(&pid, &host, &appName);
+  if (lock.tryLock(0)) {
+    if (readable && takenOver) *takenOver = QStringLiteral("left by process %1, which is gone").arg(pid);
+    return true;
   }
-  if (!m_Lock) {
-    err << "korvane: " << refused.toStdString() << "; this run keeps no logins or saved games" << std::endl;
+  if (lock.error() != QLockFile::LockFailedError) return false;
+  const bool sameHost = host.isEmpty() || host == QSysInfo::machineHostName();
+  if (readable && sameHost) return false;  // a live run of this host
+  if (!readable) {
+    // Qt writes the whole lock the moment it makes the file: only a young one may be on its way.
+    const QDateTime modified = QFileInfo(path).lastModified();
+    if (modified.isValid() && qAbs(modified.msecsTo(QDateTime::currentDateTime())) < kLockBeingWrittenMs) return false;
+  }
+  // Removing takes the file's own lock first, which a live holder keeps (here or on another host
+  // sharing the folder): such a lock stays.
+  if (!lock.removeStaleLockFile() || !lock.tryLock(0)) return false;
+  if (takenOver)
+    *takenOver = readable ? QStringLiteral("left by process %1 of host %2").arg(pid).arg(host)
+                          : QStringLiteral("which was not a lock file");
+  return true;
+}
+
+StorageChoice ChooseStorage(const QString& dataFolder, std::ostream& err, qint64 minFreeBytes) {
+  StorageChoice choice;
+  const QString storage = QDir(dataFolder).filePath(QStringLiteral("web"));
+  const QFileInfo storageInfo(storage);
+  if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder) || !QFileInfo(dataFolder).isWritable()) {
+    choice.refused = QStringLiteral("cannot write to %1").arg(dataFolder);
+    return choice;
+  }
+  if ((storageInfo.exists() || storageInfo.isSymLink()) && !storageInfo.isDir()) {
+    choice.refused = QStringLiteral("%1 is not a folder").arg(storage);
+    return choice;
+  }
+  const QStorageInfo volume(dataFolder);
+  if (volume.isValid() && volume.bytesAvailable() < minFreeBytes) {
+    choice.refused = QStringLiteral("%1 is full (%2 kB free)").arg(dataFolder).arg(volume.bytesAvailable() / 1024);
+    return choice;
+  }
+
+  auto lock = std::make_unique<QLockFile>(storage + QStringLiteral(".lock"));
+  QString takenOver;
+  if (!TakeLock(*lock, &takenOver)) {
+    choice.refused = lock->error() == QLockFile::LockFailedError
+                         ? QStringLiteral("another run is using %1").arg(storage)
+                         : QStringLiteral("cannot lock %1").arg(storage);
+    return choice;
+  }
+  if (!takenOver.isEmpty())
+    err << "korvane: took over the lock " << lock->fileName().toStdString() << " " << takenOver.toStdString()
+        << std::endl;
+
+  // A damaged cookie database is moved aside on its own, with its journal; local storage and the
+  // rest stay as they are. Nothing is deleted: if it cannot be moved, this run leaves it alone.
+  const QString cookies = QDir(storage).filePath(QStringLiteral("Cookies"));
+  if (!LooksLikeWholeDatabase(cookies)) {
+    const QString aside = cookies + QStringLiteral(".damaged-") +
+                          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString journal = cookies + QStringLiteral("-journal");
+    if (!QDir().rename(cookies, aside)) {
+      choice.refused = QStringLiteral("the cookie database %1 is damaged and cannot be set aside").arg(cookies);
+      return choice;
+    }
+    if (QFileInfo(journal).exists() || QFileInfo(journal).isSymLink()) QDir().rename(journal, aside + "-journal");
+    err << "korvane: the kept cookie database was damaged; it is set aside as " << aside.toStdString()
+        << " and this run starts without cookies" << std::endl;
+  }
+  choice.storage = storage;
+  choice.lock = std::move(lock);
+  return choice;
+}
+
+KeptProfile::KeptProfile(const QString& dataFolder, std::ostream& err) {
+  StorageChoice choice = ChooseStorage(dataFolder, err);
+  if (!choice.lock) {
+    err << "korvane: " << choice.refused.toStdString() << "; this run keeps no logins or saved games" << std::endl;
     m_Profile = std::make_unique<QWebEngineProfile>();
     return;
   }
-
-  const QString cookies = QDir(storage).filePath(QStringLiteral("Cookies"));
-  if (!LooksLikeWholeDatabase(cookies)) {
-    const QString aside = storage + QStringLiteral(".damaged-") +
-                          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const bool moved = QDir().rename(storage, aside);
-    if (!moved) QDir(storage).removeRecursively();
-    err << "korvane: the kept web storage was damaged (" << cookies.toStdString() << "); starting afresh"
-        << (moved ? ", the old one is in " + aside.toStdString() : std::string()) << std::endl;
-  }
-
+  m_Lock = std::move(choice.lock);
   m_Profile = std::make_unique<QWebEngineProfile>(kStorageName);
-  m_Profile->setPersistentStoragePath(storage);
+  m_Profile->setPersistentStoragePath(choice.storage);
   m_Profile->setCachePath(QDir(dataFolder).filePath(QStringLiteral("web-cache")));
   m_Profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
   m_Profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);

@@ -92,7 +92,7 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
       form->raise();
       form->activateWindow();
     });
-    instance->Listen();
+    instance->Listen(err);  // no-op when Main() is already listening
   }
   form->show();
   if (shown) shown(*form);
@@ -104,7 +104,7 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
 
 int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown) {
   SingleInstance instance(SingleInstance::DefaultKey());
-  switch (instance.HandOver()) {
+  switch (instance.HandOver(std::cerr)) {
     case SingleInstance::Start::HandedOver: return 0;
     case SingleInstance::Start::Unanswered:
       std::cerr << "korvane: another run holds the window but does not answer" << std::endl;
@@ -112,6 +112,8 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
     case SingleInstance::Start::Run: break;
   }
   QApplication app(argc, argv);
+  // Before anything slow: a start from now on waits for this run's answer instead of giving up.
+  instance.Listen(std::cerr);
   CloseWindowsOnEndSignals(app);
   return RunProgram(app, StoredLayoutText(), addresses, std::cerr, &instance, QString(), shown);
 }

@@ -1,6 +1,6 @@
 // Building a rounded button's window shape, as a resize or a change of Style does: the pill of
 // Style 2 (radius half the height) at the close button's size, a wide button and the largest
-// size the renderer draws.
+// size the renderer draws, and a widget's pill far past it.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -27,6 +27,7 @@ BENCHMARK(BM_RoundShapeRegion)
     ->Args({25, 25})
     ->Args({400, 120})
     ->Args({8192, 8192})
+    ->Args({65535, 65535})  // a pill whose radius is past the old row table's 8192
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

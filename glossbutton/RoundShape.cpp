@@ -23,7 +23,7 @@ class RowScanner {
   RowScanner(std::int32_t width, std::int32_t height, std::int32_t radius)
       : m_Width(width), m_Height(height), m_Radius(radius), m_HalfWidth(IntDiv32(width, 2)) {
     // The row table needs a radius it can hold and sums that stay within 32 bits; a size outside
-    // that falls back to asking every column.
+    // that falls back to asking every column (where the outline test overflows, as it must).
     m_ByRows = radius >= 0 && radius <= RoundRectRows::kMaxRadius && width < (1 << 28) && height < (1 << 28) &&
                width > -(1 << 28) && height > -(1 << 28);
     if (m_ByRows) m_Rows.Reset(0, 0, width, height, radius);

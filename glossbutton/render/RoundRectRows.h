@@ -21,9 +21,10 @@ int IntersectRuns(const Run* a, int na, const Run* b, int nb, Run* out);
 
 class RoundRectRows {
  public:
-  // radius must be 0 or more and at most kMaxRadius; the other values must stay within a few
-  // times that, so that no sum leaves 32 bits.
-  static constexpr std::int32_t kMaxRadius = 8192;
+  // radius must be 0 or more and at most kMaxRadius, the largest whose square RoundCornerTest
+  // still holds in 32 bits; the other values must stay within a few thousand times that, so that
+  // no sum leaves 32 bits.
+  static constexpr std::int32_t kMaxRadius = 46340;
   void Reset(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t radius);
 
   // The columns x of row y for which RoundCornerTest(x, y, left, top, width, height, radius)

@@ -16,7 +16,7 @@
 namespace gloss {
 namespace {
 
-constexpr std::int32_t kMaxSide = 4096;
+constexpr std::int32_t kMaxSide = 8192;
 
 struct Scratch {
   RoundRectRows outer, inner, upper, lower;

@@ -22,7 +22,7 @@
 namespace gloss {
 namespace {
 
-constexpr std::int32_t kMaxSide = 4096;
+constexpr std::int32_t kMaxSide = 8192;
 
 bool WithinFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int32_t H, std::int32_t R,
                      const FaceParams& P) {

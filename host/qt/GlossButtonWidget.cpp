@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <exception>
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -29,6 +30,47 @@ bool Usable(const QColor& c, const char* property) {
   if (c.isValid()) return true;
   qWarning("GlossButtonWidget: %s: not a valid colour; the colour stays as it was", property);
   return false;
+}
+
+gloss::PicturePtr ToControlPicture(const QImage& image) {
+  if (image.isNull()) return nullptr;
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  auto pic = std::make_shared<gloss::Picture>();
+  pic->image.width = argb.width();
+  pic->image.height = argb.height();
+  pic->image.pixels.resize(static_cast<std::size_t>(argb.width()) * static_cast<std::size_t>(argb.height()));
+  for (int y = 0; y < argb.height(); ++y)
+    std::memcpy(pic->image.pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
+                static_cast<std::size_t>(argb.width()) * 4);
+  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
+  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
+  return pic;
+}
+
+// Every change from Qt reaches the control through here. The control's errors (a face or shape
+// too large to build, no memory for it) must not pass into Qt, whose property system and event
+// loop cannot handle them: the error is reported, `undo` puts the old value back so that the
+// property reads what the button shows, and the program goes on.
+template <class Change, class Undo>
+void Guarded(const char* property, Change&& change, Undo&& undo) {
+  try {
+    change();
+    return;
+  } catch (const std::exception& e) {
+    qWarning("GlossButtonWidget: %s: %s; the property stays as it was", property, e.what());
+  }
+  try {
+    undo();
+  } catch (const std::exception& e) {
+    qWarning("GlossButtonWidget: %s: the old value cannot be drawn either: %s", property, e.what());
+  }
+}
+
+// A setter of the control, with the value it had before as the undo.
+template <class T, class Set>
+void Assign(const char* property, T old, const T& value, Set set) {
+  Guarded(
+      property, [&] { set(value); }, [&] { set(old); });
 }
 
 }  // namespace
@@ -100,14 +142,18 @@ GlossButtonWidget::GlossButtonWidget(GlossButtonWidgetPrivate& dd, QWidget* pare
 GlossButtonWidget::~GlossButtonWidget() = default;
 
 QString GlossButtonWidget::caption() const { return QString::fromStdString(d_ptr->engine->Button().Caption()); }
-void GlossButtonWidget::setCaption(const QString& caption) { d_ptr->engine->Button().SetCaption(caption.toStdString()); }
+void GlossButtonWidget::setCaption(const QString& caption) {
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  Assign("caption", b.Caption(), caption.toStdString(), [&b](const std::string& v) { b.SetCaption(v); });
+}
 
 GlossButtonWidget::Style GlossButtonWidget::style() const { return static_cast<Style>(d_ptr->engine->Button().Style()); }
 void GlossButtonWidget::setStyle(Style style) { setStyle(static_cast<int>(style)); }
 void GlossButtonWidget::setStyle(int style) {
   if (style < ClassicStyle || style > CrescentStyle)
     qWarning("GlossButtonWidget: style %d is none of 0 to 6; the button draws no face", style);
-  d_ptr->engine->Button().SetStyle(style);
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  Assign("style", b.Style(), style, [&b](std::int32_t v) { b.SetStyle(v); });
 }
 GlossButtonWidget::ColorScheme GlossButtonWidget::colorScheme() const {
   return static_cast<ColorScheme>(d_ptr->engine->Button().ColorScheme());
@@ -116,10 +162,26 @@ void GlossButtonWidget::setColorScheme(ColorScheme scheme) { setColorScheme(stat
 void GlossButtonWidget::setColorScheme(int scheme) {
   if (scheme < OwnColors || scheme > YellowScheme)
     qWarning("GlossButtonWidget: colour scheme %d is none of 0 to 6; the colours stay as they are", scheme);
-  d_ptr->engine->Button().SetColorScheme(scheme);
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  const std::int32_t old = b.ColorScheme();
+  const std::int32_t up = b.ColorButtonUp(), hover = b.ColorButtonHover(), down = b.ColorButtonDown(),
+                     bright = b.ColorBright();
+  Guarded(
+      "colorScheme", [&] { b.SetColorScheme(scheme); },
+      [&] {
+        // The colours first (each clears the scheme), then the scheme number itself.
+        b.SetColorButtonUp(up);
+        b.SetColorButtonHover(hover);
+        b.SetColorButtonDown(down);
+        b.SetColorBright(bright);
+        if (old >= 1 && old <= 6) b.SetColorScheme(old);
+      });
 }
 bool GlossButtonWidget::isChecked() const { return d_ptr->engine->Button().Checked(); }
-void GlossButtonWidget::setChecked(bool checked) { d_ptr->engine->Button().SetChecked(checked); }
+void GlossButtonWidget::setChecked(bool checked) {
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  Assign("checked", b.Checked(), checked, [&b](bool v) { b.SetChecked(v); });
+}
 bool GlossButtonWidget::displayHand() const { return d_ptr->engine->Button().DisplayHand(); }
 void GlossButtonWidget::setDisplayHand(bool on) {
   d_ptr->engine->Button().SetDisplayHand(on);
@@ -137,30 +199,39 @@ void GlossButtonWidget::setPictureAlignment(int alignment) {
   if (alignment < PictureAbove || alignment > PictureRight)
     qWarning("GlossButtonWidget: picture alignment %d is none of 0 to 3; the picture goes to the top left corner",
              alignment);
-  d_ptr->engine->Button().SetPictureAlignment(alignment);
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  Assign("pictureAlignment", b.PictureAlignment(), alignment, [&b](std::int32_t v) { b.SetPictureAlignment(v); });
 }
 int GlossButtonWidget::borderBrightness() const { return d_ptr->engine->Button().BorderBrightness(); }
-void GlossButtonWidget::setBorderBrightness(int brightness) { d_ptr->engine->Button().SetBorderBrightness(brightness); }
+void GlossButtonWidget::setBorderBrightness(int brightness) {
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  Assign("borderBrightness", b.BorderBrightness(), brightness, [&b](std::int32_t v) { b.SetBorderBrightness(v); });
+}
 
 QColor GlossButtonWidget::colorButtonUp() const { return FromOle(d_ptr->engine->Button().ColorButtonUp()); }
 void GlossButtonWidget::setColorButtonUp(const QColor& c) {
-  if (Usable(c, "colorButtonUp")) d_ptr->engine->Button().SetColorButtonUp(ToOle(c));
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  if (Usable(c, "colorButtonUp")) Assign("colorButtonUp", b.ColorButtonUp(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonUp(v); });
 }
 QColor GlossButtonWidget::colorButtonHover() const { return FromOle(d_ptr->engine->Button().ColorButtonHover()); }
 void GlossButtonWidget::setColorButtonHover(const QColor& c) {
-  if (Usable(c, "colorButtonHover")) d_ptr->engine->Button().SetColorButtonHover(ToOle(c));
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  if (Usable(c, "colorButtonHover")) Assign("colorButtonHover", b.ColorButtonHover(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonHover(v); });
 }
 QColor GlossButtonWidget::colorButtonDown() const { return FromOle(d_ptr->engine->Button().ColorButtonDown()); }
 void GlossButtonWidget::setColorButtonDown(const QColor& c) {
-  if (Usable(c, "colorButtonDown")) d_ptr->engine->Button().SetColorButtonDown(ToOle(c));
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  if (Usable(c, "colorButtonDown")) Assign("colorButtonDown", b.ColorButtonDown(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonDown(v); });
 }
 QColor GlossButtonWidget::colorBright() const { return FromOle(d_ptr->engine->Button().ColorBright()); }
 void GlossButtonWidget::setColorBright(const QColor& c) {
-  if (Usable(c, "colorBright")) d_ptr->engine->Button().SetColorBright(ToOle(c));
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  if (Usable(c, "colorBright")) Assign("colorBright", b.ColorBright(), ToOle(c), [&b](std::int32_t v) { b.SetColorBright(v); });
 }
 QColor GlossButtonWidget::foreColor() const { return FromOle(d_ptr->engine->Button().ForeColor()); }
 void GlossButtonWidget::setForeColor(const QColor& c) {
-  if (Usable(c, "foreColor")) d_ptr->engine->Button().SetForeColor(ToOle(c));
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  if (Usable(c, "foreColor")) Assign("foreColor", b.ForeColor(), ToOle(c), [&b](std::int32_t v) { b.SetForeColor(v); });
 }
 
 QFont GlossButtonWidget::captionFont() const {
@@ -171,7 +242,10 @@ QFont GlossButtonWidget::captionFont() const {
   if (stored.size > 0) f.setPointSizeF(stored.size);
   return f;
 }
-void GlossButtonWidget::setCaptionFont(const QFont& font) { d_ptr->engine->Button().SetFont(host::SiteEngine::ToControlFont(font)); }
+void GlossButtonWidget::setCaptionFont(const QFont& font) {
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  Assign("captionFont", b.Font(), host::SiteEngine::ToControlFont(font), [&b](const gloss::Font& v) { b.SetFont(v); });
+}
 
 QImage GlossButtonWidget::picture() const {
   const gloss::PicturePtr pic = d_ptr->engine->Button().Picture();
@@ -184,21 +258,10 @@ QImage GlossButtonWidget::picture() const {
 }
 
 void GlossButtonWidget::setPicture(const QImage& image) {
-  if (image.isNull()) {
-    d_ptr->engine->Button().SetPicture(nullptr);
-    return;
-  }
-  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-  auto pic = std::make_shared<gloss::Picture>();
-  pic->image.width = argb.width();
-  pic->image.height = argb.height();
-  pic->image.pixels.resize(static_cast<std::size_t>(argb.width()) * static_cast<std::size_t>(argb.height()));
-  for (int y = 0; y < argb.height(); ++y)
-    std::memcpy(pic->image.pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
-                static_cast<std::size_t>(argb.width()) * 4);
-  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
-  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
-  d_ptr->engine->Button().SetPicture(std::move(pic));
+  gloss::GlossButton& b = d_ptr->engine->Button();
+  const gloss::PicturePtr old = b.Picture();
+  Guarded(
+      "picture", [&] { b.SetPicture(ToControlPicture(image)); }, [&] { b.SetPicture(old); });
 }
 
 QPixmap GlossButtonWidget::picturePixmap() const { return QPixmap::fromImage(picture()); }

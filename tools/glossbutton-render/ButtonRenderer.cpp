@@ -1,6 +1,8 @@
 #include "ButtonRenderer.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "glossbutton/ControlHost.h"
 #include "glossbutton/GlossButton.h"
@@ -90,13 +92,19 @@ RenderedButton RenderButton(const RenderOptions& o, gloss::TextEngine& text, glo
     if (!host.Shown()) throw std::runtime_error("the button published no image");
     out.image = *host.Shown();
 
-    // The shape in device pixels, over the image.
+    // The shape in device pixels, over the image: all of it without a region, else the region's
+    // rectangles.
     const std::int32_t w = out.image.width, h = out.image.height;
-    out.mask.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-    for (std::int32_t y = 0; y < h; ++y)
-      for (std::int32_t x = 0; x < w; ++x)
-        out.mask[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)] =
-            platform::PtInWindowRgn(host.WindowHandle(), x, y);
+    bool hasRegion = false;
+    const std::vector<platform::RECT> rects = platform::GetWindowRgnRects(host.WindowHandle(), &hasRegion);
+    out.mask.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), !hasRegion);
+    for (const platform::RECT& r : rects) {
+      const std::int32_t left = std::max<std::int32_t>(r.left, 0), right = std::min<std::int32_t>(r.right, w);
+      for (std::int32_t y = std::max<std::int32_t>(r.top, 0); y < std::min<std::int32_t>(r.bottom, h); ++y) {
+        const auto row = out.mask.begin() + static_cast<std::ptrdiff_t>(y) * w;
+        if (left < right) std::fill(row + left, row + right, true);
+      }
+    }
     button.Terminate();
   }
   return out;

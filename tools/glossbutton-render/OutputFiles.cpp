@@ -25,8 +25,13 @@ Bytes EncodePpm(const gloss::Image& image) {
 
 Bytes EncodePng(const gloss::Image& image) {
   QImage q(image.width, image.height, QImage::Format_RGB32);
-  for (std::int32_t y = 0; y < image.height; ++y)
-    for (std::int32_t x = 0; x < image.width; ++x) q.setPixel(x, y, image.At(x, y));
+  if (q.isNull())
+    throw std::runtime_error("no memory for a " + std::to_string(image.width) + " x " + std::to_string(image.height) +
+                             " image");
+  for (std::int32_t y = 0; y < image.height; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(q.scanLine(y));
+    for (std::int32_t x = 0; x < image.width; ++x) row[x] = 0xFF000000u | image.At(x, y);
+  }
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
@@ -55,11 +60,28 @@ Bytes EncodeImageFor(const std::string& path, const gloss::Image& image) {
   return png ? EncodePng(image) : EncodePpm(image);
 }
 
+namespace {
+
+// Where writing `path` really lands: through any symbolic links, so that a link stays a link and
+// its target gets the new contents.
+std::filesystem::path Destination(std::filesystem::path path) {
+  namespace fs = std::filesystem;
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+    const fs::path target = fs::read_symlink(path, ec);
+    if (ec) return path;
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  return path;  // a loop: writing it fails and says so
+}
+
+}  // namespace
+
 void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) {
   namespace fs = std::filesystem;
-  const std::string suffix = std::to_string(::getpid());
   struct Target {
-    fs::path path, temp, backup;
+    fs::path named, path, temp, backup;
     bool existed = false, replaced = false;
   };
   std::vector<Target> targets;
@@ -83,29 +105,34 @@ void WriteAllOrNothing(const std::vector<std::pair<std::string, Bytes>>& files) 
     throw OutputError("cannot write '" + path.string() + "'");
   };
 
-  for (const auto& [path, bytes] : files) {
-    targets.push_back({path, path + ".tmp" + suffix, path + ".old" + suffix});
+  for (const auto& [named, bytes] : files) {
+    // Short names of our own beside the target: any name the target may have leaves room for them.
+    const fs::path path = Destination(named);
+    const std::string tag = ".gbrender-" + std::to_string(::getpid()) + "-" + std::to_string(targets.size());
+    targets.push_back({named, path, path.parent_path() / (tag + ".tmp"), path.parent_path() / (tag + ".old")});
     std::ofstream f(targets.back().temp, std::ios::binary | std::ios::trunc);
     if (f) f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (f) f.close();
-    if (!f) fail(path);
+    if (!f) fail(named);
   }
   // Only plain files (or links to one) are replaced; each old one is kept under a second name (a hard link, so
-  // the target never goes missing) until every new one is in place.
+  // the target never goes missing) until every new one is in place. A replaced file keeps its permissions.
   for (auto& t : targets) {
     std::error_code ec;
     if (fs::exists(fs::symlink_status(t.path, ec))) {
-      if (!fs::is_regular_file(fs::status(t.path, ec))) fail(t.path);
+      if (!fs::is_regular_file(fs::symlink_status(t.path, ec))) fail(t.named);
+      fs::permissions(t.temp, fs::status(t.path, ec).permissions(), ec);
+      if (ec) fail(t.named);
       fs::create_hard_link(t.path, t.backup, ec);
       if (ec) fs::copy_file(t.path, t.backup, fs::copy_options::overwrite_existing, ec);
-      if (ec) fail(t.path);
+      if (ec) fail(t.named);
       t.existed = true;
     }
   }
   for (auto& t : targets) {
     std::error_code ec;
     fs::rename(t.temp, t.path, ec);
-    if (ec) fail(t.path);
+    if (ec) fail(t.named);
     t.replaced = true;
   }
   std::error_code ec;

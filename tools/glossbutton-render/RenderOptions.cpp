@@ -5,9 +5,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <regex>
 
 namespace render_tool {
 namespace {
+
+constexpr double kMaxDeviceSide = 8192;
+constexpr std::int32_t kGallerySmallest = 25;  // the gallery's small buttons, 25 x 25
 
 bool EndsWith(const std::string& s, const std::string& suffix) {
   if (s.size() < suffix.size()) return false;
@@ -18,23 +22,32 @@ bool EndsWith(const std::string& s, const std::string& suffix) {
   return true;
 }
 
-double ParseDouble(const std::string& option, const std::string& text) {
+// A decimal number, the whole text and nothing else (no spaces, no hex, no inf or nan): the same
+// rule as the whole numbers.
+bool ParseDecimal(const std::string& text, double& v) {
+  static const std::regex kDecimal(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
+  if (!std::regex_match(text, kDecimal)) return false;
   char* end = nullptr;
   errno = 0;
-  const double v = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || errno != 0 || !std::isfinite(v) || v <= 0)
-    throw UsageError(option + ": not a positive number: '" + text + "'");
+  v = std::strtod(text.c_str(), &end);
+  return *end == '\0' && errno == 0 && std::isfinite(v);
+}
+
+double ParseDouble(const std::string& option, const std::string& text) {
+  double v = 0;
+  if (!ParseDecimal(text, v) || v <= 0) throw UsageError(option + ": not a positive number: '" + text + "'");
   return v;
 }
 
 double ParseScale(const std::string& option, const std::string& text) {
-  char* end = nullptr;
-  errno = 0;
-  const double v = std::strtod(text.c_str(), &end);
-  if (text.empty() || *end != '\0' || errno != 0 || !std::isfinite(v) || v <= 0 || v > 8)
+  double v = 0;
+  if (!ParseDecimal(text, v) || v <= 0 || v > 8)
     throw UsageError(option + ": must be a number above 0 and at most 8: '" + text + "'");
   return v;
 }
+
+// Whole device pixels, as the control works them out: nearest, halves to even.
+double DeviceSize(std::int32_t size, double scale) { return std::nearbyint(static_cast<double>(size) * scale); }
 
 }  // namespace
 
@@ -124,6 +137,8 @@ RenderOptions ParseOptions(const std::vector<std::string>& args) {
 
   if (!o.gallery.empty()) {
     if (!EndsWith(o.gallery, ".png")) throw UsageError("--gallery: the sheet is written as .png");
+    if (DeviceSize(kGallerySmallest, o.scale) < 1)
+      throw UsageError("--scale: the gallery's smallest button would be less than 1 x 1 device pixels");
     return o;
   }
   if (!haveStyle) throw UsageError("--style is required");
@@ -131,6 +146,13 @@ RenderOptions ParseOptions(const std::vector<std::string>& args) {
   if (!haveWidth || !haveHeight) throw UsageError("--width and --height are required");
   if (o.width < 1 || o.width > 8192) throw UsageError("--width: must be 1 to 8192");
   if (o.height < 1 || o.height > 8192) throw UsageError("--height: must be 1 to 8192");
+  // The limit is on what is drawn: the size in device pixels.
+  const double deviceWidth = DeviceSize(o.width, o.scale), deviceHeight = DeviceSize(o.height, o.scale);
+  if (deviceWidth < 1 || deviceHeight < 1)
+    throw UsageError("--scale: the button would be less than 1 x 1 device pixels");
+  if (deviceWidth > kMaxDeviceSide || deviceHeight > kMaxDeviceSide)
+    throw UsageError("--scale: the button would be " + std::to_string(static_cast<long long>(deviceWidth)) + " x " +
+                     std::to_string(static_cast<long long>(deviceHeight)) + " device pixels, more than 8192 a side");
   if (o.out.empty()) throw UsageError("--out is required");
   if (!EndsWith(o.out, ".ppm") && !EndsWith(o.out, ".png")) throw UsageError("--out: use a .ppm or .png name");
   if (!o.maskOut.empty() && !EndsWith(o.maskOut, ".pbm")) throw UsageError("--mask-out: use a .pbm name");
@@ -144,7 +166,8 @@ std::string Usage() {
          "    [--picture FILE] [--alignment A] [--checked]\n"
          "    [--scale R] --out FILE.ppm|FILE.png [--mask-out FILE.pbm]\n"
          "  or: glossbutton-render --gallery FILE.png [--scale R]\n"
-         "R: device pixel ratio above 0 and at most 8 (default 1); the image is R times the size\n"
+         "R: device pixel ratio above 0 and at most 8 (default 1); the image is R times the size,\n"
+         "   from 1 x 1 to 8192 x 8192 device pixels\n"
          "C: OLE colour 0x00BBGGRR, decimal or 0x hex\n";
 }
 

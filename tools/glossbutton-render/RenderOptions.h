@@ -37,8 +37,9 @@ struct RenderOptions {
 };
 
 // Throws UsageError for an unknown option, a missing or malformed value, a size outside 1 to
-// 8192, a --scale that is not a number above 0 and at most 8, an output name with the wrong
-// extension, or a missing required option.
+// 8192 or one that --scale takes outside 1 to 8192 device pixels, a --scale that is not a number
+// above 0 and at most 8, an output name with the wrong extension, or a missing required option.
+// Numbers are the whole text: no spaces around them.
 RenderOptions ParseOptions(const std::vector<std::string>& args);
 
 // Decimal (optionally signed) or 0x hex up to 32 bits, the whole text; hex is taken as the bit

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -20,7 +22,48 @@ namespace {
 constexpr int kBadArguments = 2;
 constexpr int kFailed = 1;
 
+// libpng tells of a broken file on the error stream itself, ahead of the toolkit's answer; what
+// it says is caught here and goes into the tool's one line instead.
+class CaughtStderr {
+ public:
+  CaughtStderr() {
+    std::fflush(stderr);
+    file_ = std::tmpfile();
+    saved_ = file_ ? ::dup(STDERR_FILENO) : -1;
+    if (saved_ >= 0 && ::dup2(::fileno(file_), STDERR_FILENO) < 0) {
+      ::close(saved_);
+      saved_ = -1;
+    }
+  }
+  ~CaughtStderr() { Release(); }
+  CaughtStderr(const CaughtStderr&) = delete;
+  CaughtStderr& operator=(const CaughtStderr&) = delete;
+
+  // Puts the error stream back; returns what was written meanwhile, its lines joined by "; ".
+  std::string Release() {
+    std::string text;
+    if (saved_ >= 0) {
+      std::fflush(stderr);
+      ::dup2(saved_, STDERR_FILENO);
+      ::close(saved_);
+      saved_ = -1;
+      std::rewind(file_);
+      for (int c; (c = std::fgetc(file_)) != EOF;) text += static_cast<char>(c);
+    }
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    for (std::size_t at; (at = text.find('\n')) != std::string::npos;) text.replace(at, 1, "; ");
+    return text;
+  }
+
+ private:
+  std::FILE* file_ = nullptr;
+  int saved_ = -1;
+};
+
 gloss::PicturePtr LoadPicture(const std::string& path) {
+  CaughtStderr decoder;
   QImageReader reader(QString::fromStdString(path));
   // Checked before decoding, so that an image too large for the toolkit is refused with its
   // size instead of a decoder's complaint.
@@ -31,8 +74,11 @@ gloss::PicturePtr LoadPicture(const std::string& path) {
                                   std::to_string(size.height()) + " pixels is more than the " +
                                   std::to_string(QImageReader::allocationLimit()) + " MB an image may take");
   QImage q;
-  if (!reader.read(&q) || q.isNull())
-    throw render_tool::UsageError("--picture: cannot read '" + path + "': " + reader.errorString().toStdString());
+  const bool read = reader.read(&q) && !q.isNull();
+  const std::string said = decoder.Release();
+  if (!read)
+    throw render_tool::UsageError("--picture: cannot read '" + path + "': " + reader.errorString().toStdString() +
+                                  (said.empty() ? std::string() : " (" + said + ")"));
   q = q.convertToFormat(QImage::Format_ARGB32);
   auto picture = std::make_shared<gloss::Picture>();
   picture->image = gloss::Image(q.width(), q.height());

@@ -92,11 +92,15 @@ PortalServer::PortalServer(std::function<void(const QString&)> log) : m_Tune(Tun
                              : method == QHttpServerRequest::Method::Get || method == QHttpServerRequest::Method::Head;
     if (known && !allowed) {
       m_Log(QStringLiteral("%1 %2 405").arg(MethodName(method), Target(request)));
-      responder.write(
-          QByteArrayLiteral("Method not allowed.\n"),
-          {{QByteArrayLiteral("Content-Type"), QByteArrayLiteral("text/plain; charset=utf-8")},
-           {QByteArrayLiteral("Allow"), IsLogIn(request) ? QByteArrayLiteral("POST") : QByteArrayLiteral("GET, HEAD")}},
-          Status::MethodNotAllowed);
+      const QByteArray body = QByteArrayLiteral("Method not allowed.\n");
+      responder.writeStatusLine(Status::MethodNotAllowed);
+      responder.writeHeader(QByteArrayLiteral("Content-Type"), QByteArrayLiteral("text/plain; charset=utf-8"));
+      responder.writeHeader(QByteArrayLiteral("Allow"),
+                            IsLogIn(request) ? QByteArrayLiteral("POST") : QByteArrayLiteral("GET, HEAD"));
+      responder.writeHeader(QByteArrayLiteral("Content-Length"), QByteArray::number(body.size()));
+      // A reply to HEAD never has a body, whatever its status: on a kept-alive connection the
+      // client would read it as the start of the next reply.
+      responder.writeBody(method == QHttpServerRequest::Method::Head ? QByteArray() : body);
       return;
     }
     m_Log(QStringLiteral("%1 %2 %3").arg(MethodName(method), Target(request)).arg(int(response.statusCode())));

@@ -7,6 +7,7 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QtEndian>
 
@@ -200,6 +201,30 @@ TEST(SamplePortal, HeadHasNoBodyAndOtherMethodsAreNotAllowed) {
     }
   }
   EXPECT_EQ(portal.Send("HEAD", "/no/such/page").status, 404);
+}
+
+TEST(SamplePortal, RepliesToHeadLeaveAKeptAliveConnectionInStep) {
+  // Whatever the status, a reply to HEAD ends with its headers: a body left on the connection
+  // would be read as the start of the next reply.
+  Portal portal;
+  ASSERT_NE(portal.port, 0);
+  QTcpSocket socket;
+  socket.connectToHost(QStringLiteral("127.0.0.1"), portal.port);
+  ASSERT_TRUE(socket.waitForConnected(5000));
+  const auto exchange = [&](const QByteArray& method, const QByteArray& target) {
+    socket.write(method + " " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: keep-alive\r\n\r\n");
+    QByteArray got;
+    while (!got.contains("\r\n\r\n") && socket.waitForReadyRead(3000)) got += socket.readAll();
+    return got;
+  };
+  for (const char* target : {"/qqwap/login", "/qqwap/", "/no/such/page"}) {
+    SCOPED_TRACE(target);
+    const QByteArray head = exchange("HEAD", target);
+    ASSERT_TRUE(head.startsWith("HTTP/1.1 ")) << head.constData();
+    EXPECT_TRUE(head.endsWith("\r\n\r\n")) << head.constData();
+    const QByteArray next = exchange("GET", "/qqwap/seen");
+    EXPECT_TRUE(next.startsWith("HTTP/1.1 204")) << next.constData();
+  }
 }
 
 TEST(SamplePortal, APortInUseIsOneLineAndStatusOne) {

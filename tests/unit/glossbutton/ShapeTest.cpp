@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/RoundShape.h"
 #include "glossbutton/render/Geometry.h"
 #include "platform/Regions.h"
 #include "tests/support/GlossButtonTestAccess.h"
@@ -183,6 +184,20 @@ TEST_F(ShapeTest, ReadingPropertiesBuildsNoShape) {
   Region(&hasRegion);
   EXPECT_FALSE(hasRegion);
   EXPECT_EQ(button.CornerRadius(), 0);
+}
+
+TEST(BigShapes, APillWithARadiusPastTheOldRowTableKeepsTheOutline) {
+  // Radius 10000: the ends of the kept run of every 97th row against the outline test.
+  const int Wr = 24000, Hr = 20000, R = 10000;
+  const platform::HRGN hRgn = CreateRoundShapeRegion(Wr, Hr, R);
+  for (int y = 0; y < Hr; y += 97) {
+    int runEnd = 0;
+    for (int i = 0; i <= Wr / 2; ++i)
+      if (!RoundCornerTest(i, y, 0, 0, Wr, Hr, R)) runEnd = i;
+    for (int x : {runEnd, runEnd + 1, Wr - runEnd - 1, Wr - runEnd})
+      ASSERT_EQ(platform::PtInRegion(hRgn, x, y) != 0, y >= 1 && x > runEnd && x < Wr - runEnd) << x << ", " << y;
+  }
+  platform::DeleteObject(hRgn);
 }
 
 TEST_F(ShapeTest, SizeBeyond32BitsRaisesOverflow) {

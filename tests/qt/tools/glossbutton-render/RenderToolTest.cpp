@@ -187,6 +187,13 @@ TEST_F(RenderTool, BadArgumentsExitTwoWithOneLineAndWriteNothing) {
       base + "--width 25 --height 25 --scale nan" + out,
       base + "--width 25 --height 25 --scale 8.5" + out,  // above 8
       base + "--width 25 --height 25 --scale 2x" + out,
+      base + "--width 25 --height 25 --scale ' 2'" + out,  // numbers are the whole text, as for the sizes
+      base + "--width 25 --height 25 --font-size ' 9'" + out,
+      base + "--width 8192 --height 8192 --scale 8" + out,  // the limit is on device pixels
+      base + "--width 25 --height 1100 --scale 7.5" + out,
+      base + "--width 25 --height 25 --scale 1e-9" + out,  // less than 1 x 1 device pixels
+      base + "--width 25 --height 25 --scale 0.01" + out,
+      "--gallery " + (dir / "g.png").string() + " --scale 0.01",
   };
   for (const std::string& args : bad) {
     SCOPED_TRACE(args);
@@ -197,14 +204,32 @@ TEST_F(RenderTool, BadArgumentsExitTwoWithOneLineAndWriteNothing) {
   }
 }
 
-TEST_F(RenderTool, APictureTooLargeForTheToolkitSaysWhyInOneLine) {
-  const fs::path picture = dir / "huge.ppm";
-  { std::ofstream(picture, std::ios::binary) << "P6\n8192 8192\n255\n"; }  // the header is enough
-  EXPECT_EQ(Run("--style 0 --state 0 --width 25 --height 25 --picture " + picture.string() + " --out " +
-                (dir / "o.ppm").string()),
-            2);
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-  EXPECT_NE(err.find("8192 x 8192 pixels is more than the"), std::string::npos) << err;
+TEST_F(RenderTool, APictureItCannotUseSaysWhyInOneLine) {
+  // A PNG's signature and a header of 0 x 0 pixels, then nothing: cut short and empty at once.
+  const std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\0\0\0\0\0\x08\x02\0\0\0\xb4\xe9\xeb\x45", 33);
+  struct Case {
+    const char* name;
+    std::string content;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"huge.ppm", "P6\n8192 8192\n255\n", "8192 x 8192 pixels is more than the"},  // the header is enough
+      {"empty.png", png, "cannot read"},
+      {"cut.png", png.substr(0, 20), "cannot read"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path picture = dir.parent_path() / (dir.filename().string() + "-" + c.name);
+    { std::ofstream(picture, std::ios::binary) << c.content; }
+    EXPECT_EQ(Run("--style 0 --state 0 --width 25 --height 25 --picture " + picture.string() + " --out " +
+                  (dir / "o.ppm").string()),
+              2);
+    fs::remove(picture);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(err.rfind("glossbutton-render: --picture: ", 0), 0u) << err;
+    EXPECT_NE(err.find(c.says), std::string::npos) << err;
+    EXPECT_TRUE(Files().empty());
+  }
 }
 
 TEST_F(RenderTool, AFailedOutputLeavesEveryTargetAsItWas) {
@@ -220,6 +245,35 @@ TEST_F(RenderTool, AFailedOutputLeavesEveryTargetAsItWas) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "old image");
   EXPECT_TRUE(fs::is_directory(mask));
   EXPECT_EQ(Files(), before);  // no temporary or kept copy left behind
+}
+
+TEST_F(RenderTool, AReplacedOutputKeepsItsNameItsModeAndItsLink) {
+  struct Case {
+    const char* what;
+    std::string name;
+    bool link;
+    fs::perms mode;
+  };
+  const Case cases[] = {
+      {"a name of 251 bytes", std::string(247, 'n') + ".ppm", false, fs::perms::owner_read | fs::perms::owner_write},
+      {"a file of mode 0600", "private.ppm", false, fs::perms::owner_read | fs::perms::owner_write},
+      {"a link to the file", "link.ppm", true, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path named = dir / c.name;
+    const fs::path file = c.link ? dir / "real.ppm" : named;
+    { std::ofstream(file, std::ios::binary) << "old image"; }
+    fs::permissions(file, c.mode);
+    if (c.link) fs::create_symlink("real.ppm", named);
+    ASSERT_EQ(Run("--style 3 --state 0 --width 25 --height 25 --out " + named.string()), 0) << err;
+    EXPECT_EQ(fs::is_symlink(named), c.link);
+    EXPECT_EQ(fs::status(file).permissions(), c.mode);
+    EXPECT_EQ(ReadNetpbm(file, "P6").width, 25);
+    fs::remove(named);
+    fs::remove(file);
+    EXPECT_TRUE(Files().empty());
+  }
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 // random sizes, colours, radii, styles and states; every case runs once on each vector path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/ReferenceRenderers.h"
@@ -151,6 +153,23 @@ TEST_P(RenderEquality, ScaledLooksMatchThePlainRedraw) {
     if (fastImage && plainImage) {
       const auto diff = FirstDifference(*fastImage, *plainImage);
       ASSERT_FALSE(diff) << what << ": " << *diff;
+    }
+  }
+}
+
+TEST_P(RenderEquality, FacesPastFourThousandPixelsMatchThePlainRedraw) {
+  RandomLook rnd(4097);
+  for (const auto& [w, h] : {std::pair{8192, 9}, {9, 8192}, {4097, 61}, {6000, 260}}) {
+    for (std::int32_t style = 2; style <= 6; ++style) {
+      ButtonLook look = rnd.Look(w, h);
+      look.Style = style;
+      look.DevicePixelRatio = 1.0;
+      look.m_CornerRadius = style == 3 ? 12 : style == 6 ? std::min(h, w) / 3 : std::min(h, w) / 2;
+      Surface fast = MakeSurface(w, h, 0x123456), plain = MakeSurface(w, h, 0x123456);
+      std::int32_t fastState = 0, plainState = 0;
+      const auto fastImage = RedrawButton(fast, look, fastState);
+      const auto diff = FirstDifference(*fastImage, *reference::RedrawButton(plain, look, plainState));
+      ASSERT_FALSE(diff) << Describe(look, w, h, 0) << ": " << *diff;
     }
   }
 }
