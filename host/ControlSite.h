@@ -26,6 +26,7 @@
 #include "glossbutton/GlossButton.h"
 #include "glossbutton/PropertyBag.h"
 #include "glossbutton/render/Image.h"
+#include "host/KeyActivation.h"
 #include "host/QtTextEngine.h"
 #include "platform/Window.h"
 
@@ -87,6 +88,9 @@ class ControlSite : public QWidget, public gloss::ControlHost {
  signals:
   // The control gave its property-changed notification.
   void controlPropertyChanged(const QString& name);
+  // Space, Return or Enter pressed and released while the site has the focus (see KeyActivation).
+  // The control raises no Click for it; a handler may delete the site.
+  void keyActivated();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -148,6 +152,7 @@ class ControlSite : public QWidget, public gloss::ControlHost {
   bool m_LeftPressed = false;       // a left press arrived here and has not been released
   bool m_AfterDoubleClick = false;  // the next left release ends a double click: no Click
   bool m_EnterDown = false;         // Enter is held on the button
+  KeyActivation m_KeyActivation;
 
   std::shared_ptr<const gloss::Image> m_Image;
   double m_ImageRatio = 1.0;  // the device pixel ratio m_Image was drawn at

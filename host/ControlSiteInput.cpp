@@ -146,18 +146,22 @@ void ControlSite::SendMouse(UINT msg, QMouseEvent* event) {
 }
 
 void ControlSite::keyPressEvent(QKeyEvent* event) {
+  // Activation is the site's, beside what the control makes of the key: a running program only.
+  const bool activation = m_UserMode && m_KeyActivation.Press(*event);
   const WPARAM vk = VirtualKey(event->key());
   if (vk == 0) {
-    QWidget::keyPressEvent(event);
+    if (!activation) QWidget::keyPressEvent(event);
     return;
   }
   ReportModifiers(event->modifiers());
   if (!Send(WM_KEYDOWN, vk, KeyLParam(event->isAutoRepeat(), false))) return;  // stays accepted
-  // Only Enter means something to the button; other keys go on to the parent (dialogs...).
-  if (vk != VK_RETURN) event->ignore();
+  // Only Enter means something to the button, and the activation keys to the site; other keys
+  // go on to the parent (dialogs...).
+  if (vk != VK_RETURN && !activation) event->ignore();
 }
 
 void ControlSite::keyReleaseEvent(QKeyEvent* event) {
+  const bool activates = m_KeyActivation.Release(*event);
   const WPARAM vk = VirtualKey(event->key());
   // Auto-repeat shows up as release/press pairs; the platform repeats key-downs only.
   if (vk == 0 || event->isAutoRepeat()) {
@@ -166,6 +170,10 @@ void ControlSite::keyReleaseEvent(QKeyEvent* event) {
   }
   ReportModifiers(event->modifiers());
   if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return;
+  if (activates) {
+    emit keyActivated();  // last: the handler may delete the site
+    return;
+  }
   if (vk != VK_RETURN) event->ignore();
 }
 
@@ -175,6 +183,7 @@ void ControlSite::focusInEvent(QFocusEvent* event) {
 }
 
 void ControlSite::focusOutEvent(QFocusEvent* event) {
+  m_KeyActivation.Cancel();  // a key that comes up elsewhere activates nothing
   QWidget::focusOutEvent(event);
   Send(WM_KILLFOCUS, 0, 0);
 }

@@ -37,6 +37,7 @@ GlossButtonWidget::GlossButtonWidget(const gloss::PropertyBag& bag, bool userMod
   SetUserMode(userMode);
   setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
   SetEventListener(this);
+  connect(this, &ControlSite::keyActivated, this, &GlossButtonWidget::activated);
   ReadProperties(bag);
 }
 
@@ -120,8 +121,10 @@ void GlossButtonWidget::setPicture(const QImage& image) {
   for (int y = 0; y < argb.height(); ++y)
     std::memcpy(pic->image.pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
                 static_cast<std::size_t>(argb.width()) * 4);
-  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
-  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
+  // An image made for a device pixel ratio covers its size in device-independent pixels.
+  const QSizeF size = argb.deviceIndependentSize();
+  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(size.width() * gloss::kHimetricPerPixel));
+  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(size.height() * gloss::kHimetricPerPixel));
   Button().SetPicture(std::move(pic));
 }
 

@@ -74,7 +74,9 @@ class GlossButtonWidget : public ControlSite, private gloss::GlossButtonEvents {
   QFont captionFont() const;
   void setCaptionFont(const QFont& font);
 
-  // Shown at its natural pixel size; fully transparent pixels let the face show through.
+  // Shown at its natural size (an image with a device pixel ratio: its device-independent size,
+  // so art for the screen's ratio is drawn pixel for pixel); fully transparent pixels let the
+  // face show through.
   QImage picture() const;
   void setPicture(const QImage& image);
   QPixmap picturePixmap() const;
@@ -93,6 +95,9 @@ class GlossButtonWidget : public ControlSite, private gloss::GlossButtonEvents {
   void mouseUp(int button, int shift, float x, float y);
   void mouseDown(int button, int shift, float x, float y);
   void status(const QString& text);
+  // Not one of the control's events: Space, Return or Enter pressed and released while the
+  // widget has the focus, as Qt's buttons take the keyboard. The control raises no clicked() then.
+  void activated();
 
  private:
   // GlossButtonEvents: each becomes a signal; the widget is not touched after the emit.

@@ -1,6 +1,7 @@
 // Keyboard and focus on a hosted button: Enter presses without clicking, other keys do nothing,
-// Tab moves the focus in and out.
+// Tab moves the focus in and out; Space, Return and Enter activate the site (not the control).
 #include <QApplication>
+#include <QSignalSpy>
 
 #include "SiteFixture.h"
 
@@ -80,6 +81,79 @@ TEST_F(KeyboardFocusTest, LeavingAFocusedButtonShowsTheFocusedFace) {
   MoveToWin(kOutside);
   EXPECT_EQ(Events(), (Strings{"MouseLeave"}));
   EXPECT_EQ(Draws(), (Strings{"draw 2"}));
+}
+
+// One key event as the window system sends it to the focused widget.
+struct Key {
+  QEvent::Type type;
+  Qt::Key key;
+  bool repeat = false;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+constexpr QEvent::Type kDown = QEvent::KeyPress;
+constexpr QEvent::Type kUp = QEvent::KeyRelease;
+
+TEST_F(KeyboardFocusTest, ActivationKeysActivateTheSiteOnceOnReleaseAndNeverClick) {
+  struct Case {
+    const char* what;
+    std::vector<Key> keys;
+    int activations;
+  };
+  const std::vector<Case> cases = {
+      {"Space", {{kDown, Qt::Key_Space}, {kUp, Qt::Key_Space}}, 1},
+      {"Return", {{kDown, Qt::Key_Return}, {kUp, Qt::Key_Return}}, 1},
+      {"keypad Enter", {{kDown, Qt::Key_Enter}, {kUp, Qt::Key_Enter}}, 1},
+      {"Shift+Space", {{kDown, Qt::Key_Space, false, Qt::ShiftModifier}, {kUp, Qt::Key_Space}}, 1},
+      // X11's auto-repeat: release/press pairs marked as repeats, then the real release.
+      {"held Space",
+       {{kDown, Qt::Key_Space},
+        {kUp, Qt::Key_Space, true},
+        {kDown, Qt::Key_Space, true},
+        {kUp, Qt::Key_Space, true},
+        {kDown, Qt::Key_Space, true},
+        {kUp, Qt::Key_Space}},
+       1},
+      {"Escape while held", {{kDown, Qt::Key_Return}, {kDown, Qt::Key_Escape}, {kUp, Qt::Key_Return}}, 0},
+      {"release of another key", {{kDown, Qt::Key_Space}, {kUp, Qt::Key_Return}}, 0},
+      {"Ctrl+Return", {{kDown, Qt::Key_Return, false, Qt::ControlModifier}, {kUp, Qt::Key_Return}}, 0},
+      {"release with no press here", {{kUp, Qt::Key_Space}}, 0},
+  };
+  Load(StyleBag(3));
+  FocusSite();
+  for (const Case& c : cases) {
+    // Away and back: a key left down by the case before is forgotten.
+    after->setFocus(Qt::TabFocusReason);
+    site->setFocus(Qt::BacktabFocusReason);
+    QSignalSpy activated(site.data(), &host::ControlSite::keyActivated);
+    recorder.Clear();
+    for (const Key& k : c.keys) {
+      QKeyEvent e(k.type, k.key, k.modifiers, QString(), k.repeat);
+      QApplication::sendEvent(site.data(), &e);
+    }
+    EXPECT_EQ(activated.count(), c.activations) << c.what;
+    for (const std::string& event : Events()) EXPECT_NE(event, "Click") << c.what;
+  }
+}
+
+TEST_F(KeyboardFocusTest, AKeyPressedHereAndReleasedElsewhereActivatesNeither) {
+  Load(StyleBag(3));
+  FocusSite();
+  QSignalSpy activated(site.data(), &host::ControlSite::keyActivated);
+  QTest::keyPress(site.data(), Qt::Key_Space);
+  after->setFocus(Qt::TabFocusReason);
+  QTest::keyRelease(after.data(), Qt::Key_Space);
+  site->setFocus(Qt::BacktabFocusReason);
+  QTest::keyRelease(site.data(), Qt::Key_Space);  // a stray release once the focus is back
+  EXPECT_EQ(activated.count(), 0);
+}
+
+TEST_F(KeyboardFocusTest, AHandlerMayDeleteTheSiteFromItsActivation) {
+  Load(StyleBag(3));
+  FocusSite();
+  QObject::connect(site.data(), &host::ControlSite::keyActivated, [this] { delete site.data(); });
+  QTest::keyClick(site.data(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(site.isNull());
 }
 
 }  // namespace
