@@ -109,6 +109,7 @@ class Form1 : public QWidget {
   QWidget* BuildControl(const host::ControlLayout& c);
   host::ControlSite* BuildButton(const host::ControlLayout& c);
   void BindControls(const host::FormLayout& layout);
+  void SetUpKeyboardAndNames();
   void SetUpPanes();
   template <class T>
   T* Bound(const host::FormLayout& layout, const char* name, host::ControlKind kind) const;
