@@ -110,6 +110,8 @@ class Form1 : public QWidget {
   host::ControlSite* BuildButton(const host::ControlLayout& c);
   void BindControls(const host::FormLayout& layout);
   void SetUpKeyboardAndNames();
+  // The music label's checked state and description follow the music pane.
+  void ShowMusicState();
   void SetUpPanes();
   template <class T>
   T* Bound(const host::FormLayout& layout, const char* name, host::ControlKind kind) const;

@@ -126,7 +126,7 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   SetUpKeyboardAndNames();
   SetUpPanes();
   Form_Load();
-  m_Label2->SetChecked(m_WebBrowser2->Visible());
+  ShowMusicState();
   // Last, so that a form whose construction failed leaves no button pointing at its handlers.
   // Their captions "-" and "×" say little when read aloud.
   m_GlossButton1->setAccessibleName(QStringLiteral("Minimise"));
@@ -255,7 +255,7 @@ void Form1::BindControls(const FormLayout& layout) {
   connect(m_Label3, &FormLabel::Click, this, &Form1::Label3_Click);
   connect(m_Label4, &FormLabel::Click, this, &Form1::Label4_Click);
   // After the handler: the toggle's state is whether the music pane is on.
-  connect(m_Label2, &FormLabel::Click, this, [this] { m_Label2->SetChecked(m_WebBrowser2->Visible()); });
+  connect(m_Label2, &FormLabel::Click, this, &Form1::ShowMusicState);
   connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
@@ -278,6 +278,13 @@ void Form1::SetUpKeyboardAndNames() {
     if (previous) setTabOrder(previous, w);
     previous = w;
   }
+}
+
+void Form1::ShowMusicState() {
+  // Screen readers announce a push button's checked state unevenly: the description says it too.
+  const bool on = m_WebBrowser2->Visible();
+  m_Label2->SetChecked(on);
+  m_Label2->setAccessibleDescription(on ? QStringLiteral("音乐：开") : QStringLiteral("音乐：关"));
 }
 
 void Form1::SetUpPanes() {

@@ -66,8 +66,10 @@ TEST(AccessibleNamesTest, AFrameNamedKorvaneWithActionableLabelsAndNamedPanes) {
   EXPECT_TRUE(music->state().checkable);
   const bool wasOn = form.WebBrowser2()->Visible();
   EXPECT_EQ(bool(music->state().checked), wasOn);
+  const QString wasDescribed = music->text(QAccessible::Description);
   music->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(bool(music->state().checked), !wasOn);
+  EXPECT_NE(music->text(QAccessible::Description), wasDescribed) << "the description tells music on from off";
   EXPECT_EQ(form.WebBrowser2()->Visible(), !wasOn);
   music->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(bool(music->state().checked), wasOn);
