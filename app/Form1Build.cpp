@@ -278,6 +278,8 @@ void Form1::SetUpKeyboardAndNames() {
     if (previous) setTabOrder(previous, w);
     previous = w;
   }
+  // The window opens with the keyboard in the portal, where it starts reading.
+  m_WebBrowser1->View()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::ShowMusicState() {

@@ -92,6 +92,7 @@ struct Key {
 };
 constexpr QEvent::Type kDown = QEvent::KeyPress;
 constexpr QEvent::Type kUp = QEvent::KeyRelease;
+constexpr QEvent::Type kAway = QEvent::FocusOut;  // not a key: Tab away and back
 
 TEST_F(KeyboardFocusTest, ActivationKeysActivateTheSiteOnceOnReleaseAndNeverClick) {
   struct Case {
@@ -102,8 +103,6 @@ TEST_F(KeyboardFocusTest, ActivationKeysActivateTheSiteOnceOnReleaseAndNeverClic
   const std::vector<Case> cases = {
       {"Space", {{kDown, Qt::Key_Space}, {kUp, Qt::Key_Space}}, 1},
       {"Return", {{kDown, Qt::Key_Return}, {kUp, Qt::Key_Return}}, 1},
-      {"keypad Enter", {{kDown, Qt::Key_Enter}, {kUp, Qt::Key_Enter}}, 1},
-      {"Shift+Space", {{kDown, Qt::Key_Space, false, Qt::ShiftModifier}, {kUp, Qt::Key_Space}}, 1},
       // X11's auto-repeat: release/press pairs marked as repeats, then the real release.
       {"held Space",
        {{kDown, Qt::Key_Space},
@@ -116,35 +115,29 @@ TEST_F(KeyboardFocusTest, ActivationKeysActivateTheSiteOnceOnReleaseAndNeverClic
       {"Escape while held", {{kDown, Qt::Key_Return}, {kDown, Qt::Key_Escape}, {kUp, Qt::Key_Return}}, 0},
       {"release of another key", {{kDown, Qt::Key_Space}, {kUp, Qt::Key_Return}}, 0},
       {"Ctrl+Return", {{kDown, Qt::Key_Return, false, Qt::ControlModifier}, {kUp, Qt::Key_Return}}, 0},
-      {"release with no press here", {{kUp, Qt::Key_Space}}, 0},
+      {"pressed here, released elsewhere", {{kDown, Qt::Key_Space}, {kAway, {}}, {kUp, Qt::Key_Space}}, 0},
   };
   Load(StyleBag(3));
   FocusSite();
-  for (const Case& c : cases) {
-    // Away and back: a key left down by the case before is forgotten.
+  const auto awayAndBack = [this] {
     after->setFocus(Qt::TabFocusReason);
     site->setFocus(Qt::BacktabFocusReason);
+  };
+  for (const Case& c : cases) {
+    awayAndBack();  // a key left down by the case before is forgotten
     QSignalSpy activated(site.data(), &host::ControlSite::keyActivated);
     recorder.Clear();
     for (const Key& k : c.keys) {
+      if (k.type == kAway) {
+        awayAndBack();
+        continue;
+      }
       QKeyEvent e(k.type, k.key, k.modifiers, QString(), k.repeat);
       QApplication::sendEvent(site.data(), &e);
     }
     EXPECT_EQ(activated.count(), c.activations) << c.what;
     for (const std::string& event : Events()) EXPECT_NE(event, "Click") << c.what;
   }
-}
-
-TEST_F(KeyboardFocusTest, AKeyPressedHereAndReleasedElsewhereActivatesNeither) {
-  Load(StyleBag(3));
-  FocusSite();
-  QSignalSpy activated(site.data(), &host::ControlSite::keyActivated);
-  QTest::keyPress(site.data(), Qt::Key_Space);
-  after->setFocus(Qt::TabFocusReason);
-  QTest::keyRelease(after.data(), Qt::Key_Space);
-  site->setFocus(Qt::BacktabFocusReason);
-  QTest::keyRelease(site.data(), Qt::Key_Space);  // a stray release once the focus is back
-  EXPECT_EQ(activated.count(), 0);
 }
 
 TEST_F(KeyboardFocusTest, AHandlerMayDeleteTheSiteFromItsActivation) {
