@@ -152,17 +152,28 @@ void FormLabel::focusOutEvent(QFocusEvent* event) {
 }
 
 void FormLabel::paintEvent(QPaintEvent* event) {
-  QLabel::paintEvent(event);
-  if (!hasFocus()) return;
-  // A soft rounded outline in the text's own colour around the caption: it reads on the light
-  // artwork the labels sit on and follows the blink of a coloured caption.
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
+  if (!hasFocus()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  // A soft rounded tint and outline in the text's own colour around the caption: it reads on the
+  // light artwork the labels sit on, still shows where the caption meets the label's edge, and
+  // follows the caption's colour.
   const QRect text =
       fontMetrics().boundingRect(contentsRect(), static_cast<int>(alignment()) | Qt::TextWordWrap, Caption());
   const QRectF box = QRectF(text.adjusted(-3, -1, 3, 1)).intersected(QRectF(rect())).adjusted(0.5, 0.5, -0.5, -0.5);
   QColor c = palette().color(QPalette::WindowText);
-  c.setAlphaF(0.75f);
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  c.setAlphaF(0.12f);
+  p.setPen(Qt::NoPen);
+  p.setBrush(c);
+  p.drawRoundedRect(box, 3.0, 3.0);
+  p.end();
+  QLabel::paintEvent(event);
+  p.begin(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  c.setAlphaF(0.7f);
   p.setPen(QPen(c, 1.0));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(box, 3.0, 3.0);
