@@ -109,6 +109,9 @@ class Form1 : public QWidget {
   QWidget* BuildControl(const app::ControlLayout& c);
   host::ControlSite* BuildButton(const app::ControlLayout& c);
   void BindControls(const app::FormLayout& layout);
+  void SetUpKeyboardAndNames();
+  // The music label's checked state and description follow the music pane.
+  void ShowMusicState();
   void SetUpPanes();
   template <class T>
   T* Bound(const app::FormLayout& layout, const char* name, app::ControlKind kind) const;

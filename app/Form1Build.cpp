@@ -10,14 +10,16 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#include <QWebEngineView>
 
 #include "app/Form1.h"
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
-#include "host/qt/ControlSite.h"
 #include "app/layout/LayoutBag.h"
+#include "host/qt/ControlAccessible.h"
+#include "host/qt/ControlSite.h"
 #include "host/qt/QtTextEngine.h"
 
 namespace app {
@@ -29,29 +31,45 @@ using app::LayoutError;
 
 namespace {
 
-// The artwork's double-size copy ("name@2x.ext" beside "name.ext").
-QString DoubleSizePath(const QString& path) {
+// The artwork drawn for k device pixels per pixel: "name@kx.ext" beside "name.ext" (BMP or PNG).
+QImage ArtForRatio(const QString& path, int k, const QSize& plainSize) {
   const int dot = path.lastIndexOf(QLatin1Char('.'));
   const int slash = path.lastIndexOf(QLatin1Char('/'));
-  return dot > slash ? path.left(dot) + QStringLiteral("@2x") + path.mid(dot) : path + QStringLiteral("@2x");
+  const QString stem = dot > slash ? path.left(dot) : path;
+  const QString suffix = QStringLiteral("@%1x").arg(k);
+  for (const QString& ext : {dot > slash ? path.mid(dot) : QString(), QStringLiteral(".png")}) {
+    QImage art(stem + suffix + ext);
+    if (!art.isNull() && art.size() == plainSize * k) return art;
+  }
+  return {};
 }
 
-// On a screen of more than one device pixel per pixel the double-size artwork is taken where it
-// exists, marked as such so that it covers the same area; the image keeps its stored size in
-// device-independent pixels either way.
+// On a screen of more than one device pixel per pixel the image is made for that ratio: the art
+// drawn for it where there is some (2x, 3x), else the nearest larger art scaled down smoothly
+// (1.5 from the 2x art), or the largest there is scaled up. It is marked with the ratio, so it
+// covers the same area and is painted one image pixel to one device pixel; the image keeps its
+// stored size in device-independent pixels either way.
 QImage LoadImage(const std::string& control, const std::string& key, const std::string& path) {
   const QString name = QString::fromStdString(path);
-  if (qApp && qApp->devicePixelRatio() > 1.0) {
-    QImage fine(DoubleSizePath(name));
-    QImage plain(name);
-    if (!fine.isNull() && !plain.isNull() && fine.size() == plain.size() * 2) {
-      fine.setDevicePixelRatio(2.0);
-      return fine;
-    }
-  }
   QImage image(name);
   if (image.isNull()) throw LayoutError(control, key, "cannot load the image \"" + path + "\"");
-  return image;
+  const double ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+  if (ratio <= 1.0) return image;
+  QImage art;
+  int artRatio = 1;
+  for (int k = 2; k <= 3 && (art.isNull() || artRatio < ratio); ++k) {
+    QImage candidate = ArtForRatio(name, k, image.size());
+    if (candidate.isNull()) continue;
+    art = std::move(candidate);
+    artRatio = k;
+  }
+  if (art.isNull()) return image;
+  if (artRatio != ratio) {
+    const QSize device(qRound(image.width() * ratio), qRound(image.height() * ratio));
+    art = art.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  art.setDevicePixelRatio(artRatio == ratio ? artRatio : ratio);
+  return art;
 }
 
 QRect PixelRect(const app::Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
@@ -105,8 +123,10 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
     if (previous) setTabOrder(previous, w);
     previous = w;
   }
+  SetUpKeyboardAndNames();
   SetUpPanes();
   Form_Load();
+  ShowMusicState();
   // Last, so that a form whose construction failed leaves no button pointing at its handlers.
   // Their captions "-" and "×" say little when read aloud.
   m_GlossButton1->setAccessibleName(QStringLiteral("Minimise"));
@@ -115,6 +135,9 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   m_GlossButton1->SetEventListener(m_ButtonEvents.back().get());
   m_ButtonEvents.push_back(std::make_unique<ButtonEvents>([this] { GlossButton3_Click(); }));
   m_GlossButton3->SetEventListener(m_ButtonEvents.back().get());
+  // The keyboard's activation is the site's own, not the control's Click: the same handlers.
+  connect(m_GlossButton1, &GlossButtonWidget::activated, this, &Form1::GlossButton1_Click);
+  connect(m_GlossButton3, &GlossButtonWidget::activated, this, &Form1::GlossButton3_Click);
 }
 
 Form1::~Form1() {
@@ -231,7 +254,39 @@ void Form1::BindControls(const FormLayout& layout) {
   connect(m_Label2, &FormLabel::Click, this, &Form1::Label2_Click);
   connect(m_Label3, &FormLabel::Click, this, &Form1::Label3_Click);
   connect(m_Label4, &FormLabel::Click, this, &Form1::Label4_Click);
+  // After the handler: the toggle's state is whether the music pane is on.
+  connect(m_Label2, &FormLabel::Click, this, &Form1::ShowMusicState);
   connect(m_Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::SetUpKeyboardAndNames() {
+  host::InstallWindowAccessible(staticMetaObject);
+  // The labels that do something are buttons for the keyboard and for screen readers; their
+  // captions are spaced out for the eye, so the two fixed ones get names without the gaps.
+  for (FormLabel* label : {m_Label2, m_Label3, m_Label4}) label->SetActionable(true);
+  m_Label2->SetCheckable(true);  // music on or off
+  m_Label3->setAccessibleName(QStringLiteral("换曲"));
+  m_Label4->setAccessibleName(QStringLiteral("刷新"));
+  m_WebBrowser1->setAccessibleName(QStringLiteral("游戏门户"));
+  m_WebBrowser2->setAccessibleName(QStringLiteral("音乐播放器"));
+  for (WebPane* pane : {m_WebBrowser1, m_WebBrowser2}) pane->View()->setAccessibleName(pane->accessibleName());
+  // Tab follows the window as it reads: the portal, the labels top to bottom and left to right,
+  // the music pane beneath them, then the window's own buttons.
+  QWidget* previous = nullptr;
+  for (QWidget* w : std::initializer_list<QWidget*>{m_WebBrowser1, m_Label4, m_Label2, m_Label3, m_WebBrowser2,
+                                                    m_GlossButton1, m_GlossButton3}) {
+    if (previous) setTabOrder(previous, w);
+    previous = w;
+  }
+  // The window opens with the keyboard in the portal, where it starts reading.
+  m_WebBrowser1->View()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::ShowMusicState() {
+  // Screen readers announce a push button's checked state unevenly: the description says it too.
+  const bool on = m_WebBrowser2->Visible();
+  m_Label2->SetChecked(on);
+  m_Label2->setAccessibleDescription(on ? QStringLiteral("音乐：开") : QStringLiteral("音乐：关"));
 }
 
 void Form1::SetUpPanes() {

@@ -1,6 +1,8 @@
 #include "host/qt/ControlAccessible.h"
 
 #include <QAccessible>
+#include <algorithm>
+#include <vector>
 
 #include <GlossButton/GlossButtonWidget.h>
 
@@ -44,7 +46,11 @@ void ControlAccessible::doAction(const QString& actionName) {
 }
 
 QStringList ControlAccessible::keyBindingsForAction(const QString& actionName) const {
-  if (actionName == pressAction()) return {QStringLiteral("Return")};
+  // The keys that activate a focused site (KeyActivation), in a running program only.
+  if (actionName == pressAction())
+    return Site()->AmbientUserMode()
+               ? QStringList{QStringLiteral("Space"), QStringLiteral("Return"), QStringLiteral("Enter")}
+               : QStringList{};
   return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 
@@ -57,7 +63,27 @@ QAccessibleInterface* Factory(const QString& key, QObject* object) {
   return nullptr;
 }
 
+std::vector<QString>& WindowClasses() {
+  static std::vector<QString> names;
+  return names;
+}
+
+QAccessibleInterface* WindowFactory(const QString& key, QObject* object) {
+  if (!object || !object->isWidgetType() || !static_cast<QWidget*>(object)->isWindow()) return nullptr;
+  const auto& names = WindowClasses();
+  if (std::find(names.begin(), names.end(), key) == names.end()) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 }  // namespace
+
+void InstallWindowAccessible(const QMetaObject& windowClass) {
+  auto& names = WindowClasses();
+  const QString name = QLatin1String(windowClass.className());
+  if (std::find(names.begin(), names.end(), name) != names.end()) return;
+  if (names.empty()) QAccessible::installFactory(&WindowFactory);
+  names.push_back(name);
+}
 
 void InstallControlAccessibleFactory() {
   static const bool installed = [] {

@@ -27,6 +27,10 @@ class ControlAccessible : public QAccessibleWidget {
 // Installs the factory that gives every GlossButtonWidget its ControlAccessible (once per process).
 void InstallControlAccessibleFactory();
 
+// Widgets of windowClass (or a subclass) that are windows read as frames named by their window
+// title, as a main window does, rather than as plain panes. Once per class.
+void InstallWindowAccessible(const QMetaObject& windowClass);
+
 // The control's caption or checked state changed: tells a listening client. Costs a flag test
 // while no client listens.
 void NotifyAccessibleChange(QWidget* widget, bool nameChanged, bool checkedChanged, bool pressedChanged);

@@ -42,8 +42,10 @@ gloss::PicturePtr ToControlPicture(const QImage& image) {
   for (int y = 0; y < argb.height(); ++y)
     std::memcpy(pic->image.pixels.data() + static_cast<std::size_t>(y) * argb.width(), argb.constScanLine(y),
                 static_cast<std::size_t>(argb.width()) * 4);
-  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(argb.width() * gloss::kHimetricPerPixel));
-  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(argb.height() * gloss::kHimetricPerPixel));
+  // An image made for a device pixel ratio covers its size in device-independent pixels.
+  const QSizeF size = argb.deviceIndependentSize();
+  pic->widthHimetric = static_cast<std::int32_t>(std::lrint(size.width() * gloss::kHimetricPerPixel));
+  pic->heightHimetric = static_cast<std::int32_t>(std::lrint(size.height() * gloss::kHimetricPerPixel));
   return pic;
 }
 

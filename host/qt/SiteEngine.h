@@ -27,6 +27,7 @@
 #include "glossbutton/GlossButton.h"
 #include "glossbutton/PropertyBag.h"
 #include "glossbutton/render/Image.h"
+#include "host/qt/KeyActivation.h"
 #include "host/qt/QtTextEngine.h"
 #include "platform/Window.h"
 
@@ -140,6 +141,8 @@ class SiteEngine final : public gloss::ControlHost, private gloss::ControlWindow
 
   bool m_UserMode = true;
   bool m_SentResize = false;
+  // Space, Return or Enter pressed and released on the widget: its activated() signal.
+  KeyActivation m_KeyActivation;
   QSize m_LastSize;
 
   std::shared_ptr<const gloss::Image> m_Image;

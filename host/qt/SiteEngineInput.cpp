@@ -83,28 +83,39 @@ void SiteEngine::SendMouse(UINT msg, QMouseEvent* event) {
 }
 
 bool SiteEngine::KeyPressEvent(QKeyEvent* event) {
+  // Activation is the widget's, beside what the control makes of the key: a running program only.
+  const bool activation = m_UserMode && m_KeyActivation.Press(*event);
   const WPARAM vk = VirtualKey(event->key());
-  if (vk == 0) return false;
+  if (vk == 0) return activation;
   ReportModifiers(event->modifiers());
   if (!Send(WM_KEYDOWN, vk, KeyLParam(event->isAutoRepeat(), false))) return true;  // stays accepted
-  // Only Enter means something to the button; other keys go on to the parent (dialogs...).
-  if (vk != VK_RETURN) event->ignore();
+  // Only Enter means something to the button, and the activation keys to the widget; other keys
+  // go on to the parent (dialogs...).
+  if (vk != VK_RETURN && !activation) event->ignore();
   return true;
 }
 
 bool SiteEngine::KeyReleaseEvent(QKeyEvent* event) {
+  const bool activates = m_KeyActivation.Release(*event);
   const WPARAM vk = VirtualKey(event->key());
   // Auto-repeat shows up as release/press pairs; the platform repeats key-downs only.
   if (vk == 0 || event->isAutoRepeat()) return false;
   ReportModifiers(event->modifiers());
   if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return true;
+  if (activates) {
+    emit m_Widget.activated();  // last: the handler may delete the widget
+    return true;
+  }
   if (vk != VK_RETURN) event->ignore();
   return true;
 }
 
 void SiteEngine::FocusInEvent() { Send(WM_SETFOCUS, 0, 0); }
 
-void SiteEngine::FocusOutEvent() { Send(WM_KILLFOCUS, 0, 0); }
+void SiteEngine::FocusOutEvent() {
+  m_KeyActivation.Cancel();  // a key that comes up elsewhere activates nothing
+  Send(WM_KILLFOCUS, 0, 0);
+}
 
 void SiteEngine::EnterEvent() { SetPointerInside(Hwnd(), true); }
 

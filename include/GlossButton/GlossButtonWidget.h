@@ -106,7 +106,9 @@ class GLOSSBUTTON_WIDGET_EXPORT GlossButtonWidget : public QWidget {
   QFont captionFont() const;
   void setCaptionFont(const QFont& font);
 
-  // Shown at its natural pixel size; fully transparent pixels let the face show through.
+  // Shown at its natural size (an image with a device pixel ratio: its device-independent size,
+  // so art for the screen's ratio is drawn pixel for pixel); fully transparent pixels let the
+  // face show through.
   QImage picture() const;
   void setPicture(const QImage& image);
   QPixmap picturePixmap() const;
@@ -130,6 +132,9 @@ class GLOSSBUTTON_WIDGET_EXPORT GlossButtonWidget : public QWidget {
   void mouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPointF& position);
   void mouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, const QPointF& position);
   void status(const QString& text);
+  // Not one of the control's events: Space, Return or Enter pressed and released while the
+  // widget has the focus, as Qt's buttons take the keyboard. The control raises no clicked() then.
+  void activated();
   // The control gave its property-changed notification (a form designer marks the form changed).
   void controlPropertyChanged(const QString& name);
 

@@ -128,6 +128,11 @@ int main(int argc, char** argv) {
   ok = ok && Save(artwork::Icon(2), dir.filePath("korvane@2x.png"), "PNG");
   ok = ok && Save(artwork::Icon(4), dir.filePath("korvane-256.png"), "PNG");
   ok = ok && Save(hand2, dir.filePath("hand@2x.png"), "PNG");
+  // And for three device pixels per pixel (ratios above 2 take these, scaled down smoothly where
+  // the ratio is less), kept as PNG: as bitmaps they would be four times the size.
+  ok = ok &&
+       Save(artwork::Background(3).convertToFormat(QImage::Format_RGB888), dir.filePath("background@3x.png"), "PNG");
+  ok = ok && Save(artwork::Strip(3).convertToFormat(QImage::Format_RGB888), dir.filePath("strip@3x.png"), "PNG");
   QFile note(dir.filePath("hand.txt"));
   ok = ok && note.open(QIODevice::WriteOnly) &&
        note.write(QString("hand.png: 32 x 32 pointing hand cursor, hot spot x %1, y %2 (the index fingertip)\n")

@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPainter>
@@ -8,18 +9,31 @@
 
 #include <GlossButton/GlossButtonWidget.h>
 
+#include "host/qt/ControlAccessible.h"
+
 namespace {
 
-// A small round badge with a transparent surround, drawn once for the picture buttons.
-QImage Badge() {
-  QImage img(16, 16, QImage::Format_ARGB32);
+// A small round badge with a transparent surround, drawn once for the picture buttons: 16 x 16
+// pixels, drawn afresh at the screen's device pixel ratio rather than enlarged.
+QImage Badge(qreal ratio) {
+  const int side = qRound(16 * ratio);
+  QImage img(side, side, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
   QPainter p(&img);
   p.setPen(QColor(40, 40, 40));
   p.setBrush(QColor(240, 200, 40));
-  p.drawEllipse(1, 1, 13, 13);
-  p.setBrush(QColor(200, 40, 40));
-  p.drawEllipse(5, 5, 5, 5);
+  if (ratio == 1) {
+    p.drawEllipse(1, 1, 13, 13);
+    p.setBrush(QColor(200, 40, 40));
+    p.drawEllipse(5, 5, 5, 5);
+  } else {
+    // The same circles, their one-pixel outline centred on the same lines.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(ratio, ratio);
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setBrush(QColor(200, 40, 40));
+    p.drawEllipse(QRectF(5.5, 5.5, 5, 5));
+  }
   p.end();
   // Hard edges: the control draws any pixel that is not fully transparent as it is.
   for (int y = 0; y < img.height(); ++y)
@@ -28,6 +42,7 @@ QImage Badge() {
         img.setPixel(x, y, 0);
       else
         img.setPixel(x, y, img.pixel(x, y) | 0xFF000000u);
+  img.setDevicePixelRatio(ratio);
   return img;
 }
 
@@ -37,6 +52,7 @@ constexpr int kHeight = 34;
 }  // namespace
 
 DemoWindow::DemoWindow(QWidget* parent) : QWidget(parent) {
+  host::InstallWindowAccessible(staticMetaObject);
   setWindowTitle("GlossButton gallery");
   auto* outer = new QVBoxLayout(this);
 
@@ -69,7 +85,7 @@ DemoWindow::DemoWindow(QWidget* parent) : QWidget(parent) {
     b->setChecked(true);
     extraGrid->addWidget(b, 0, col++);
   }
-  const QImage badge = Badge();
+  const QImage badge = Badge(qApp->devicePixelRatio());
   for (int a = 0; a <= 3; ++a) {
     auto* b = AddButton(QString("Picture%1").arg(a), QString("Align %1").arg(a), a % 2 == 0 ? 5 : 2);
     b->setFixedSize(kWidth, a < 2 ? 52 : kHeight);
@@ -80,7 +96,7 @@ DemoWindow::DemoWindow(QWidget* parent) : QWidget(parent) {
   }
   outer->addWidget(extras);
 
-  m_LogLine = new QLabel("Move the pointer over a button, click it, or Tab to it and press Enter.", this);
+  m_LogLine = new QLabel("Move the pointer over a button, click it, or Tab to it and press Space or Enter.", this);
   m_LogLine->setObjectName("LogLine");
   m_LogLine->setMinimumWidth(700);
   outer->addWidget(m_LogLine);
@@ -94,6 +110,7 @@ GlossButtonWidget* DemoWindow::AddButton(const QString& name, const QString& cap
   b->setCaption(caption);
   const auto xy = [](const QPointF& p) { return QString("%1,%2").arg(p.x()).arg(p.y()); };
   connect(b, &GlossButtonWidget::clicked, this, [this, name] { Log(name, "Click"); });
+  connect(b, &GlossButtonWidget::activated, this, [this, name] { Log(name, "activated (keyboard)"); });
   connect(b, &GlossButtonWidget::doubleClicked, this, [this, name] { Log(name, "DblClick"); });
   connect(b, &GlossButtonWidget::mouseEnter, this, [this, name] { Log(name, "MouseEnter"); });
   connect(b, &GlossButtonWidget::mouseLeave, this, [this, name] { Log(name, "MouseLeave"); });

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package as a user gets it: built by CPack from BUILD, unpacked into a scratch root
-# (dpkg -x), its files checked by the desktop's own validators, and the program started from there
-# under Xvfb until it shows the portal. The installed program's address is compiled in (port 8421):
+# The Debian package as a user gets it: built by CPack from BUILD, accepted by Debian's checker
+# (lintian: no error, no warning), unpacked into a scratch root (dpkg -x), its files checked by the
+# desktop's own validators, and the program started from there under Xvfb until it shows the portal. The installed program's address is compiled in (port 8421):
 # when another portal holds that port the start is not checked (exit 77).
 #   package_test.sh BUILD SAMPLE_PORTAL BACKGROUND_BMP
 set -euo pipefail
@@ -16,6 +16,12 @@ deb="$work/out/korvane_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $deb: $(ls "$work/out")"
 ok "built $(basename "$deb")"
 
+# Tags go to the output; the errors stream holds only lintian's own notes (running as root).
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
+  fail "lintian failed: $(cat "$work/lintian.log" "$work/lintian.err")"
+[ ! -s "$work/lintian.log" ] || fail "lintian: $(cat "$work/lintian.log")"
+ok "lintian reports nothing"
+
 # Computed dependencies: the Qt libraries the program links, plus the engine's run-time parts.
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6webenginecore6 libqt6widgets6 libc6 libqt6webenginecore6-bin; do
@@ -26,7 +32,11 @@ done
 root="$work/root"
 dpkg -x "$deb" "$root"
 (cd "$root" && find . -type f | sort) >"$work/files"
-for f in ./usr/bin/korvane ./usr/share/applications/korvane.desktop \
+# The program is stripped; its symbols are in the separate debug package beside it.
+file "$root/usr/games/korvane" | grep -q ', stripped' || fail "the packaged program is not stripped"
+[ -f "$work/out/korvane-dbgsym_${version}_amd64.ddeb" ] || fail "no debug package: $(ls "$work/out")"
+for f in ./usr/games/korvane ./usr/share/applications/korvane.desktop ./usr/share/man/man6/korvane.6.gz \
+         ./usr/share/doc/korvane/copyright ./usr/share/doc/korvane/changelog.gz \
          ./usr/share/icons/hicolor/64x64/apps/korvane.png ./usr/share/icons/hicolor/256x256/apps/korvane.png \
          ./usr/share/metainfo/org.korvane.Korvane.metainfo.xml; do
   grep -qxF "$f" "$work/files" || fail "the package lacks $f"
@@ -47,7 +57,7 @@ fi
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 mark
-start "$root/usr/bin/korvane"
+start "$root/usr/games/korvane"
 installed=$run_pid
 wait_portal 'seen\?visits=1' || fail "the installed program never showed the start page: $(cat "$run_err")"
 wait_window || fail "the installed program has no window"

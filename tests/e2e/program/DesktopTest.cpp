@@ -53,6 +53,23 @@ TEST(HiDpiTest, TheWindowShowsTheDoubleSizeArtworkAndTextAtDeviceResolution) {
   EXPECT_GT(MixedBlocks(shot, QRect(label.topLeft() * 2, label.size() * 2)), 10) << "label text is pixel-doubled";
 }
 
+TEST(HiDpiTest, AtOneAndAHalfTheBackgroundIsTheDoubleArtReducedSmoothly) {
+  app::Form1& form = ProgramEnv::Get().Form();
+  if (form.windowHandle()->devicePixelRatio() != 1.5) GTEST_SKIP() << "needs QT_SCALE_FACTOR=1.5";
+  EXPECT_EQ(form.BackgroundPicture().devicePixelRatio(), 1.5);
+  QTest::qWait(200);
+  const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  // The name band and its subtitle, one image pixel to one device pixel: the double-size art
+  // reduced with smoothing, not every fourth row and column of it dropped.
+  const QImage fine = QImage(QStringLiteral(":/assets/background@2x.bmp"));
+  ASSERT_FALSE(fine.isNull());
+  const QImage expected = fine.scaled(QSize(qRound(fine.width() * 0.75), qRound(fine.height() * 0.75)),
+                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+  const QRect band(504, 108, 255, 96);
+  EXPECT_EQ(shot.copy(band), expected.copy(band)) << "the background is not the smoothly reduced 2x art";
+}
+
 TEST(WaylandTest, DragHandsThePressToTheCompositorAndTheButtonsStillWork) {
   ProgramEnv& env = ProgramEnv::Get();
   if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) GTEST_SKIP() << "needs Wayland";

@@ -1,8 +1,9 @@
 // What the window does: dragging by its background, the music toggle and its pane, the two
-// reload labels, the blinking contact line, minimise and close.
+// reload labels, the blinking contact line, minimise and close, from the mouse and the keyboard.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -218,6 +219,45 @@ TEST(FreshFormTest, MinimiseButtonMinimisesAndCloseButtonDeletesTheForm) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }, 5000)) << "the form should delete itself";
   EXPECT_EQ(OtherWindows(), others);
   EXPECT_TRUE(ProgramEnv::Get().Form().isVisible()) << "other forms live on";
+}
+
+TEST(FreshFormTest, TabGoesLabelsThenButtonsAndSpaceOrEnterDoesWhatAClickDoes) {
+  ProgramEnv& env = ProgramEnv::Get();
+  QPointer<app::Form1> form(env.NewForm());
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+  // From the last stop of the portal on: the labels as they read, then the window's buttons
+  // (the music pane between them is hidden while music is off).
+  form->Label4()->setFocus(Qt::TabFocusReason);
+  const std::vector<QWidget*> order = {form->Label2(), form->Label3(), form->GlossButton1(), form->GlossButton3()};
+  for (QWidget* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
+
+  // Each label: Space and Return each click it once; the music label's caption shows it.
+  for (app::FormLabel* label : {form->Label4(), form->Label2(), form->Label3()}) {
+    label->setFocus(Qt::TabFocusReason);
+    QSignalSpy clicks(label, &app::FormLabel::Click);
+    QTest::keyClick(label, Qt::Key_Space);
+    if (label == form->Label2()) {
+      EXPECT_EQ(label->Caption(), kOn);
+    }
+    QTest::keyClick(label, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 2) << label->objectName().toStdString();
+  }
+  EXPECT_EQ(form->Label2()->Caption(), kOff);
+  EXPECT_FALSE(form->WebBrowser2()->Visible());
+
+  form->GlossButton1()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->GlossButton1(), Qt::Key_Return);
+  EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
+  form->showNormal();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.data()));
+  form->GlossButton3()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->GlossButton3(), Qt::Key_Space);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }, 5000)) << "Space on Close should close the form";
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// What assistive technology sees of a GlossButtonWidget: its role, name and states, and a press
-// action that clicks the way the mouse does.
+// What assistive technology sees of a GlossButtonWidget: its role, name and states, a press
+// action that clicks the way the mouse does, and key bindings that are the keys that activate it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QHBoxLayout>
+#include <QKeySequence>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -94,6 +96,24 @@ TEST_F(AccessibleTest, PressActionRunsTheClickPathWithThePressedLookBetween) {
   EXPECT_TRUE(actions->actionNames().isEmpty());
   actions->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(order.empty());
+}
+
+TEST_F(AccessibleTest, EveryKeyBindingOfThePressActionActivatesTheFocusedButton) {
+  const QStringList bindings =
+      iface->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction());
+  ASSERT_FALSE(bindings.isEmpty());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  button->setFocus(Qt::TabFocusReason);
+  for (const QString& binding : bindings) {
+    const QKeySequence keys = QKeySequence::fromString(binding);
+    ASSERT_EQ(keys.count(), 1) << binding.toStdString();
+    QSignalSpy activated(button, &GlossButtonWidget::activated);
+    QSignalSpy clicked(button, &GlossButtonWidget::clicked);
+    QTest::keyClick(button, keys[0].key(), keys[0].keyboardModifiers());
+    EXPECT_EQ(activated.count(), 1) << binding.toStdString();
+    EXPECT_EQ(clicked.count(), 0) << binding.toStdString();
+  }
 }
 
 }  // namespace
