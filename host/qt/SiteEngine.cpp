@@ -1,5 +1,5 @@
 // The site's lifecycle, what it serves the control as its host, and how messages reach the
-// control's window. Input from Qt is in ControlSiteInput.cpp, the shape and face in ControlSiteFace.cpp.
+// control's window. Input from Qt is in SiteEngineInput.cpp, the shape and face in SiteEngineFace.cpp.
 #include "host/qt/SiteEngine.h"
 
 #include <GlossButton/GlossButtonWidget.h>
