@@ -1,8 +1,10 @@
 #pragma once
-// Row painter for the flat styles (0 and 1) when the button fills the surface: each row gets the
-// host's colour and its face colour in one pass, instead of a box over everything and a line
-// over most of it again.
+// Row painter for the flat styles (0 and 1) when the button fills the surface. The renderer
+// records the plain renderer's row lines and boxes in the same order; nothing reaches the surface
+// until Paint, which writes each pixel once: the host's colour only where no line lands, and of
+// overlapping lines the later one (as drawing them in turn would leave it).
 #include <cstdint>
+#include <vector>
 
 #include "glossbutton/render/ButtonLook.h"
 #include "glossbutton/render/FlatStyle.h"
@@ -12,25 +14,42 @@ namespace gloss {
 
 class FlatRows {
  public:
-  // True when the fast path covers this size: the button fills the surface exactly and is big
-  // enough for every band to keep to its own rows.
-  static bool Covers(const Surface& s, const FlatSize& size, std::int32_t minH);
+  // True when the fast path covers this look and size: the button fills the surface exactly, and
+  // the device pixel ratio keeps every fixed length within a few pixels.
+  static bool Covers(const Surface& s, const ButtonLook& look, const FlatSize& size);
 
   // Reads the host's colour once; a host whose colour cannot be read gets no background, as in
   // FillHostBackground.
-  FlatRows(Surface& s, const ButtonLook& look);
+  FlatRows(const ButtonLook& look, const FlatSize& size);
 
-  // Row y: columns first..last in px, the rest of 0..W in the host's colour.
-  void Row(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
-  // Row y in the host's colour only.
-  void BackgroundRow(std::int32_t y) { Row(y, 1, 0, 0); }
-  // Columns first..last of row y in px, over what is there.
-  void Fill(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+  // Surface::Line(x1, y, x2, y, oleColor), recorded: the end point left out, clipped.
+  void Line(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t oleColor);
+  // Surface::LineBF(x1, y1, x2, y2, oleColor), recorded: both corners included, clipped.
+  void Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor);
+
+  // False when some row took more overlapping lines than the painter keeps apart; Paint must
+  // not be called then, and the plain renderer draws instead.
+  bool Complete() const { return complete_; }
+  // Writes every row of the surface.
+  void Paint(Surface& s);
 
  private:
-  Surface::Canvas canvas_{};
-  bool hasBack_ = false;  // some colour goes where the face does not reach
+  struct Span {
+    std::int32_t first, last;
+    std::uint32_t px;
+  };
+  static constexpr int kSpansPerRow = 4;
+  struct RowSpans {
+    int n;
+    Span span[kSpansPerRow];
+  };
+  void Add(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+
+  std::int32_t W_, H_;
+  bool hasBack_ = false;  // some colour goes where no line reaches
   std::uint32_t back_ = 0;
+  bool complete_ = true;
+  std::vector<RowSpans>& rows_;
 };
 
 }  // namespace gloss
