@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "glossbutton/render/PixelKernels.h"
+
 namespace gloss {
 namespace {
 
@@ -43,7 +45,7 @@ void FlatRows::Add(std::int32_t y, std::int32_t first, std::int32_t last, std::u
     complete_ = false;
     return;
   }
-  row.span[row.n++] = {first, last, px};
+  row.span[row.n++] = {first, last, px, false};
 }
 
 void FlatRows::Line(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t oleColor) {
@@ -59,30 +61,59 @@ void FlatRows::Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
   for (std::int32_t y = top; y <= bottom; ++y) Add(y, std::min(x1, x2), std::max(x1, x2), px);
 }
 
-void FlatRows::Paint(Surface& s) {
-  const Surface::Canvas canvas = s.OpenCanvas();
-  // Without the host's colour, a surface that owes its clear still gets it where nothing lands.
-  const bool hasBack = hasBack_ || canvas.fillAll;
-  const std::uint32_t back = hasBack_ ? back_ : canvas.clearPixel;
+void FlatRows::Resolve(Plan& plan) const {
+  plan.runs.clear();
+  plan.rowStart.assign(1, 0);
   for (std::int32_t y = 0; y <= H_; ++y) {
-    std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(y) * canvas.width;
     const RowSpans& row = rows_[static_cast<std::size_t>(y)];
-    if (hasBack) {
-      // The columns no line reaches, found over the lines in column order.
-      Span sorted[kSpansPerRow];
-      for (int k = 0; k < row.n; ++k) {  // insertion by first column: at most a handful
-        int at = k;
-        for (; at > 0 && sorted[at - 1].first > row.span[k].first; --at) sorted[at] = sorted[at - 1];
-        sorted[at] = row.span[k];
-      }
-      std::int32_t next = 0;
-      for (int k = 0; k < row.n; ++k) {
-        if (sorted[k].first > next) std::fill(out + next, out + sorted[k].first, back);
-        next = std::max(next, sorted[k].last + 1);
-      }
-      if (next <= W_) std::fill(out + next, out + W_ + 1, back);
+    // Cut the row where any line starts or ends; each piece takes the colour of the last line
+    // over it (the one drawn last), or the host's.
+    std::int32_t cuts[2 * kSpansPerRow + 2];
+    int nCuts = 0;
+    cuts[nCuts++] = 0;
+    cuts[nCuts++] = W_ + 1;
+    for (int k = 0; k < row.n; ++k) {
+      cuts[nCuts++] = row.span[k].first;
+      cuts[nCuts++] = row.span[k].last + 1;
     }
-    for (int k = 0; k < row.n; ++k) std::fill(out + row.span[k].first, out + row.span[k].last + 1, row.span[k].px);
+    for (int c = 1; c < nCuts; ++c)  // insertion: a handful of cuts
+      for (int at = c; at > 0 && cuts[at - 1] > cuts[at]; --at) std::swap(cuts[at - 1], cuts[at]);
+    const std::size_t start = plan.runs.size();
+    for (int c = 0; c + 1 < nCuts; ++c) {
+      const std::int32_t first = cuts[c], last = cuts[c + 1] - 1;
+      if (first > last) continue;
+      Span piece{first, last, back_, !hasBack_};
+      for (int k = row.n - 1; k >= 0; --k)
+        if (row.span[k].first <= first && last <= row.span[k].last) {
+          piece = {first, last, row.span[k].px, false};
+          break;
+        }
+      if (plan.runs.size() > start) {
+        Span& prev = plan.runs.back();
+        if (prev.unpainted == piece.unpainted && (piece.unpainted || prev.px == piece.px)) {
+          prev.last = last;
+          continue;
+        }
+      }
+      plan.runs.push_back(piece);
+    }
+    plan.rowStart.push_back(static_cast<std::uint32_t>(plan.runs.size()));
+  }
+}
+
+void FlatRows::Paint(const Plan& plan, Surface& s) {
+  const Surface::Canvas canvas = s.OpenCanvas();
+  const auto rows = static_cast<std::int32_t>(plan.rowStart.size()) - 1;
+  for (std::int32_t y = 0; y < rows; ++y) {
+    std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(y) * canvas.width;
+    const Span* run = plan.runs.data() + plan.rowStart[static_cast<std::size_t>(y)];
+    const Span* end = plan.runs.data() + plan.rowStart[static_cast<std::size_t>(y) + 1];
+    for (; run != end; ++run) {
+      if (!run->unpainted)
+        FillPixels(out + run->first, run->last - run->first + 1, run->px);
+      else if (canvas.fillAll)
+        FillPixels(out + run->first, run->last - run->first + 1, canvas.clearPixel);
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "glossbutton/render/ButtonLook.h"
 #include "glossbutton/render/FlatStyle.h"
+#include "glossbutton/render/RowLayout.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss {
@@ -27,17 +28,39 @@ class FlatRows {
   // Surface::LineBF(x1, y1, x2, y2, oleColor), recorded: both corners included, clipped.
   void Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor);
 
-  // False when some row took more overlapping lines than the painter keeps apart; Paint must
-  // not be called then, and the plain renderer draws instead.
+  // False when some row took more overlapping lines than the painter keeps apart; the plain
+  // renderer draws instead.
   bool Complete() const { return complete_; }
-  // Writes every row of the surface.
-  void Paint(Surface& s);
 
- private:
+  // What the recorded lines leave on each row, as runs of one colour side by side from column 0
+  // to W; a run that no line reaches and that has no host colour is marked as such.
   struct Span {
     std::int32_t first, last;
     std::uint32_t px;
+    bool unpainted;
   };
+  struct Plan {
+    std::vector<Span> runs;
+    std::vector<std::uint32_t> rowStart;  // row y is runs[rowStart[y] .. rowStart[y + 1])
+  };
+  void Resolve(Plan& plan) const;
+  // Writes every row of the surface: unpainted runs get the clear the surface owes, if it owes one.
+  static void Paint(const Plan& plan, Surface& s);
+
+  // Every number a flat face's plan is made from besides its style's fixed colours.
+  struct Key {
+    std::int32_t style, state, W, H;
+    double ratio;
+    bool hasBack;
+    std::uint32_t back;
+    bool operator==(const Key&) const = default;
+  };
+  // The plan for look and size, recorded by record(rows) when it is not among the last few made;
+  // null when the recording is not Complete().
+  template <typename Record>
+  static const Plan* Find(const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record);
+
+ private:
   static constexpr int kSpansPerRow = 4;
   struct RowSpans {
     int n;
@@ -51,5 +74,24 @@ class FlatRows {
   bool complete_ = true;
   std::vector<RowSpans>& rows_;
 };
+
+template <typename Record>
+const FlatRows::Plan* FlatRows::Find(const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record) {
+  thread_local LayoutCache<Key, Plan> plans;
+  const Key key{look.Style,
+                state,
+                size.W,
+                size.H,
+                look.DevicePixelRatio,
+                look.ParentBackColor.has_value(),
+                look.ParentBackColor ? Surface::ToPixel(*look.ParentBackColor) : 0u};
+  return plans.Find(key, size.H + 1, [&](Plan& plan) {
+    FlatRows rows(look, size);
+    record(rows);
+    if (!rows.Complete()) return false;
+    rows.Resolve(plan);
+    return true;
+  });
+}
 
 }  // namespace gloss

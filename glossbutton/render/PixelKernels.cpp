@@ -2,6 +2,8 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
+
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/VectorPath.h"
 
@@ -79,13 +81,24 @@ __attribute__((target("avx2"))) void MirrorColumnsAvx2(std::uint32_t* row, std::
   for (; i <= last; ++i) row[W - i] = row[i];
 }
 
+void FillPlain(std::uint32_t* out, std::int32_t n, std::uint32_t px) { std::fill(out, out + n, px); }
+
+// Whole 32-byte stores, the last one overlapping the one before it (n is at least 8).
+__attribute__((target("avx2"))) void FillAvx2(std::uint32_t* out, std::int32_t n, std::uint32_t px) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(px));
+  std::int32_t i = 0;
+  for (; i + 8 <= n; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), v);
+  if (i < n) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + n - 8), v);
+}
+
 struct Kernels {
   decltype(&GlowColumnsPlain) glow;
   decltype(&DarkenColumnsPlain) darken;
   decltype(&MirrorColumnsPlain) mirror;
+  decltype(&FillPlain) fill;
 };
-constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain};
-constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2};
+constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain};
+constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2};
 
 bool ProcessorHasAvx2() {
   static const bool has = [] {
@@ -115,6 +128,8 @@ void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t
 void MirrorColumns(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last) {
   Chosen()->mirror(row, W, first, last);
 }
+
+void FillLongRun(std::uint32_t* out, std::int32_t n, std::uint32_t px) { Chosen()->fill(out, n, px); }
 
 bool VectorPathSupported(VectorPath path) { return path == VectorPath::Plain || ProcessorHasAvx2(); }
 

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "glossbutton/render/PixelKernels.h"
+
 namespace gloss {
 
 struct PartRun {
@@ -60,21 +62,21 @@ inline void PaintLayoutRow(std::uint32_t* out, const PartRun* run, const PartRun
                            std::uint8_t skip = RowLayout::kNone) {
   for (; run != end; ++run) {
     if (run->part == skip) continue;
-    std::fill(out + run->first, out + run->last + 1, colour[run->part]);
+    FillPixels(out + run->first, run->last - run->first + 1, colour[run->part]);
   }
 }
 
 // The last few layouts made, found again by their key (every number the layout depends on).
 // Four entries: the buttons of one window share a few sizes; a layout is about 12 bytes per run,
 // some seven runs a row, and only faces up to kMaxRows rows are kept.
-template <typename Key>
+template <typename Key, typename Layout = RowLayout>
 class LayoutCache {
  public:
   static constexpr std::int32_t kMaxRows = 1024;
 
   // The layout for key, made by build(layout) when it is not cached; null when build fails.
   template <typename Build>
-  const RowLayout* Find(const Key& key, std::int32_t rows, Build build) {
+  const Layout* Find(const Key& key, std::int32_t rows, Build build) {
     for (Entry& e : entries_)
       if (e.used && e.key == key) {
         e.age = ++clock_;
@@ -102,7 +104,7 @@ class LayoutCache {
     bool used = false;
     Key key{};
     std::uint64_t age = 0;
-    RowLayout layout;
+    Layout layout;
   };
   std::array<Entry, 4> entries_;
   Entry uncached_;

@@ -64,19 +64,23 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
   const FlatSize size = LastColumnAndRow(look);
   if (!FlatRows::Covers(s, look, size)) return reference::RenderStyle0(s, look, ButtonState);
 
-  FlatRows rows(look, size);
-  if (ButtonState == DrawState::Pressed)
-    PressedFace(rows, look, size.W, size.H);
-  else
-    NormalFace(rows, look, size.W, size.H);
-
-  if (ButtonState == DrawState::Focused)
-    InnerFrame(rows, look, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});
-  else if (ButtonState == DrawState::Hover)
-    InnerFrame(rows, look, size.W, size.H, {{255, 240, 202}, {253, 216, 137}, {248, 178, 48}, {229, 151, 0}});
-
-  if (!rows.Complete()) return reference::RenderStyle0(s, look, ButtonState);
-  rows.Paint(s);
+  // The plan depends on the state only through which face and frame it draws.
+  const std::int32_t kind = ButtonState == DrawState::Pressed   ? 1
+                            : ButtonState == DrawState::Focused ? 2
+                            : ButtonState == DrawState::Hover   ? 3
+                                                                : 0;
+  const FlatRows::Plan* plan = FlatRows::Find(look, size, kind, [&](FlatRows& rows) {
+    if (kind == 1)
+      PressedFace(rows, look, size.W, size.H);
+    else
+      NormalFace(rows, look, size.W, size.H);
+    if (kind == 2)
+      InnerFrame(rows, look, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});
+    else if (kind == 3)
+      InnerFrame(rows, look, size.W, size.H, {{255, 240, 202}, {253, 216, 137}, {248, 178, 48}, {229, 151, 0}});
+  });
+  if (!plan) return reference::RenderStyle0(s, look, ButtonState);
+  FlatRows::Paint(*plan, s);
   DrawFlatOutline(s, look, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);
 }
 

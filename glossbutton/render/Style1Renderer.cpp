@@ -37,29 +37,24 @@ void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& Button
       ButtonState == DrawState::Pressed || ButtonState == DrawState::Hover || ButtonState == DrawState::Checked;
   if (!paintsFace || !FlatRows::Covers(s, look, size)) return reference::RenderStyle1(s, look, ButtonState);
 
-  FlatRows rows(look, size);
   const std::int32_t W = size.W, H = size.H;
-  OutlineColors outline{};
-  switch (DrawState{ButtonState}) {
-    case DrawState::Pressed:
+  const FlatRows::Plan* plan = FlatRows::Find(look, size, ButtonState, [&](FlatRows& rows) {
+    if (ButtonState == DrawState::Pressed)
       Bands(rows, look, W, H, {{220, 218, 209}, {231, 230, 224}}, {{231, 230, 224}, {225, 224, 216}},
             {{225, 224, 216}, {235, 234, 229}});
-      outline = {RGB(215, 215, 204), RGB(179, 179, 168), RGB(157, 157, 146)};
-      break;
-    case DrawState::Hover:
+    else if (ButtonState == DrawState::Hover)
       Bands(rows, look, W, H, {{254, 254, 253}, {252, 252, 249}}, {{252, 252, 249}, {238, 237, 229}},
             {{238, 237, 229}, {215, 210, 198}});
-      outline = {RGB(232, 232, 221), RGB(216, 216, 205), RGB(206, 206, 195)};
-      break;
-    default: {  // checked: a white box inside the host's colour
-      const std::int32_t one = DeviceLength(look, 1);
-      rows.Box(one, one, Sub32(W, one), Sub32(H, one), kWhite);
-      outline = {RGB(203, 213, 214), RGB(152, 175, 190), RGB(122, 152, 175)};
-      break;
-    }
-  }
-  if (!rows.Complete()) return reference::RenderStyle1(s, look, ButtonState);
-  rows.Paint(s);
+    else  // checked: a white box inside the host's colour
+      rows.Box(DeviceLength(look, 1), DeviceLength(look, 1), Sub32(W, DeviceLength(look, 1)),
+               Sub32(H, DeviceLength(look, 1)), kWhite);
+  });
+  if (!plan) return reference::RenderStyle1(s, look, ButtonState);
+  FlatRows::Paint(*plan, s);
+  const OutlineColors outline =
+      ButtonState == DrawState::Pressed ? OutlineColors{RGB(215, 215, 204), RGB(179, 179, 168), RGB(157, 157, 146)}
+      : ButtonState == DrawState::Hover ? OutlineColors{RGB(232, 232, 221), RGB(216, 216, 205), RGB(206, 206, 195)}
+                                        : OutlineColors{RGB(203, 213, 214), RGB(152, 175, 190), RGB(122, 152, 175)};
   DrawFlatOutline(s, look, size, outline, false);
 }
 
