@@ -1,6 +1,7 @@
 // The redraw of each style against a one-colour fill of the same surface, as a ratio of times:
 // buttons of 100 x 30 and 400 x 120 at device pixel ratios 1, 1.5 and 2 (a surface of the device
-// size), in every state, without and with a caption. A small loop of its own, so that the same
+// size), in every state, without and with a caption; once as the control draws, once with the
+// face cache off so that every face is drawn. A small loop of its own, so that the same
 // source runs where Google Benchmark is not available for the target (the Windows cross build)
 // and natively beside it.
 // Usage: bench_redraw_ratio [rounds]
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #if defined(__linux__)
 #include <time.h>
 #endif
@@ -18,6 +20,10 @@
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/Surface.h"
 #include "glossbutton/render/TextEngine.h"
+#if __has_include("glossbutton/render/FaceCache.h")
+#include "glossbutton/render/FaceCache.h"
+#define KORVANE_HAS_FACE_CACHE 1
+#endif
 
 namespace {
 
@@ -57,28 +63,75 @@ double NowNs() {
 #endif
 }
 
-// Best time per call over rounds of about 10 ms each, in nanoseconds.
+// Calls of body per round of about 10 ms.
 template <typename Body>
-double BestNs(const Body& body, int rounds) {
+long CallsPerRound(const Body& body) {
   long n = 1;
-  for (;;) {  // calls per round
+  for (;;) {
     const double t0 = NowNs();
     for (long i = 0; i < n; ++i) body();
-    if (NowNs() - t0 > 1e7) break;
+    if (NowNs() - t0 > 1e7) return n;
     n *= 2;
   }
-  double best = 1e300;
+}
+
+// Best time per call of each of two bodies, their rounds taken in turn so that both see the
+// same state of a busy machine, in nanoseconds.
+template <typename A, typename B>
+std::pair<double, double> BestNsInTurn(const A& a, const B& b, int rounds) {
+  const long na = CallsPerRound(a), nb = CallsPerRound(b);
+  double bestA = 1e300, bestB = 1e300;
   for (int r = 0; r < rounds; ++r) {
-    const double t0 = NowNs();
-    for (long i = 0; i < n; ++i) body();
-    best = std::min(best, (NowNs() - t0) / static_cast<double>(n));
+    double t0 = NowNs();
+    for (long i = 0; i < na; ++i) a();
+    bestA = std::min(bestA, (NowNs() - t0) / static_cast<double>(na));
+    t0 = NowNs();
+    for (long i = 0; i < nb; ++i) b();
+    bestB = std::min(bestB, (NowNs() - t0) / static_cast<double>(nb));
   }
-  return best;
+  return {bestA, bestB};
 }
 
 volatile std::uint32_t g_Sink;
 
 constexpr const char* kStateNames[] = {"up", "pressed", "focused", "hover", "checked"};
+
+// One table: every style in every state, without and with a caption, as a ratio to the fill.
+void Table(const std::shared_ptr<CellTextEngine>& text, std::int32_t w, std::int32_t h, double ratio, int rounds) {
+  const std::int32_t dw = gloss::CInt32(w * ratio), dh = gloss::CInt32(h * ratio);
+  gloss::Surface fillSurface(dw, dh);
+  const auto fill = [&] {
+    fillSurface.LineBF(0, 0, dw - 1, dh - 1, 0x336699);
+    g_Sink = fillSurface.Pixels().pixels[0];
+  };
+  double fastestFill = 1e300;
+  std::printf("\n%dx%d at ratio %.1f (surface %dx%d)\n        ", w, h, ratio, dw, dh);
+  for (const char* name : kStateNames) std::printf(" %8s- %8sc", name, name);
+  std::printf("   worst\n");
+  for (int style = 0; style <= 6; ++style) {
+    std::printf("style %d ", style);
+    double worst = 0;
+    for (int state = 0; state < 5; ++state) {
+      for (int caption = 0; caption < 2; ++caption) {
+        gloss::ButtonLook look = bench::LookAtRatio(style, w, h, ratio);
+        if (caption) look.Caption = "OK";
+        look.Checked = state == 4;
+        gloss::Surface surface(dw, dh, text);
+        const auto redraw = [&] {
+          std::int32_t s = state;
+          auto image = gloss::RedrawButton(surface, look, s);
+          g_Sink = image->pixels[0];
+        };
+        const auto [fillNs, redrawNs] = BestNsInTurn(fill, redraw, rounds);
+        fastestFill = std::min(fastestFill, fillNs);
+        worst = std::max(worst, redrawNs / fillNs);
+        std::printf(" %9.2f", redrawNs / fillNs);
+      }
+    }
+    std::printf("   %5.2f\n", worst);
+  }
+  std::printf("fill: %.0f ns (fastest)\n", fastestFill);
+}
 
 }  // namespace
 
@@ -87,44 +140,19 @@ int main(int argc, char** argv) {
   const auto text = std::make_shared<CellTextEngine>();
   const std::int32_t sizes[][2] = {{100, 30}, {400, 120}};
   const double ratios[] = {1.0, 1.5, 2.0};
-  std::printf("redraw / fill of the same surface; columns: state, then caption (-: none, c: \"OK\")\n");
-  for (const auto& size : sizes) {
-    for (const double ratio : ratios) {
-      const std::int32_t dw = gloss::CInt32(size[0] * ratio), dh = gloss::CInt32(size[1] * ratio);
-      gloss::Surface fillSurface(dw, dh);
-      const double fill = BestNs(
-          [&] {
-            fillSurface.LineBF(0, 0, dw - 1, dh - 1, 0x336699);
-            g_Sink = fillSurface.Pixels().pixels[0];
-          },
-          rounds);
-      std::printf("\n%dx%d at ratio %.1f (surface %dx%d): fill %.0f ns\n        ", size[0], size[1], ratio, dw, dh,
-                  fill);
-      for (const char* name : kStateNames) std::printf(" %8s- %8sc", name, name);
-      std::printf("   worst\n");
-      for (int style = 0; style <= 6; ++style) {
-        std::printf("style %d ", style);
-        double worst = 0;
-        for (int state = 0; state < 5; ++state) {
-          for (int caption = 0; caption < 2; ++caption) {
-            gloss::ButtonLook look = bench::LookAtRatio(style, size[0], size[1], ratio);
-            if (caption) look.Caption = "OK";
-            look.Checked = state == 4;
-            gloss::Surface surface(dw, dh, text);
-            const double redraw = BestNs(
-                [&] {
-                  std::int32_t s = state;
-                  auto image = gloss::RedrawButton(surface, look, s);
-                  g_Sink = image->pixels[0];
-                },
-                rounds);
-            worst = std::max(worst, redraw / fill);
-            std::printf(" %9.2f", redraw / fill);
-          }
-        }
-        std::printf("   %5.2f\n", worst);
-      }
-    }
+  std::printf(
+      "redraw / fill of the same surface, each redraw timed in turn with the fill;\n"
+      "columns: state, then caption (-: none, c: \"OK\")\n");
+#if KORVANE_HAS_FACE_CACHE
+  for (const bool cached : {true, false}) {
+    gloss::SetFaceCacheEnabled(cached);
+    std::printf("\n=== %s\n",
+                cached ? "as the control draws (faces kept between redraws)" : "every face drawn (face cache off)");
+#else
+  {
+#endif
+    for (const auto& size : sizes)
+      for (const double ratio : ratios) Table(text, size[0], size[1], ratio, rounds);
   }
   return 0;
 }
