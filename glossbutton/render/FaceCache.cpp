@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <new>
 #include <vector>
 
 #include "glossbutton/render/VectorPath.h"
@@ -42,6 +43,11 @@ Cache& TheCache() {
   return cache;
 }
 
+std::uint64_t& Hits() {
+  thread_local std::uint64_t hits = 0;
+  return hits;
+}
+
 bool& Enabled() {
   static bool enabled = true;
   return enabled;
@@ -79,6 +85,7 @@ void DrawCachedFace(Surface& s, const ButtonLook& look, std::int32_t state, Face
   for (Face& face : cache.faces) {
     if (!face.used || !(face.key == key)) continue;
     face.age = ++cache.clock;
+    ++Hits();
     const Surface::Canvas canvas = s.OpenCanvas();  // overwrites every pixel: the clear is skipped
     std::copy(face.pixels.begin(), face.pixels.end(), canvas.pixels);
     s.SetCurrentX(face.currentX);
@@ -91,7 +98,11 @@ void DrawCachedFace(Surface& s, const ButtonLook& look, std::int32_t state, Face
     if (!face.used || face.age < slot->age) slot = &face;
   slot->used = false;
   const Image& drawn = s.Pixels();
-  slot->pixels.assign(drawn.pixels.begin(), drawn.pixels.end());
+  try {
+    slot->pixels.assign(drawn.pixels.begin(), drawn.pixels.end());
+  } catch (const std::bad_alloc&) {
+    return;  // the face is drawn; it is only not kept
+  }
   slot->currentX = s.CurrentX();
   slot->currentY = s.CurrentY();
   slot->key = key;
@@ -109,5 +120,7 @@ void SetFaceCacheEnabled(bool enabled) {
 }
 
 bool FaceCacheEnabled() { return Enabled(); }
+
+std::uint64_t FaceCacheHits() { return Hits(); }
 
 }  // namespace gloss

@@ -27,5 +27,7 @@ inline constexpr std::int64_t kMaxFacePixels = 256 * 1024;
 // faces kept is part of switching off.
 void SetFaceCacheEnabled(bool enabled);
 bool FaceCacheEnabled();
+// Redraws this thread served from the cache so far.
+std::uint64_t FaceCacheHits();
 
 }  // namespace gloss
