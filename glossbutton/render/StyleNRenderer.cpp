@@ -88,9 +88,11 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const std::int32_t halfW = W / 2;
   // The glow depends on the column only when there is a horizontal falloff (Style 5).
   std::uint32_t glow[101];
+  GlowRamp ramp{};
   const bool perColumn = sx != 0.0f;
   if (perColumn) {
     for (std::int32_t p = 0; p <= 100; ++p) glow[p] = ToPixel(Blend(bright, face, p));
+    ramp = {glow, {bright.r, bright.g, bright.b}, {face.r, face.g, face.b}};
     sc.columnTerm.resize(static_cast<std::size_t>(halfW) + 1);
     for (std::int32_t i = 0; i <= halfW; ++i) {
       const double ex = static_cast<double>(sx) * static_cast<double>(i - halfW);
@@ -173,13 +175,16 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
               else
                 hi = mid;
             }
+            // Both halves at once: the clamped columns, then the glow with its mirror.
             std::fill(out + first, out + lo, glow[100]);
-            GlowColumns(out, term, rowTerm, glow, lo, last);
+            std::fill(out + (W - lo + 1), out + (W - first + 1), glow[100]);
+            GlowColumns(out, term, rowTerm, ramp, lo, last, W);
           }
           const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
-          if (first <= darkEnd) DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
-          const std::int32_t mirrorLast = perColumn ? last : darkEnd;
-          if (first <= mirrorLast) MirrorColumns(out, W, first, mirrorLast);
+          if (first <= darkEnd) {
+            DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
+            MirrorColumns(out, W, first, darkEnd);
+          }
         }
       }
       for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
@@ -228,7 +233,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
               hi = mid;
           }
           rows.Fill(first, lo - 1, glow[100]);
-          GlowColumns(out, term, rowTerm, glow, lo, last);
+          GlowColumns(out, term, rowTerm, ramp, lo, last);
           perPixelFrom = lo;
         } else {
           rows.Fill(first, last, rowGlow);
