@@ -1,5 +1,6 @@
 // Style 6, row by row: the face colour and the gloss colour depend on the row alone, and the
-// shape tests become runs of columns per row. Exactly the pixels of the plain renderer
+// shape tests become runs of columns per row, taken from the shape's cached layout (RowLayout.h)
+// on a surface that owes its clear and is as wide as the face. Exactly the pixels of the plain renderer
 // (ReferenceRenderers.h), which takes over outside the ranges these shortcuts are written for.
 #include "glossbutton/render/Style6Renderer.h"
 
