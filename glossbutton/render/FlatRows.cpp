@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/PixelKernels.h"
 
 namespace gloss {
@@ -99,6 +100,100 @@ void FlatRows::Resolve(Plan& plan) const {
     }
     plan.rowStart.push_back(static_cast<std::uint32_t>(plan.runs.size()));
   }
+  plan.outline = outline_;
+  plan.currentX = currentX_;
+  plan.currentY = currentY_;
+}
+
+void FlatRows::OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
+  if (y < 0 || y > H_) return;
+  first = std::max(first, 0);
+  last = std::min(last, W_);
+  if (first <= last) outline_.push_back({y, first, last, px});
+}
+
+void FlatRows::OutlinePixel(std::int32_t x, std::int32_t y, std::int32_t oleColor) {
+  OutlineRunAt(y, x, x, Surface::ToPixel(oleColor));
+  currentX_ = static_cast<float>(x);
+  currentY_ = static_cast<float>(y);
+}
+
+void FlatRows::OutlineLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor) {
+  const std::uint32_t px = Surface::ToPixel(oleColor);
+  currentX_ = static_cast<float>(x2);
+  currentY_ = static_cast<float>(y2);
+  const std::int64_t dx = std::int64_t{x2} - x1, dy = std::int64_t{y2} - y1;
+  if (dy == 0) {
+    if (x1 < x2)
+      OutlineRunAt(y1, x1, x2 - 1, px);
+    else if (x1 > x2)
+      OutlineRunAt(y1, x2 + 1, x1, px);
+  } else if (dx == 0 || dx == dy || dx == -dy) {
+    // Down, or at 45 degrees, where the line's minor axis moves one pixel every step: from the
+    // first point up to but not including the second.
+    const std::int32_t sx = dx > 0 ? 1 : dx < 0 ? -1 : 0, sy = dy > 0 ? 1 : -1;
+    const std::int64_t steps = dy > 0 ? dy : -dy;
+    for (std::int64_t k = 0; k < steps; ++k) {
+      const auto x = static_cast<std::int32_t>(x1 + sx * k), y = static_cast<std::int32_t>(y1 + sy * k);
+      OutlineRunAt(y, x, x, px);
+    }
+  } else {
+    complete_ = false;
+  }
+}
+
+void FlatRows::Outline(const ButtonLook& look, const OutlineColors& c, bool firstShadeOnLeft) {
+  const std::int32_t b = DeviceLength(look, 1);
+  const std::int32_t cut = DeviceLength(look, 2);
+  const std::int32_t W = W_, H = H_;
+  if (b != 1 || cut != 2) {
+    // The outline b pixels wide with corners cut c pixels deep, each corner in its own
+    // corner's coordinates (dx, dy measured inwards from the corner).
+    const auto corner = [&](std::int32_t k, std::int32_t dx1, std::int32_t dy1, std::int32_t dx2, std::int32_t dy2,
+                            std::int32_t colour, bool withEnd) {
+      const std::int32_t sx = (k == 1 || k == 2) ? -1 : 1;
+      const std::int32_t sy = k >= 2 ? -1 : 1;
+      const std::int32_t ox = sx < 0 ? W : 0;
+      const std::int32_t oy = sy < 0 ? H : 0;
+      const std::int32_t x1 = Add32(ox, Mul32(sx, dx1)), y1 = Add32(oy, Mul32(sy, dy1));
+      const std::int32_t x2 = Add32(ox, Mul32(sx, dx2)), y2 = Add32(oy, Mul32(sy, dy2));
+      OutlineLine(x1, y1, x2, y2, colour);
+      if (withEnd) OutlinePixel(x2, y2, colour);
+    };
+    for (std::int32_t t = 0; t < b; ++t) {
+      const std::int32_t shade = Sub32(Sub32(cut, 1), t);  // the shade runs just outside the cut
+      for (std::int32_t k = 0; k < 4; ++k) {
+        if (shade >= 0) corner(k, 0, shade, shade, 0, c.cornerShade, true);
+        corner(k, t, cut, cut, t, c.cornerLine, false);
+      }
+      OutlineLine(cut, t, Sub32(W, cut), t, c.outline);
+      OutlineLine(Sub32(W, t), cut, Sub32(W, t), Sub32(H, cut), c.outline);
+      OutlineLine(Sub32(W, cut), Sub32(H, t), cut, Sub32(H, t), c.outline);
+      OutlineLine(t, Sub32(H, cut), t, cut, c.outline);
+    }
+    return;
+  }
+  if (firstShadeOnLeft) {
+    OutlinePixel(0, 1, c.cornerShade);
+    OutlinePixel(1, 0, c.cornerShade);
+  } else {
+    OutlinePixel(1, 0, c.cornerShade);
+    OutlinePixel(0, 1, c.cornerShade);
+  }
+  OutlineLine(0, 2, 2, 0, c.cornerLine);
+  OutlineLine(2, 0, Sub32(W, 2), 0, c.outline);
+  OutlinePixel(Sub32(W, 1), 0, c.cornerShade);
+  OutlinePixel(W, 1, c.cornerShade);
+  OutlineLine(Sub32(W, 2), 0, W, 2, c.cornerLine);
+  OutlineLine(W, 2, W, Sub32(H, 2), c.outline);
+  OutlinePixel(W, Sub32(H, 1), c.cornerShade);
+  OutlinePixel(Sub32(W, 1), H, c.cornerShade);
+  OutlineLine(W, Sub32(H, 2), Sub32(W, 2), H, c.cornerLine);
+  OutlineLine(Sub32(W, 2), H, 2, H, c.outline);
+  OutlinePixel(1, H, c.cornerShade);
+  OutlinePixel(0, Sub32(H, 1), c.cornerShade);
+  OutlineLine(2, H, 0, Sub32(H, 2), c.cornerLine);
+  OutlineLine(0, Sub32(H, 2), 0, 2, c.outline);
 }
 
 void FlatRows::Paint(const Plan& plan, Surface& s) {
@@ -115,6 +210,11 @@ void FlatRows::Paint(const Plan& plan, Surface& s) {
         FillPixels(out + run->first, run->last - run->first + 1, canvas.clearPixel);
     }
   }
+  for (const OutlineRun& run : plan.outline)
+    FillPixels(canvas.pixels + static_cast<std::ptrdiff_t>(run.y) * canvas.width + run.first, run.last - run.first + 1,
+               run.px);
+  s.SetCurrentX(plan.currentX);
+  s.SetCurrentY(plan.currentY);
 }
 
 }  // namespace gloss

@@ -39,13 +39,25 @@ class FlatRows {
     std::uint32_t px;
     bool unpainted;
   };
+  // The outline, drawn over the rows afterwards: its lines' pixels in the order they are drawn.
+  struct OutlineRun {
+    std::int32_t y, first, last;
+    std::uint32_t px;
+  };
   struct Plan {
     std::vector<Span> runs;
     std::vector<std::uint32_t> rowStart;  // row y is runs[rowStart[y] .. rowStart[y + 1])
+    std::vector<OutlineRun> outline;
+    float currentX = 0, currentY = 0;  // where the outline's last line leaves the current position
   };
   void Resolve(Plan& plan) const;
-  // Writes every row of the surface: unpainted runs get the clear the surface owes, if it owes one.
+  // Writes every row of the surface (unpainted runs get the clear the surface owes, if it owes
+  // one), then the outline, and leaves the current position where the outline's lines would.
   static void Paint(const Plan& plan, Surface& s);
+
+  // DrawFlatOutline (FlatStyle.h), recorded: the same sixteen steps, or their scaled form, as
+  // lines and single pixels over everything recorded before.
+  void Outline(const ButtonLook& look, const OutlineColors& colors, bool firstShadeOnLeft);
 
   // Every number a flat face's plan is made from besides its style's fixed colours.
   struct Key {
@@ -67,6 +79,14 @@ class FlatRows {
     Span span[kSpansPerRow];
   };
   void Add(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+  // Surface::Line and Surface::PSet for the outline: lines across, down or at 45 degrees only
+  // (anything else leaves the recording incomplete); both move the current position.
+  void OutlineLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor);
+  void OutlinePixel(std::int32_t x, std::int32_t y, std::int32_t oleColor);
+  void OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+
+  std::vector<OutlineRun> outline_;
+  float currentX_ = 0, currentY_ = 0;
 
   std::int32_t W_, H_;
   bool hasBack_ = false;  // some colour goes where no line reaches

@@ -1,8 +1,7 @@
-// Style 0 in one pass per row: the plain renderer's lines are recorded in its order (FlatRows),
-// then each row gets the host's colour and its face and frame colours together; only the outline
-// uses the surface's line operations (which also leave the current position where the caption
-// step expects it). Mismatched surfaces and ratios outside 1..8 go to the plain renderer
-// (ReferenceRenderers.h).
+// Style 0 in one pass per row: the plain renderer's lines, outline included, are recorded in its
+// order (FlatRows), then each row gets the host's colour and its face and frame colours together,
+// and the outline's pixels go over them, the current position left where its lines leave it. Mismatched surfaces and
+// ratios outside 1..8 go to the plain renderer (ReferenceRenderers.h).
 #include "glossbutton/render/Style0Renderer.h"
 
 #include "glossbutton/render/ColorHelpers.h"
@@ -78,10 +77,10 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
       InnerFrame(rows, look, size.W, size.H, {{206, 231, 255}, {188, 212, 246}, {137, 173, 228}, {105, 130, 238}});
     else if (kind == 3)
       InnerFrame(rows, look, size.W, size.H, {{255, 240, 202}, {253, 216, 137}, {248, 178, 48}, {229, 151, 0}});
+    rows.Outline(look, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);
   });
   if (!plan) return reference::RenderStyle0(s, look, ButtonState);
   FlatRows::Paint(*plan, s);
-  DrawFlatOutline(s, look, size, {RGB(122, 149, 168), RGB(37, 87, 131), RGB(0, 60, 116)}, true);
 }
 
 }  // namespace gloss
