@@ -2,46 +2,219 @@
 
 #include <algorithm>
 
-namespace gloss {
+#include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/PixelKernels.h"
 
-bool FlatRows::Covers(const Surface& s, const FlatSize& size, std::int32_t minH) {
-  return size.W == s.Width() - 1 && size.H == s.Height() - 1 && size.W >= 4 && size.H >= minH && size.W <= 65536 &&
-         size.H <= 65536;
+namespace gloss {
+namespace {
+
+template <typename Row>
+std::vector<Row>& Scratch() {
+  thread_local std::vector<Row> rows;  // grows to the tallest button, then reused
+  return rows;
 }
 
-FlatRows::FlatRows(Surface& s, const ButtonLook& look) {
+}  // namespace
+
+bool FlatRows::Covers(const Surface& s, const ButtonLook& look, const FlatSize& size) {
+  return size.W == s.Width() - 1 && size.H == s.Height() - 1 && size.W >= 1 && size.H >= 1 && size.W <= 65536 &&
+         size.H <= 65536 && look.DevicePixelRatio >= 1.0 && look.DevicePixelRatio <= 8.0;
+}
+
+FlatRows::FlatRows(const ButtonLook& look, const FlatSize& size) : W_(size.W), H_(size.H), rows_(Scratch<RowSpans>()) {
   // The background is decoration: without the host's colour the button is drawn without it.
   if (look.ParentBackColor) {
     back_ = Surface::ToPixel(*look.ParentBackColor);
     hasBack_ = true;
   }
-  canvas_ = s.OpenCanvas();
-  if (!hasBack_ && canvas_.fillAll) {
-    back_ = canvas_.clearPixel;  // the clear that was owed
-    hasBack_ = true;
-  }
+  if (rows_.size() < static_cast<std::size_t>(H_) + 1) rows_.resize(static_cast<std::size_t>(H_) + 1);
+  for (std::int32_t y = 0; y <= H_; ++y) rows_[static_cast<std::size_t>(y)].n = 0;
 }
 
-void FlatRows::Fill(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
-  if (y < 0 || y >= canvas_.height) return;
+void FlatRows::Add(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
+  if (y < 0 || y > H_) return;
   first = std::max(first, 0);
-  last = std::min(last, canvas_.width - 1);
+  last = std::min(last, W_);
   if (first > last) return;
-  std::uint32_t* row = canvas_.pixels + static_cast<std::ptrdiff_t>(y) * canvas_.width;
-  std::fill(row + first, row + last + 1, px);
-}
-
-void FlatRows::Row(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
-  const std::int32_t W = canvas_.width - 1;
-  if (first > last) {
-    if (hasBack_) Fill(y, 0, W, back_);
+  RowSpans& row = rows_[static_cast<std::size_t>(y)];
+  // A line that covers an earlier one hides it completely.
+  int kept = 0;
+  for (int k = 0; k < row.n; ++k)
+    if (row.span[k].first < first || row.span[k].last > last) row.span[kept++] = row.span[k];
+  row.n = kept;
+  if (row.n == kSpansPerRow) {
+    complete_ = false;
     return;
   }
-  if (hasBack_) {
-    Fill(y, 0, first - 1, back_);
-    Fill(y, last + 1, W, back_);
+  row.span[row.n++] = {first, last, px, false};
+}
+
+void FlatRows::Line(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t oleColor) {
+  if (x1 < x2)
+    Add(y, x1, x2 - 1, Surface::ToPixel(oleColor));
+  else if (x1 > x2)
+    Add(y, x2 + 1, x1, Surface::ToPixel(oleColor));
+}
+
+void FlatRows::Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor) {
+  const std::uint32_t px = Surface::ToPixel(oleColor);
+  const std::int32_t top = std::max(std::min(y1, y2), 0), bottom = std::min(std::max(y1, y2), H_);
+  for (std::int32_t y = top; y <= bottom; ++y) Add(y, std::min(x1, x2), std::max(x1, x2), px);
+}
+
+void FlatRows::Resolve(Plan& plan) const {
+  plan.runs.clear();
+  plan.rowStart.assign(1, 0);
+  for (std::int32_t y = 0; y <= H_; ++y) {
+    const RowSpans& row = rows_[static_cast<std::size_t>(y)];
+    // Cut the row where any line starts or ends; each piece takes the colour of the last line
+    // over it (the one drawn last), or the host's.
+    std::int32_t cuts[2 * kSpansPerRow + 2];
+    int nCuts = 0;
+    cuts[nCuts++] = 0;
+    cuts[nCuts++] = W_ + 1;
+    for (int k = 0; k < row.n; ++k) {
+      cuts[nCuts++] = row.span[k].first;
+      cuts[nCuts++] = row.span[k].last + 1;
+    }
+    for (int c = 1; c < nCuts; ++c)  // insertion: a handful of cuts
+      for (int at = c; at > 0 && cuts[at - 1] > cuts[at]; --at) std::swap(cuts[at - 1], cuts[at]);
+    const std::size_t start = plan.runs.size();
+    for (int c = 0; c + 1 < nCuts; ++c) {
+      const std::int32_t first = cuts[c], last = cuts[c + 1] - 1;
+      if (first > last) continue;
+      Span piece{first, last, back_, !hasBack_};
+      for (int k = row.n - 1; k >= 0; --k)
+        if (row.span[k].first <= first && last <= row.span[k].last) {
+          piece = {first, last, row.span[k].px, false};
+          break;
+        }
+      if (plan.runs.size() > start) {
+        Span& prev = plan.runs.back();
+        if (prev.unpainted == piece.unpainted && (piece.unpainted || prev.px == piece.px)) {
+          prev.last = last;
+          continue;
+        }
+      }
+      plan.runs.push_back(piece);
+    }
+    plan.rowStart.push_back(static_cast<std::uint32_t>(plan.runs.size()));
   }
-  Fill(y, first, last, px);
+  plan.outline = outline_;
+  plan.currentX = currentX_;
+  plan.currentY = currentY_;
+}
+
+void FlatRows::OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
+  if (y < 0 || y > H_) return;
+  first = std::max(first, 0);
+  last = std::min(last, W_);
+  if (first <= last) outline_.push_back({y, first, last, px});
+}
+
+void FlatRows::OutlinePixel(std::int32_t x, std::int32_t y, std::int32_t oleColor) {
+  OutlineRunAt(y, x, x, Surface::ToPixel(oleColor));
+  currentX_ = static_cast<float>(x);
+  currentY_ = static_cast<float>(y);
+}
+
+void FlatRows::OutlineLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor) {
+  const std::uint32_t px = Surface::ToPixel(oleColor);
+  currentX_ = static_cast<float>(x2);
+  currentY_ = static_cast<float>(y2);
+  const std::int64_t dx = std::int64_t{x2} - x1, dy = std::int64_t{y2} - y1;
+  if (dy == 0) {
+    if (x1 < x2)
+      OutlineRunAt(y1, x1, x2 - 1, px);
+    else if (x1 > x2)
+      OutlineRunAt(y1, x2 + 1, x1, px);
+  } else if (dx == 0 || dx == dy || dx == -dy) {
+    // Down, or at 45 degrees, where the line's minor axis moves one pixel every step: from the
+    // first point up to but not including the second.
+    const std::int32_t sx = dx > 0 ? 1 : dx < 0 ? -1 : 0, sy = dy > 0 ? 1 : -1;
+    const std::int64_t steps = dy > 0 ? dy : -dy;
+    for (std::int64_t k = 0; k < steps; ++k) {
+      const auto x = static_cast<std::int32_t>(x1 + sx * k), y = static_cast<std::int32_t>(y1 + sy * k);
+      OutlineRunAt(y, x, x, px);
+    }
+  } else {
+    complete_ = false;
+  }
+}
+
+void FlatRows::Outline(const ButtonLook& look, const OutlineColors& c, bool firstShadeOnLeft) {
+  const std::int32_t b = DeviceLength(look, 1);
+  const std::int32_t cut = DeviceLength(look, 2);
+  const std::int32_t W = W_, H = H_;
+  if (b != 1 || cut != 2) {
+    // The outline b pixels wide with corners cut c pixels deep, each corner in its own
+    // corner's coordinates (dx, dy measured inwards from the corner).
+    const auto corner = [&](std::int32_t k, std::int32_t dx1, std::int32_t dy1, std::int32_t dx2, std::int32_t dy2,
+                            std::int32_t colour, bool withEnd) {
+      const std::int32_t sx = (k == 1 || k == 2) ? -1 : 1;
+      const std::int32_t sy = k >= 2 ? -1 : 1;
+      const std::int32_t ox = sx < 0 ? W : 0;
+      const std::int32_t oy = sy < 0 ? H : 0;
+      const std::int32_t x1 = Add32(ox, Mul32(sx, dx1)), y1 = Add32(oy, Mul32(sy, dy1));
+      const std::int32_t x2 = Add32(ox, Mul32(sx, dx2)), y2 = Add32(oy, Mul32(sy, dy2));
+      OutlineLine(x1, y1, x2, y2, colour);
+      if (withEnd) OutlinePixel(x2, y2, colour);
+    };
+    for (std::int32_t t = 0; t < b; ++t) {
+      const std::int32_t shade = Sub32(Sub32(cut, 1), t);  // the shade runs just outside the cut
+      for (std::int32_t k = 0; k < 4; ++k) {
+        if (shade >= 0) corner(k, 0, shade, shade, 0, c.cornerShade, true);
+        corner(k, t, cut, cut, t, c.cornerLine, false);
+      }
+      OutlineLine(cut, t, Sub32(W, cut), t, c.outline);
+      OutlineLine(Sub32(W, t), cut, Sub32(W, t), Sub32(H, cut), c.outline);
+      OutlineLine(Sub32(W, cut), Sub32(H, t), cut, Sub32(H, t), c.outline);
+      OutlineLine(t, Sub32(H, cut), t, cut, c.outline);
+    }
+    return;
+  }
+  if (firstShadeOnLeft) {
+    OutlinePixel(0, 1, c.cornerShade);
+    OutlinePixel(1, 0, c.cornerShade);
+  } else {
+    OutlinePixel(1, 0, c.cornerShade);
+    OutlinePixel(0, 1, c.cornerShade);
+  }
+  OutlineLine(0, 2, 2, 0, c.cornerLine);
+  OutlineLine(2, 0, Sub32(W, 2), 0, c.outline);
+  OutlinePixel(Sub32(W, 1), 0, c.cornerShade);
+  OutlinePixel(W, 1, c.cornerShade);
+  OutlineLine(Sub32(W, 2), 0, W, 2, c.cornerLine);
+  OutlineLine(W, 2, W, Sub32(H, 2), c.outline);
+  OutlinePixel(W, Sub32(H, 1), c.cornerShade);
+  OutlinePixel(Sub32(W, 1), H, c.cornerShade);
+  OutlineLine(W, Sub32(H, 2), Sub32(W, 2), H, c.cornerLine);
+  OutlineLine(Sub32(W, 2), H, 2, H, c.outline);
+  OutlinePixel(1, H, c.cornerShade);
+  OutlinePixel(0, Sub32(H, 1), c.cornerShade);
+  OutlineLine(2, H, 0, Sub32(H, 2), c.cornerLine);
+  OutlineLine(0, Sub32(H, 2), 0, 2, c.outline);
+}
+
+void FlatRows::Paint(const Plan& plan, Surface& s) {
+  const Surface::Canvas canvas = s.OpenCanvas();
+  const auto rows = static_cast<std::int32_t>(plan.rowStart.size()) - 1;
+  for (std::int32_t y = 0; y < rows; ++y) {
+    std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(y) * canvas.width;
+    const Span* run = plan.runs.data() + plan.rowStart[static_cast<std::size_t>(y)];
+    const Span* end = plan.runs.data() + plan.rowStart[static_cast<std::size_t>(y) + 1];
+    for (; run != end; ++run) {
+      if (!run->unpainted)
+        FillPixels(out + run->first, run->last - run->first + 1, run->px);
+      else if (canvas.fillAll)
+        FillPixels(out + run->first, run->last - run->first + 1, canvas.clearPixel);
+    }
+  }
+  for (const OutlineRun& run : plan.outline)
+    FillPixels(canvas.pixels + static_cast<std::ptrdiff_t>(run.y) * canvas.width + run.first, run.last - run.first + 1,
+               run.px);
+  s.SetCurrentX(plan.currentX);
+  s.SetCurrentY(plan.currentY);
 }
 
 }  // namespace gloss

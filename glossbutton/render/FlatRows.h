@@ -1,36 +1,117 @@
 #pragma once
-// Row painter for the flat styles (0 and 1) when the button fills the surface: each row gets the
-// host's colour and its face colour in one pass, instead of a box over everything and a line
-// over most of it again.
+// Row painter for the flat styles (0 and 1) when the button fills the surface. The renderer
+// records the plain renderer's row lines and boxes in the same order; nothing reaches the surface
+// until Paint, which writes each pixel once: the host's colour only where no line lands, and of
+// overlapping lines the later one (as drawing them in turn would leave it).
 #include <cstdint>
+#include <vector>
 
 #include "glossbutton/render/ButtonLook.h"
 #include "glossbutton/render/FlatStyle.h"
+#include "glossbutton/render/RowLayout.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss {
 
 class FlatRows {
  public:
-  // True when the fast path covers this size: the button fills the surface exactly and is big
-  // enough for every band to keep to its own rows.
-  static bool Covers(const Surface& s, const FlatSize& size, std::int32_t minH);
+  // True when the fast path covers this look and size: the button fills the surface exactly, and
+  // the device pixel ratio keeps every fixed length within a few pixels.
+  static bool Covers(const Surface& s, const ButtonLook& look, const FlatSize& size);
 
   // Reads the host's colour once; a host whose colour cannot be read gets no background, as in
   // FillHostBackground.
-  FlatRows(Surface& s, const ButtonLook& look);
+  FlatRows(const ButtonLook& look, const FlatSize& size);
 
-  // Row y: columns first..last in px, the rest of 0..W in the host's colour.
-  void Row(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
-  // Row y in the host's colour only.
-  void BackgroundRow(std::int32_t y) { Row(y, 1, 0, 0); }
-  // Columns first..last of row y in px, over what is there.
-  void Fill(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+  // Surface::Line(x1, y, x2, y, oleColor), recorded: the end point left out, clipped.
+  void Line(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t oleColor);
+  // Surface::LineBF(x1, y1, x2, y2, oleColor), recorded: both corners included, clipped.
+  void Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor);
+
+  // False when some row took more overlapping lines than the painter keeps apart; the plain
+  // renderer draws instead.
+  bool Complete() const { return complete_; }
+
+  // What the recorded lines leave on each row, as runs of one colour side by side from column 0
+  // to W; a run that no line reaches and that has no host colour is marked as such.
+  struct Span {
+    std::int32_t first, last;
+    std::uint32_t px;
+    bool unpainted;
+  };
+  // The outline, drawn over the rows afterwards: its lines' pixels in the order they are drawn.
+  struct OutlineRun {
+    std::int32_t y, first, last;
+    std::uint32_t px;
+  };
+  struct Plan {
+    std::vector<Span> runs;
+    std::vector<std::uint32_t> rowStart;  // row y is runs[rowStart[y] .. rowStart[y + 1])
+    std::vector<OutlineRun> outline;
+    float currentX = 0, currentY = 0;  // where the outline's last line leaves the current position
+  };
+  void Resolve(Plan& plan) const;
+  // Writes every row of the surface (unpainted runs get the clear the surface owes, if it owes
+  // one), then the outline, and leaves the current position where the outline's lines would.
+  static void Paint(const Plan& plan, Surface& s);
+
+  // DrawFlatOutline (FlatStyle.h), recorded: the same sixteen steps, or their scaled form, as
+  // lines and single pixels over everything recorded before.
+  void Outline(const ButtonLook& look, const OutlineColors& colors, bool firstShadeOnLeft);
+
+  // Every number a flat face's plan is made from besides its style's fixed colours.
+  struct Key {
+    std::int32_t style, state, W, H;
+    double ratio;
+    bool hasBack;
+    std::uint32_t back;
+    bool operator==(const Key&) const = default;
+  };
+  // The plan for look and size, recorded by record(rows) when it is not among the last few made;
+  // null when the recording is not Complete().
+  template <typename Record>
+  static const Plan* Find(const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record);
 
  private:
-  Surface::Canvas canvas_{};
-  bool hasBack_ = false;  // some colour goes where the face does not reach
+  static constexpr int kSpansPerRow = 4;
+  struct RowSpans {
+    int n;
+    Span span[kSpansPerRow];
+  };
+  void Add(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+  // Surface::Line and Surface::PSet for the outline: lines across, down or at 45 degrees only
+  // (anything else leaves the recording incomplete); both move the current position.
+  void OutlineLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor);
+  void OutlinePixel(std::int32_t x, std::int32_t y, std::int32_t oleColor);
+  void OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
+
+  std::vector<OutlineRun> outline_;
+  float currentX_ = 0, currentY_ = 0;
+
+  std::int32_t W_, H_;
+  bool hasBack_ = false;  // some colour goes where no line reaches
   std::uint32_t back_ = 0;
+  bool complete_ = true;
+  std::vector<RowSpans>& rows_;
 };
+
+template <typename Record>
+const FlatRows::Plan* FlatRows::Find(const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record) {
+  thread_local LayoutCache<Key, Plan> plans;
+  const Key key{look.Style,
+                state,
+                size.W,
+                size.H,
+                look.DevicePixelRatio,
+                look.ParentBackColor.has_value(),
+                look.ParentBackColor ? Surface::ToPixel(*look.ParentBackColor) : 0u};
+  return plans.Find(key, size.H + 1, [&](Plan& plan) {
+    FlatRows rows(look, size);
+    record(rows);
+    if (!rows.Complete()) return false;
+    rows.Resolve(plan);
+    return true;
+  });
+}
 
 }  // namespace gloss

@@ -45,10 +45,10 @@ void MirroredRows::LeaveUnpainted(const Run* painted, int n) {
   for (int k = 0; k < n && next <= half_; ++k) {
     const std::int32_t first = std::max(painted[k].first, next);
     if (painted[k].last < first) continue;
-    if (first > next) std::fill(row_ + next, row_ + std::min(first, half_ + 1), value);
+    if (first > next) Fill(next, first - 1, value);
     next = painted[k].last + 1;
   }
-  if (next <= half_) std::fill(row_ + next, row_ + half_ + 1, value);
+  if (next <= half_) Fill(next, half_, value);
 }
 
 void MirroredRows::PaintFrame(const Run* outer, int nOuter, const Run* inner, int nInner, std::uint32_t edge) {
@@ -58,6 +58,8 @@ void MirroredRows::PaintFrame(const Run* outer, int nOuter, const Run* inner, in
 }
 
 void MirroredRows::Commit(std::int32_t y) {
+  nextRow_ = y + 1;
+  if (direct_) return;  // both halves are in place
   std::uint32_t* __restrict row = row_;
   const std::int32_t W = W_, half = half_, width = canvas_.width;
   // Right half: column W - i gets column i. The m = W - half columns after the half row are
@@ -65,8 +67,6 @@ void MirroredRows::Commit(std::int32_t y) {
   const std::int32_t m = W - half;
   std::uint32_t* __restrict right = row + half + 1;
   for (std::int32_t k = 0; k < m; ++k) right[k] = row[m - 1 - k];
-  nextRow_ = y + 1;
-  if (direct_) return;
   std::uint32_t* __restrict dst = canvas_.pixels + static_cast<std::ptrdiff_t>(y) * width;
   const std::int32_t n = std::min(W + 1, width);
   if (canvas_.fillAll) {

@@ -1,5 +1,6 @@
 #include "glossbutton/render/Redraw.h"
 
+#include "glossbutton/render/FaceCache.h"
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/Style0Renderer.h"
 #include "glossbutton/render/Style1Renderer.h"
@@ -90,13 +91,13 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
 std::shared_ptr<const Image> RedrawButton(Surface& s, const ButtonLook& look, std::int32_t& state) {
   if (look.Checked) state = ToInt32(DrawState::Checked);
   switch (look.Style) {
-    case 0: RenderStyle0(s, look, state); break;
-    case 1: RenderStyle1(s, look, state); break;
+    case 0: DrawCachedFace(s, look, state, RenderStyle0); break;
+    case 1: DrawCachedFace(s, look, state, RenderStyle1); break;
     case 2:
     case 3:
     case 4:
-    case 5: RenderStyleN(s, look, state); break;
-    case 6: RenderStyle6(s, look, state); break;
+    case 5: DrawCachedFace(s, look, state, RenderStyleN); break;
+    case 6: DrawCachedFace(s, look, state, RenderStyle6); break;
     default: break;  // no body: only the caption and picture on the cleared surface
   }
   auto image = DrawIconWCaption(s, look, state);

@@ -1,5 +1,6 @@
 // Style 6, row by row: the face colour and the gloss colour depend on the row alone, and the
-// shape tests become runs of columns per row. Exactly the pixels of the plain renderer
+// shape tests become runs of columns per row, taken from the shape's cached layout (RowLayout.h)
+// on a surface that owes its clear and is as wide as the face. Exactly the pixels of the plain renderer
 // (ReferenceRenderers.h), which takes over outside the ranges these shortcuts are written for.
 #include "glossbutton/render/Style6Renderer.h"
 
@@ -12,15 +13,36 @@
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
 #include "glossbutton/render/RoundRectRows.h"
+#include "glossbutton/render/RowLayout.h"
 
 namespace gloss {
 namespace {
 
 constexpr std::int32_t kMaxSide = 8192;
 
+// The parts of a row in a layout (RowLayout.h).
+enum Part : std::uint8_t { kOutside, kEdge, kShaded, kCrescent };
+
+// Every number the shapes of a face are made from.
+struct LayoutKey {
+  std::int32_t W, H, R, border, glossLeft, glossTop;
+  bool operator==(const LayoutKey&) const = default;
+};
+
 struct Scratch {
   RoundRectRows outer, inner, upper, lower;
+  LayoutCache<LayoutKey> layouts;
 };
+
+// The crescent of row j: inside the face and the upper gloss shape but not inside the lower one.
+int CrescentRuns(Scratch& sc, std::int32_t j, const Run* innerRuns, int nInner, Run* crescent) {
+  if (nInner == 0) return 0;
+  Run upperRuns[3], lowerRuns[3], band[6];
+  const int nUpper = sc.upper.Row(j, upperRuns);
+  const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
+  const int nBand = IntersectRuns(innerRuns, nInner, upperRuns, nUpper, band);
+  return SubtractRuns(band, nBand, lowerRuns, nLower, crescent);
+}
 
 Scratch& GetScratch() {
   thread_local Scratch scratch;
@@ -51,10 +73,48 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   sc.lower.Reset(glossLeft, R / 2, glossWidth, glossHeight, glossRadius);
 
   Surface::Canvas canvas = s.OpenCanvas();
+  // A face as wide as a surface that owes its clear: every pixel written once, from the layout.
+  if (canvas.fillAll && W + 1 == canvas.width) {
+    const LayoutKey key{W, H, R, border, glossLeft, DeviceLength(look, 2)};
+    const std::int32_t half = W / 2;
+    const RowLayout* layout = sc.layouts.Find(key, H + 1, [&](RowLayout& l) {
+      return l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
+        // The parts the row painter below would give each column of the half row, in its order.
+        const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
+          for (int k = 0; k < n; ++k)
+            for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, half); ++x) part[x] = value;
+        };
+        Run outerRuns[3], innerRuns[3], painted[6], ring[12], crescent[12];
+        const int nOuter = sc.outer.Row(j, outerRuns);
+        const int nInner = sc.inner.Row(j, innerRuns);
+        for (std::int32_t x = 0; x <= half; ++x) part[x] = kOutside;
+        mark(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted), RowLayout::kNone);
+        mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
+        mark(innerRuns, nInner, kShaded);
+        mark(crescent, CrescentRuns(sc, j, innerRuns, nInner, crescent), kCrescent);
+      });
+    });
+    if (layout) {
+      const std::int32_t lastRow = std::min(H, canvas.height - 1);
+      std::uint32_t colour[4] = {canvas.clearPixel, edge, 0, ToPixel(Rgb{0, 0, 0})};
+      for (std::int32_t j = 0; j <= lastRow; ++j) {
+        if (j < R) colour[kCrescent] = ToPixel(Blend(white, face, j * 30 / R));
+        colour[kShaded] = ToPixel(Blend(face, bright, Clamp100(std::abs((2 * j - H) * 100 / H))));
+        PaintLayoutRow(canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width, layout->Begin(j), layout->End(j),
+                       colour);
+      }
+      for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
+        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
+        std::fill(out, out + canvas.width, canvas.clearPixel);
+      }
+      return;
+    }
+  }
+
   MirroredRows rows(canvas, W);
   const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
   std::uint32_t g = ToPixel(Rgb{0, 0, 0});
-  Run outerRuns[3], innerRuns[3], upperRuns[3], lowerRuns[3];
+  Run outerRuns[3], innerRuns[3];
   for (std::int32_t j = 0; j <= lastRow; ++j) {
     if (j < R) g = ToPixel(Blend(white, face, j * 30 / R));
     const std::int32_t shade = std::abs((2 * j - H) * 100 / H);
@@ -64,15 +124,8 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     const int nOuter = sc.outer.Row(j, outerRuns);
     const int nInner = sc.inner.Row(j, innerRuns);
     rows.PaintFrame(outerRuns, nOuter, innerRuns, nInner, edge);
-    // The crescent: inside the face and the upper gloss shape but not inside the lower one.
-    Run crescent[12], band[6], plain[12];
-    int nCrescent = 0;
-    if (nInner != 0) {
-      const int nUpper = sc.upper.Row(j, upperRuns);
-      const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
-      const int nBand = IntersectRuns(innerRuns, nInner, upperRuns, nUpper, band);
-      nCrescent = SubtractRuns(band, nBand, lowerRuns, nLower, crescent);
-    }
+    Run crescent[12], plain[12];
+    const int nCrescent = CrescentRuns(sc, j, innerRuns, nInner, crescent);
     const int nPlain = SubtractRuns(innerRuns, nInner, crescent, nCrescent, plain);
     rows.Fill(plain, nPlain, shaded);
     rows.Fill(crescent, nCrescent, g);

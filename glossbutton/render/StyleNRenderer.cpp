@@ -1,7 +1,9 @@
 // Styles 2 to 5, row by row: the shape tests become runs of columns per row, colours that
 // depend on the row alone are worked out once per row, and blends use pre-split components.
-// Every shortcut gives exactly the pixels of the plain renderer (ReferenceRenderers.h); inputs
-// outside the ranges the shortcuts are written for go to the plain renderer.
+// On a surface that owes its clear and is as wide as the face, the runs come from the shape's
+// cached layout (RowLayout.h) and each row is a few fills across the whole width; elsewhere the
+// half row is built and mirrored (MirroredRows.h). Every shortcut gives exactly the pixels of the plain renderer
+// (ReferenceRenderers.h); inputs outside the ranges the shortcuts are written for go to the plain renderer.
 #include "glossbutton/render/StyleNRenderer.h"
 
 #include <immintrin.h>
@@ -14,10 +16,11 @@
 #include "glossbutton/render/GlossyFace.h"
 #include "glossbutton/render/MirroredRows.h"
 #include "glossbutton/render/Numbers.h"
+#include "glossbutton/render/PixelKernels.h"
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
 #include "glossbutton/render/RoundRectRows.h"
-#include "glossbutton/render/VectorPath.h"
+#include "glossbutton/render/RowLayout.h"
 
 namespace gloss {
 namespace {
@@ -36,51 +39,18 @@ bool WithinFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int3
 // Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
 inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
 
-// out[i] = glow[round(term[i] + rowTerm)] for i in first..last, every index already known to be
-// within 0..99. Eight pixels at a time where the processor has AVX2: the conversion rounds the
-// same way (the MXCSR default, halves to even) and the table look-up becomes one gather.
-__attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const double* term, double rowTerm,
-                                                     const std::uint32_t* glow, std::int32_t first, std::int32_t last) {
-  const __m256d add = _mm256_set1_pd(rowTerm);
-  std::int32_t i = first;
-  for (; i + 7 <= last; i += 8) {
-    const __m128i lo = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i), add));
-    const __m128i hi = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i + 4), add));
-    const __m256i index = _mm256_set_m128i(hi, lo);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
-                        _mm256_i32gather_epi32(reinterpret_cast<const int*>(glow), index, 4));
-  }
-  for (; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
-}
+// The parts of a row in a layout (RowLayout.h).
+enum Part : std::uint8_t { kOutside, kEdge, kFace, kGloss };
 
-void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow,
-                      std::int32_t first, std::int32_t last) {
-  for (std::int32_t i = first; i <= last; ++i) out[i] = glow[RoundToInt(term[i] + rowTerm)];
-}
-
-using GlowColumnsFn = void (*)(std::uint32_t*, const double*, double, const std::uint32_t*, std::int32_t, std::int32_t);
-
-bool ProcessorHasAvx2() {
-  static const bool has = [] {
-    __builtin_cpu_init();  // may run before the run-time library's own start-up
-    return __builtin_cpu_supports("avx2") != 0;
-  }();
-  return has;
-}
-
-// The glow loop in use: picked from the processor on first use, replaced by UseVectorPath.
-GlowColumnsFn& ChosenGlowColumns() {
-  static GlowColumnsFn chosen = ProcessorHasAvx2() ? GlowColumnsAvx2 : GlowColumnsPlain;
-  return chosen;
-}
-
-void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const std::uint32_t* glow, std::int32_t first,
-                 std::int32_t last) {
-  ChosenGlowColumns()(out, term, rowTerm, glow, first, last);
-}
+// Every number the shapes of a face are made from.
+struct LayoutKey {
+  std::int32_t W, H, R, border, left, top, width, height, radius;
+  bool operator==(const LayoutKey&) const = default;
+};
 
 struct Scratch {
   RoundRectRows outer, inner, gloss;
+  LayoutCache<LayoutKey> layouts;
   std::vector<double> columnTerm;       // (sx * dx)^2 per column of the half row
   std::vector<std::uint8_t> darkening;  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100
 };
@@ -120,9 +90,11 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const std::int32_t halfW = W / 2;
   // The glow depends on the column only when there is a horizontal falloff (Style 5).
   std::uint32_t glow[101];
+  GlowRamp ramp{};
   const bool perColumn = sx != 0.0f;
   if (perColumn) {
     for (std::int32_t p = 0; p <= 100; ++p) glow[p] = ToPixel(Blend(bright, face, p));
+    ramp = {glow, {bright.r, bright.g, bright.b}, {face.r, face.g, face.b}};
     sc.columnTerm.resize(static_cast<std::size_t>(halfW) + 1);
     for (std::int32_t i = 0; i <= halfW; ++i) {
       const double ex = static_cast<double>(sx) * static_cast<double>(i - halfW);
@@ -141,9 +113,92 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const auto darkLimit = static_cast<std::int32_t>(sc.darkening.size());
 
   Surface::Canvas canvas = s.OpenCanvas();
+  const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
+  // A face as wide as a surface that owes its clear: every pixel written once, from the layout.
+  if (canvas.fillAll && W + 1 == canvas.width) {
+    const LayoutKey key{
+        W, H, R, border, P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius};
+    const RowLayout* layout = sc.layouts.Find(key, H + 1, [&](RowLayout& l) {
+      return l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
+        // The parts the row painter below would give each column of the half row, in its order.
+        const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
+          for (int k = 0; k < n; ++k)
+            for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, halfW); ++x) part[x] = value;
+        };
+        Run outerRuns[3], innerRuns[3], glossRuns[3], painted[6], ring[12];
+        const int nOuter = sc.outer.Row(j, outerRuns);
+        const int nInner = sc.inner.Row(j, innerRuns);
+        const int nPainted = UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted);
+        for (std::int32_t x = 0; x <= halfW; ++x) part[x] = kOutside;
+        mark(painted, nPainted, RowLayout::kNone);
+        mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
+        mark(innerRuns, nInner, kFace);
+        const int nGloss = sc.gloss.Row(j, glossRuns);
+        Run glossInFace[6];
+        mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
+      });
+    });
+    if (layout) {
+      const std::int32_t lastRow = std::min(H, canvas.height - 1);
+      std::uint32_t g = ToPixel(Rgb{0, 0, 0});
+      std::uint32_t colour[4] = {canvas.clearPixel, edge, 0, 0};
+      for (std::int32_t j = 0; j <= lastRow; ++j) {
+        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
+        const PartRun* begin = layout->Begin(j);
+        const PartRun* end = layout->End(j);
+        bool anyFace = false;
+        for (const PartRun* run = begin; run != end; ++run) anyFace |= run->part >= kFace;
+        double rowTerm = 0;
+        if (anyFace) {
+          if (P.HighlightTop < j && j < highlightBottom && R != 0)
+            g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
+          const double ey = static_cast<double>(sy) * static_cast<double>(j - H);
+          rowTerm = ey * ey;
+          colour[kFace] = perColumn ? 0 : ToPixel(Blend(bright, face, std::min(RoundToInt(rowTerm), 100)));
+          colour[kGloss] = g;
+        }
+        // A glow by column is written below, left half and mirror.
+        PaintLayoutRow(out, begin, end, colour, perColumn ? std::uint8_t{kFace} : RowLayout::kNone);
+        if (!anyFace) continue;
+        // What varies by column, on the left half of each face run, then mirrored.
+        const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
+        for (const PartRun* run = begin; run != end && run->first <= halfW; ++run) {
+          if (run->part != kFace) continue;
+          const std::int32_t first = run->first, last = std::min(run->last, halfW);
+          if (perColumn) {
+            const double* term = sc.columnTerm.data();
+            // The percentage never grows towards the middle column, so the columns where it is
+            // still clamped at 100 come first: find where they end.
+            std::int32_t lo = first, hi = last + 1;
+            while (lo < hi) {
+              const std::int32_t mid = lo + (hi - lo) / 2;
+              if (RoundToInt(term[mid] + rowTerm) >= 100)
+                lo = mid + 1;
+              else
+                hi = mid;
+            }
+            // Both halves at once: the clamped columns, then the glow with its mirror.
+            std::fill(out + first, out + lo, glow[100]);
+            std::fill(out + (W - lo + 1), out + (W - first + 1), glow[100]);
+            GlowColumns(out, term, rowTerm, ramp, lo, last, W);
+          }
+          const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
+          if (first <= darkEnd) {
+            DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
+            MirrorColumns(out, W, first, darkEnd);
+          }
+        }
+      }
+      for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
+        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
+        std::fill(out, out + canvas.width, canvas.clearPixel);
+      }
+      return;
+    }
+  }
+
   MirroredRows rows(canvas, W);
   const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
-  const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
   std::uint32_t g = ToPixel(Rgb{0, 0, 0});
   Run outerRuns[3], innerRuns[3], glossRuns[3];
   for (std::int32_t j = 0; j <= lastRow; ++j) {
@@ -166,6 +221,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       // The glow with the upper-corner darkening, for columns first..last outside the gloss band.
       const auto glowRun = [&](std::int32_t first, std::int32_t last) {
         if (first > last) return;
+        std::int32_t perPixelFrom = last + 1;
         if (perColumn) {
           const double* term = sc.columnTerm.data();
           // The percentage never grows towards the middle column (the distance from it shrinks),
@@ -178,15 +234,18 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
             else
               hi = mid;
           }
-          std::fill(out + first, out + lo, glow[100]);
-          GlowColumns(out, term, rowTerm, glow, lo, last);
+          rows.Fill(first, lo - 1, glow[100]);
+          GlowColumns(out, term, rowTerm, ramp, lo, last);
+          perPixelFrom = lo;
         } else {
-          std::fill(out + first, out + last + 1, rowGlow);
+          rows.Fill(first, last, rowGlow);
         }
         // Only the columns i < R, and only while the percentage stays below 100.
         const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
-        for (std::int32_t i = first; i <= darkEnd; ++i)
-          out[i] = DarkenPixel(out[i], sc.darkening[static_cast<std::size_t>(darkStart + i)]);
+        if (first <= darkEnd) DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
+        // What was worked out pixel by pixel: the darkened columns and the glow columns.
+        rows.Mirror(first, std::min(darkEnd, perPixelFrom - 1));
+        rows.Mirror(perPixelFrom, last);
       };
       const int nGloss = sc.gloss.Row(j, glossRuns);
       for (int k = 0; k < nInner; ++k) {
@@ -198,7 +257,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           const std::int32_t glossLast = std::min(glossRuns[a].last, last);
           if (glossFirst > glossLast) continue;
           glowRun(next, glossFirst - 1);
-          std::fill(out + glossFirst, out + glossLast + 1, g);
+          rows.Fill(glossFirst, glossLast, g);
           next = glossLast + 1;
         }
         glowRun(next, last);
@@ -215,15 +274,5 @@ void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& Button
   FaceBox box;
   if (drawable && GlossyFaceBox(s, look, ButtonState, box)) DrawStyleNFace(s, look, 0, 0, box.W, box.H, box.Colour, P);
 }
-
-bool VectorPathSupported(VectorPath path) { return path == VectorPath::Plain || ProcessorHasAvx2(); }
-
-bool UseVectorPath(VectorPath path) {
-  if (!VectorPathSupported(path)) return false;
-  ChosenGlowColumns() = path == VectorPath::Avx2 ? GlowColumnsAvx2 : GlowColumnsPlain;
-  return true;
-}
-
-VectorPath ActiveVectorPath() { return ChosenGlowColumns() == GlowColumnsAvx2 ? VectorPath::Avx2 : VectorPath::Plain; }
 
 }  // namespace gloss

@@ -100,6 +100,10 @@ class Surface {
   };
   Canvas OpenCanvas();
 
+  // Whether the surface owes a clear (Clear() not yet carried out), and the colour it will clear to.
+  bool OwesClear() const { return clearPending_; }
+  std::uint32_t PendingClearPixel() const { return clearPending_ ? clearPixel_ : 0u; }
+
   // OLE colour (system colours translated, untranslatable ones black) to a stored pixel.
   static std::uint32_t ToPixel(std::int32_t oleColor);
 

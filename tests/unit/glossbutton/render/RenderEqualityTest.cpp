@@ -10,6 +10,7 @@
 #include <typeinfo>
 #include <utility>
 
+#include "glossbutton/render/FaceCache.h"
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/ReferenceRenderers.h"
 #include "glossbutton/render/Style0Renderer.h"
@@ -17,6 +18,7 @@
 #include "glossbutton/render/Style6Renderer.h"
 #include "glossbutton/render/StyleNRenderer.h"
 #include "glossbutton/render/VectorPath.h"
+#include "platform/SystemColors.h"
 #include "tests/support/FixedTextEngine.h"
 #include "tests/unit/glossbutton/render/RandomLook.h"
 
@@ -134,14 +136,15 @@ TEST_P(RenderEquality, ScaledLooksMatchThePlainRedraw) {
   // Device sizes of controls up to 100 pixels at ratios with whole, half and quarter steps; the
   // radius is mostly the one the shape step works out at that size.
   RandomLook rnd(31337);
-  const double ratios[] = {1.25, 1.5, 2, 3};
-  for (int n = 0; n < 400; ++n) {
-    const double ratio = ratios[rnd.Int(0, 3)];
+  const double ratios[] = {1, 1.25, 1.5, 2, 3};
+  for (int n = 0; n < 500; ++n) {
+    const double ratio = ratios[rnd.Int(0, 4)];
     const std::int32_t w = CInt32(rnd.Int(1, 100) * ratio), h = CInt32(rnd.Int(1, 100) * ratio);
     ButtonLook look = rnd.Look(w, h);
     look.DevicePixelRatio = ratio;
     if (look.Style == 3 && rnd.Chance(60)) look.m_CornerRadius = CInt32(12 * ratio);
     look.Caption = rnd.Chance(50) ? "" : "Ab";
+    look.PictureAlignment = rnd.Int(-1, 4);  // outside 0..3 the caption starts where the face left off
     const std::int32_t state = rnd.State();
     const std::string what = Describe(look, w, h, state) + " ratio " + std::to_string(ratio);
     Surface fast = MakeSurface(w, h, 0x123456), plain = MakeSurface(w, h, 0x123456);
@@ -154,6 +157,7 @@ TEST_P(RenderEquality, ScaledLooksMatchThePlainRedraw) {
       const auto diff = FirstDifference(*fastImage, *plainImage);
       ASSERT_FALSE(diff) << what << ": " << *diff;
     }
+    ExpectSameSurface(fast, plain, what);
   }
 }
 
@@ -172,6 +176,67 @@ TEST_P(RenderEquality, FacesPastFourThousandPixelsMatchThePlainRedraw) {
       ASSERT_FALSE(diff) << Describe(look, w, h, 0) << ": " << *diff;
     }
   }
+}
+
+TEST_P(RenderEquality, KeptFacesAreNeverStale) {
+  // One surface redrawn as a host redraws it, every redraw checked against the plain one, while
+  // what a face is made of changes underneath: a property, a system colour the look names, the
+  // surface's back colour, the ratio and size. Each look and state comes round again, so kept
+  // faces are served; none may be served for a face that has changed.
+  ASSERT_TRUE(FaceCacheEnabled());
+  const platform::SystemColorTable savedColors = platform::GetSystemColorTable();
+  struct Restore {
+    platform::SystemColorTable table;
+    ~Restore() { platform::SetSystemColorTable(table); }
+  } restore{savedColors};
+  const std::uint64_t hitsBefore = FaceCacheHits();
+  RandomLook rnd(4242);
+  for (int n = 0; n < 60; ++n) {
+    const double ratio = n % 20 < 10 ? 1.0 : 2.0;
+    const bool tall = n % 30 == 29;  // past the row count whose layouts are kept
+    const std::int32_t w = CInt32((tall ? 40 : 60) * ratio), h = CInt32((tall ? 1100 : 24) * ratio);
+    ButtonLook look = rnd.Look(w, h);
+    look.ScaleWidth = static_cast<float>(w);
+    look.ScaleHeight = static_cast<float>(h);
+    look.DevicePixelRatio = ratio;
+    look.Style = n % 7;
+    look.m_ColorButtonUp = static_cast<std::int32_t>(0x80000000u | platform::COLOR_BTNFACE);
+    look.ParentBackColor = static_cast<std::int32_t>(0x80000000u | platform::COLOR_BTNFACE);
+    Surface fast = MakeSurface(w, h, 0x123456), plain = MakeSurface(w, h, 0x123456);
+    for (int round = 0; round < 12; ++round) {
+      switch (round) {
+        case 4: look.m_CornerRadius = look.m_CornerRadius + 1; break;
+        case 6:
+          platform::SetSysColor(platform::COLOR_BTNFACE, static_cast<platform::COLORREF>(rnd.Int(0, 0xFFFFFF)));
+          break;
+        case 8:
+          fast.SetBackColor(rnd.Colour());
+          plain.SetBackColor(fast.BackColor());
+          fast.Clear();
+          plain.Clear();
+          break;
+        case 10: look.m_ColorBright = rnd.Colour(); break;
+        default: break;
+      }
+      const std::int32_t state = round % 3 == 0 ? 0 : round % 3 == 1 ? 3 : 1;
+      const std::string what =
+          Describe(look, w, h, state) + " ratio " + std::to_string(ratio) + " round " + std::to_string(round);
+      std::int32_t fastState = state, plainState = state;
+      std::shared_ptr<const Image> fastImage, plainImage;
+      ASSERT_EQ(Outcome([&] { fastImage = RedrawButton(fast, look, fastState); }),
+                Outcome([&] { plainImage = reference::RedrawButton(plain, look, plainState); }))
+          << what;
+      if (fastImage && plainImage) {
+        const auto diff = FirstDifference(*fastImage, *plainImage);
+        ASSERT_FALSE(diff) << what << ": " << *diff;
+      }
+      // Not the surfaces' pixels: reading them carries out the clear they owe, and only a surface
+      // that owes its clear is served from the kept faces.
+      EXPECT_EQ(fast.CurrentX(), plain.CurrentX()) << what;
+      EXPECT_EQ(fast.CurrentY(), plain.CurrentY()) << what;
+    }
+  }
+  EXPECT_GT(FaceCacheHits(), hitsBefore) << "no redraw was served from the kept faces";
 }
 
 using Renderer = void (*)(Surface&, const ButtonLook&, const std::int32_t&);

@@ -1,0 +1,173 @@
+#include "glossbutton/render/PixelKernels.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+
+#include "glossbutton/render/PixelMath.h"
+#include "glossbutton/render/VectorPath.h"
+
+namespace gloss {
+namespace {
+
+// Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
+inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
+
+void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, const GlowRamp& ramp, std::int32_t first,
+                      std::int32_t last, std::int32_t mirrorW) {
+  for (std::int32_t i = first; i <= last; ++i) out[i] = ramp.table[RoundToInt(term[i] + rowTerm)];
+  if (mirrorW >= 0)
+    for (std::int32_t i = first; i <= last; ++i) out[mirrorW - i] = out[i];
+}
+
+// Eight pixels at a time: the conversion rounds the same way (the MXCSR default, halves to even),
+// and the blend is worked out rather than looked up (a gather costs more than the arithmetic):
+// each component from + (to - from) * p \ 100, the division truncating towards zero, taken as
+// the magnitude |to - from| * p (at most 25500) divided by 100 as (x * 41944) >> 22, exact below
+// 43699, with the difference's sign put back. The mirror half is stored reversed straight away.
+__attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const double* term, double rowTerm,
+                                                     const GlowRamp& ramp, std::int32_t first, std::int32_t last,
+                                                     std::int32_t mirrorW) {
+  const __m256d add = _mm256_set1_pd(rowTerm);
+  const __m256i reciprocal = _mm256_set1_epi32(41944);
+  const __m256i reverse = _mm256_set_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+  __m256i from[3], magnitude[3], negative[3];
+  for (int c = 0; c < 3; ++c) {
+    const std::int32_t d = ramp.to[c] - ramp.from[c];
+    from[c] = _mm256_set1_epi32(ramp.from[c]);
+    magnitude[c] = _mm256_set1_epi32(d < 0 ? -d : d);
+    negative[c] = _mm256_set1_epi32(d < 0 ? -1 : 0);
+  }
+  std::int32_t i = first;
+  for (; i + 7 <= last; i += 8) {
+    const __m128i lo = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i), add));
+    const __m128i hi = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i + 4), add));
+    const __m256i p = _mm256_set_m128i(hi, lo);
+    __m256i component[3];
+    for (int c = 0; c < 3; ++c) {
+      const __m256i q = _mm256_srli_epi32(_mm256_mullo_epi32(_mm256_mullo_epi32(p, magnitude[c]), reciprocal), 22);
+      // from + q, or from - q: (q ^ m) - m negates q where m is all ones.
+      component[c] = _mm256_add_epi32(from[c], _mm256_sub_epi32(_mm256_xor_si256(q, negative[c]), negative[c]));
+    }
+    const __m256i px = _mm256_or_si256(
+        _mm256_or_si256(_mm256_set1_epi32(static_cast<int>(0xFF000000u)), _mm256_slli_epi32(component[0], 16)),
+        _mm256_or_si256(_mm256_slli_epi32(component[1], 8), component[2]));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), px);
+    if (mirrorW >= 0)
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + (mirrorW - i - 7)),
+                          _mm256_permutevar8x32_epi32(px, reverse));
+  }
+  for (; i <= last; ++i) {
+    out[i] = ramp.table[RoundToInt(term[i] + rowTerm)];
+    if (mirrorW >= 0) out[mirrorW - i] = out[i];
+  }
+}
+
+void DarkenColumnsPlain(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last) {
+  for (std::int32_t i = first; i <= last; ++i) out[i] = DarkenPixel(out[i], percent[i]);
+}
+
+// Eight pixels at a time in 16-bit lanes: a component times a percentage below 100 stays below
+// 25500, and for every such x, x \ 100 is (x * 41944) >> 22 exactly.
+__attribute__((target("avx2"))) void DarkenColumnsAvx2(std::uint32_t* out, const std::uint8_t* percent,
+                                                       std::int32_t first, std::int32_t last) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i reciprocal = _mm256_set1_epi16(static_cast<short>(41944));
+  const __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  std::int32_t i = first;
+  for (; i + 7 <= last; i += 8) {
+    const __m256i px = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i));
+    const __m256i p32 = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(percent + i)));
+    const __m256i p16 = _mm256_or_si256(p32, _mm256_slli_epi32(p32, 16));  // each pixel's percentage twice
+    // Pixels 0, 1 | 4, 5 and 2, 3 | 6, 7 as 16-bit components, their percentages beside them.
+    const __m256i lo = _mm256_srli_epi16(
+        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), _mm256_unpacklo_epi32(p16, p16)),
+                           reciprocal),
+        6);
+    const __m256i hi = _mm256_srli_epi16(
+        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), _mm256_unpackhi_epi32(p16, p16)),
+                           reciprocal),
+        6);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_or_si256(_mm256_packus_epi16(lo, hi), alpha));
+  }
+  for (; i <= last; ++i) out[i] = DarkenPixel(out[i], percent[i]);
+}
+
+void MirrorColumnsPlain(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last) {
+  for (std::int32_t i = first; i <= last; ++i) row[W - i] = row[i];
+}
+
+// Eight columns reversed at a time. Sources lie at or left of the middle, mirrors at or right of
+// it: they share at most the middle column, which is its own mirror.
+__attribute__((target("avx2"))) void MirrorColumnsAvx2(std::uint32_t* row, std::int32_t W, std::int32_t first,
+                                                       std::int32_t last) {
+  const __m256i reverse = _mm256_set_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+  std::int32_t i = first;
+  for (; i + 7 <= last; i += 8) {
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row + (W - i - 7)), _mm256_permutevar8x32_epi32(v, reverse));
+  }
+  for (; i <= last; ++i) row[W - i] = row[i];
+}
+
+void FillPlain(std::uint32_t* out, std::int32_t n, std::uint32_t px) { std::fill(out, out + n, px); }
+
+// Whole 32-byte stores, the last one overlapping the one before it (n is at least 8).
+__attribute__((target("avx2"))) void FillAvx2(std::uint32_t* out, std::int32_t n, std::uint32_t px) {
+  const __m256i v = _mm256_set1_epi32(static_cast<int>(px));
+  std::int32_t i = 0;
+  for (; i + 8 <= n; i += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), v);
+  if (i < n) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + n - 8), v);
+}
+
+struct Kernels {
+  decltype(&GlowColumnsPlain) glow;
+  decltype(&DarkenColumnsPlain) darken;
+  decltype(&MirrorColumnsPlain) mirror;
+  decltype(&FillPlain) fill;
+};
+constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain};
+constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2};
+
+bool ProcessorHasAvx2() {
+  static const bool has = [] {
+    __builtin_cpu_init();  // may run before the run-time library's own start-up
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return has;
+}
+
+// The loops in use: picked from the processor on first use, replaced by UseVectorPath.
+const Kernels*& Chosen() {
+  static const Kernels* chosen = ProcessorHasAvx2() ? &kAvx2 : &kPlain;
+  return chosen;
+}
+
+}  // namespace
+
+void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const GlowRamp& ramp, std::int32_t first,
+                 std::int32_t last, std::int32_t mirrorW) {
+  Chosen()->glow(out, term, rowTerm, ramp, first, last, mirrorW);
+}
+
+void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last) {
+  Chosen()->darken(out, percent, first, last);
+}
+
+void MirrorColumns(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last) {
+  Chosen()->mirror(row, W, first, last);
+}
+
+void FillLongRun(std::uint32_t* out, std::int32_t n, std::uint32_t px) { Chosen()->fill(out, n, px); }
+
+bool VectorPathSupported(VectorPath path) { return path == VectorPath::Plain || ProcessorHasAvx2(); }
+
+bool UseVectorPath(VectorPath path) {
+  if (!VectorPathSupported(path)) return false;
+  Chosen() = path == VectorPath::Avx2 ? &kAvx2 : &kPlain;
+  return true;
+}
+
+VectorPath ActiveVectorPath() { return Chosen() == &kAvx2 ? VectorPath::Avx2 : VectorPath::Plain; }
+
+}  // namespace gloss

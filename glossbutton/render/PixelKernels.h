@@ -1,0 +1,34 @@
+#pragma once
+// The pixel loops of the glossy renderers, one version per vector path (VectorPath.h): each
+// writes exactly the same pixels on either path.
+#include <cstdint>
+
+namespace gloss {
+
+// A glow from one colour to another in steps of a percent: table[p] is the stored pixel of
+// BlendColors(from, to, p) for p in 0..100, the components are from and to split.
+struct GlowRamp {
+  const std::uint32_t* table;
+  std::int32_t from[3], to[3];  // red, green, blue
+};
+
+// out[i] = ramp.table[round(term[i] + rowTerm)] for i in first..last, every index already known to
+// be within 0..100 (rounding halves to even, as CInt32); when mirrorW is 0 or more, out[mirrorW - i]
+// as well (every i at or left of the middle column mirrorW \ 2).
+void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const GlowRamp& ramp, std::int32_t first,
+                 std::int32_t last, std::int32_t mirrorW = -1);
+
+// out[i] = DarkenPixel(out[i], percent[i]) for i in first..last, every percentage below 100.
+void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last);
+
+// out[0..n) = px; runs of a few pixels are written in place, longer ones by the vector path's loop.
+void FillLongRun(std::uint32_t* out, std::int32_t n, std::uint32_t px);
+inline void FillPixels(std::uint32_t* out, std::int32_t n, std::uint32_t px) {
+  if (n >= 16) return FillLongRun(out, n, px);
+  for (std::int32_t i = 0; i < n; ++i) out[i] = px;
+}
+
+// row[W - i] = row[i] for i in first..last, all at or left of the middle column W \ 2.
+void MirrorColumns(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last);
+
+}  // namespace gloss

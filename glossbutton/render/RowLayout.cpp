@@ -1,0 +1,26 @@
+#include "glossbutton/render/RowLayout.h"
+
+namespace gloss {
+
+bool RowLayout::AddRow() {
+  // Runs of the half row, then the same runs mirrored (column W - x for x): the run holding the
+  // middle column and its mirror join into one.
+  const std::size_t start = runs_.size();
+  const auto half = static_cast<std::int32_t>(half_.size()) - 1;
+  for (std::int32_t x = 0; x <= half;) {
+    const std::uint8_t part = half_[static_cast<std::size_t>(x)];
+    if (part == kNone) return false;
+    std::int32_t last = x;
+    while (last < half && half_[static_cast<std::size_t>(last) + 1] == part) ++last;
+    runs_.push_back({x, last, part});
+    x = last + 1;
+  }
+  const std::size_t leftEnd = runs_.size();
+  runs_[leftEnd - 1].last = W_ - runs_[leftEnd - 1].first;  // the middle run and its mirror
+  for (std::size_t k = leftEnd - 1; k-- > start;)
+    runs_.push_back({W_ - runs_[k].last, W_ - runs_[k].first, runs_[k].part});
+  rowStart_.push_back(static_cast<std::uint32_t>(runs_.size()));
+  return true;
+}
+
+}  // namespace gloss

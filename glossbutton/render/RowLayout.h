@@ -1,0 +1,114 @@
+#pragma once
+// Where the glossy renderers' colours go, worked out once per shape. Those faces are symmetric
+// about the middle column and each part of a row (outside, edge, face, gloss) has one colour per
+// row, so a row is a short list of runs of one part each across the whole width: drawing it is
+// a few fills, and only what varies by column (the corner darkening, a horizontal glow) is worked
+// out pixel by pixel on the left half and mirrored. The runs depend on sizes and radii alone,
+// never on a colour, so a redraw in another state or scheme at the same size finds them in a
+// small cache keyed by every number they are made from.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "glossbutton/render/PixelKernels.h"
+
+namespace gloss {
+
+struct PartRun {
+  std::int32_t first, last;  // inclusive, within 0..W
+  std::uint8_t part;
+};
+
+class RowLayout {
+ public:
+  static constexpr std::uint8_t kNone = 0xFF;  // a column the painter left alone
+
+  // Rows 0..H of a face W + 1 columns wide from a painter that marks the parts of the half row
+  // (columns 0..W \ 2) for row y: paint(y, part) with part[0..W \ 2] preset to kNone. False, and
+  // no layout, when a column is left as kNone.
+  template <typename Paint>
+  bool Build(std::int32_t W, std::int32_t H, Paint paint) {
+    W_ = W;
+    runs_.clear();
+    rowStart_.assign(1, 0);
+    half_.assign(static_cast<std::size_t>(W / 2) + 1, kNone);
+    for (std::int32_t y = 0; y <= H; ++y) {
+      std::fill(half_.begin(), half_.end(), kNone);
+      paint(y, half_.data());
+      if (!AddRow()) return false;
+    }
+    return true;
+  }
+
+  std::int32_t Rows() const { return static_cast<std::int32_t>(rowStart_.size()) - 1; }
+  const PartRun* Begin(std::int32_t y) const { return runs_.data() + rowStart_[static_cast<std::size_t>(y)]; }
+  const PartRun* End(std::int32_t y) const { return runs_.data() + rowStart_[static_cast<std::size_t>(y) + 1]; }
+  std::size_t Bytes() const {
+    return runs_.capacity() * sizeof(PartRun) + rowStart_.capacity() * sizeof(std::uint32_t);
+  }
+
+ private:
+  bool AddRow();
+
+  std::int32_t W_ = 0;
+  std::vector<PartRun> runs_;
+  std::vector<std::uint32_t> rowStart_;
+  std::vector<std::uint8_t> half_;
+};
+
+// Writes row y of a layout: each run in the colour of its part, but for the runs of part skip.
+inline void PaintLayoutRow(std::uint32_t* out, const PartRun* run, const PartRun* end, const std::uint32_t* colour,
+                           std::uint8_t skip = RowLayout::kNone) {
+  for (; run != end; ++run) {
+    if (run->part == skip) continue;
+    FillPixels(out + run->first, run->last - run->first + 1, colour[run->part]);
+  }
+}
+
+// The last few layouts made, found again by their key (every number the layout depends on).
+// Four entries: the buttons of one window share a few sizes; a layout is about 12 bytes per run,
+// some seven runs a row, and only faces up to kMaxRows rows are kept.
+template <typename Key, typename Layout = RowLayout>
+class LayoutCache {
+ public:
+  static constexpr std::int32_t kMaxRows = 1024;
+
+  // The layout for key, made by build(layout) when it is not cached; null when build fails.
+  template <typename Build>
+  const Layout* Find(const Key& key, std::int32_t rows, Build build) {
+    for (Entry& e : entries_)
+      if (e.used && e.key == key) {
+        e.age = ++clock_;
+        return &e.layout;
+      }
+    Entry* slot = &entries_[0];
+    if (rows > kMaxRows) {
+      slot = &uncached_;  // made afresh every time, so as not to keep a large face's runs
+    } else {
+      for (Entry& e : entries_)
+        if (!e.used || e.age < slot->age) slot = &e;
+    }
+    slot->used = false;
+    if (!build(slot->layout)) return nullptr;
+    if (slot != &uncached_) {
+      slot->key = key;
+      slot->used = true;
+      slot->age = ++clock_;
+    }
+    return &slot->layout;
+  }
+
+ private:
+  struct Entry {
+    bool used = false;
+    Key key{};
+    std::uint64_t age = 0;
+    Layout layout;
+  };
+  std::array<Entry, 4> entries_;
+  Entry uncached_;
+  std::uint64_t clock_ = 0;
+};
+
+}  // namespace gloss
