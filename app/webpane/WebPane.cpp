@@ -101,7 +101,9 @@ WebPane::WebPane(QWebEngineProfile* profile, QWidget* parent) : QWidget(parent) 
     // No storage name: off the record, nothing kept.
     m_Profile = profile ? profile : new QWebEngineProfile(this);
     m_Page = new PanePage(m_Profile, this);
-    m_Page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    // Windows a script opens without a click of the player are refused by the engine itself, at
+    // the cost of a check; those that reach the pane are still held to one per gesture below.
+    m_Page->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     // The engine's own error pages are covered by ours.
     m_Page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     m_View = new QWebEngineView(this);

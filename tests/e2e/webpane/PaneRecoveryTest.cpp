@@ -2,6 +2,7 @@
 // local schemes, window storms, killed renderers, a server that is down, console floods, and the
 // requests and goodbyes a page makes.
 #include <QApplication>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -33,6 +34,26 @@ private:
     static void Keep(QtMsgType, const QMessageLogContext&, const QString& line) { Lines() << line; }
     QtMessageHandler m_Previous;
 };
+
+// Waits running the event loop itself: QTest's waits sleep between rounds, and a page that sends
+// the program thousands of messages would be slowed by the test, not by the program.
+QVariant Settle(QWebEnginePage* page, const QString& js, int ms = 15000) {
+    QEventLoop loop;
+    QVariant value;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    page->runJavaScript(js, [&](const QVariant& v) {
+        value = v;
+        loop.quit();
+    });
+    loop.exec();
+    return value;
+}
+
+void Pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 class PaneRecoveryTest : public ::testing::Test {
 protected:
@@ -107,8 +128,8 @@ TEST_F(PaneRecoveryTest, EveryNavigationStaysOnTheWebAndRefreshFindsTheWayHome) 
         {"script to qrc:", "location='qrc:/assets/background.png'", nullptr, "/start"},
         {"script to file:", "location='file:///etc/passwd'", nullptr, "/start"},
         {"blob: page", "location=URL.createObjectURL(new Blob(['<p>x'],{type:'text/html'}))", nullptr, "/start"},
-        {"302 to qrc:", nullptr, "/to-qrc", "/home"},
-        {"302 to file:", nullptr, "/to-file", "/home"},
+        {"302 to qrc:", nullptr, "/to-qrc", "/start"},   // refused: the page before stays
+        {"302 to file:", nullptr, "/to-file", "/home"},  // failed by the engine: stranded
         {"server down", nullptr, "/gone", "/home"},
         {"an image", nullptr, "/not-html", "/not-html"},
         {"zero-byte 200", nullptr, "/empty", "/empty"},
@@ -127,17 +148,22 @@ TEST_F(PaneRecoveryTest, EveryNavigationStaysOnTheWebAndRefreshFindsTheWayHome) 
     }
 }
 
-TEST_F(PaneRecoveryTest, ScriptMadeWindowsAreDroppedWithOneLineOfLog) {
+TEST_F(PaneRecoveryTest, ScriptMadeWindowsAreDroppedAtOnceWithAtMostOneLineOfLog) {
     ASSERT_TRUE(Open("/start"));
     LogCapture log;
     int raised = 0;
     QObject::connect(pane, &WebPane::NewWindow2, pane, [&](app::NewWindow2Args& a) { a.Cancel = ++raised > 0; });
-    Eval(pane->Page(), "for(var i=0;i<3000;i++)window.open('/start?'+i);");
-    QTest::qWait(1500);
+    for (const char* to : {"'/start?'+i", "'file:///etc/passwd'"}) {
+        SCOPED_TRACE(to);
+        EXPECT_EQ(Settle(pane->Page(), QStringLiteral("for(var i=0;i<3000;i++)window.open(%1);'done'").arg(to)),
+                  QVariant("done"));
+    }
+    Pause(1500);
     EXPECT_EQ(raised, 0);
     EXPECT_EQ(server.Hits("/start"), 1);
-    EXPECT_EQ(log.Count("new-window requests"), 1);
-    EXPECT_EQ(Eval(pane->Page(), "document.title").toString(), "start");  // the page still answers
+    EXPECT_LE(log.Count("new-window"), 1);
+    EXPECT_EQ(pane->LocationURL(), server.Url("/start"));
+    EXPECT_EQ(Settle(pane->Page(), "document.title", 2000), QVariant("start"));  // the page still answers
 }
 
 TEST_F(PaneRecoveryTest, APageWhoseProcessEndsIsLoadedAgainSayingSo) {
@@ -199,10 +225,10 @@ TEST_F(PaneRecoveryTest, AFailedLoadShowsOurPageInViewAndComesBackByItself) {
 TEST_F(PaneRecoveryTest, ConsoleFloodsAndRefusedNavigationsLeaveTheLogBounded) {
     ASSERT_TRUE(Open("/start"));
     LogCapture log;
-    Eval(pane->Page(),
-         "for(var i=0;i<2000;i++){console.error('flood '+i);console.warn('flood '+i);}"
-         "var n=0,t=setInterval(function(){location='qrc:/x'+n;if(++n>=300)clearInterval(t);},1);");
-    QTest::qWait(2000);
+    Settle(pane->Page(),
+           "for(var i=0;i<20000;i++){console.error('flood '+i);console.warn('flood '+i);}"
+           "var n=0,t=setInterval(function(){location='qrc:/x'+n;if(++n>=300)clearInterval(t);},1);");
+    Pause(2000);
     EXPECT_EQ(log.Count("flood"), 0);
     EXPECT_GT(log.Count("only http and https"), 0);
     EXPECT_LE(log.Count("korvane:"), 20);
