@@ -174,7 +174,9 @@ void WebPane::Open(const QUrl& url) {
     m_Closing = false;
     if (m_Suspended) {
         m_Suspended = false;
+        const bool muted = m_Page->isAudioMuted();
         m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
+        m_Page->setAudioMuted(muted);
     }
     m_Page->load(url);
 }
@@ -191,7 +193,8 @@ void WebPane::Navigate2(const QString& url) { Load(url); }
 
 void WebPane::Refresh() {
     if (m_Suspended) throw WebPaneError("The pane is suspended");
-    const bool stranded = Failed() || !IsFollowableUrl(m_Page->url());
+    // A pane that never had a document stays empty (the music pane before music is first on).
+    const bool stranded = Failed() || (!m_Page->url().isEmpty() && !IsFollowableUrl(m_Page->url()));
     if (stranded && m_Home.isValid()) {
         Open(m_Home);
         return;
@@ -211,8 +214,11 @@ void WebPane::Suspend() {
     if (m_Page->url().isEmpty() && !m_Page->isLoading()) return;  // nothing to put away
     m_Suspended = true;
     // The engine discards only pages it sees as hidden.
+    // A discarded page comes back with the engine's defaults: the pane's mute is put back.
+    const bool muted = m_Page->isAudioMuted();
     m_Page->setVisible(false);
     m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    m_Page->setAudioMuted(muted);
 }
 
 void WebPane::ClosePage(int waitMs) {

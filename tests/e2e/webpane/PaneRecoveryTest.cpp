@@ -253,9 +253,14 @@ TEST_F(PaneRecoveryTest, PermissionsDownloadsGoodbyesAndSuspensionAreAnswered) {
     EXPECT_TRUE(pane->Note() && pane->Note()->Text().contains("file.bin"));
 
     pane->SetVisible(false);
+    pane->SetAudioMuted(true);
     pane->Suspend();
     EXPECT_EQ(pane->Page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
+    EXPECT_TRUE(pane->AudioMuted());
     EXPECT_THROW(pane->Refresh(), app::WebPaneError);
+    const int loads = server.Hits("/saver");
+    Pause(1000);
+    EXPECT_EQ(server.Hits("/saver"), loads) << "a put-away page came back by itself";
     pane->SetVisible(true);
     pane->Navigate(server.Url("/saver").toString());
     EXPECT_TRUE(Shows("/saver"));
