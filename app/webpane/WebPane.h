@@ -90,7 +90,7 @@ public:
     // Lets the page's pagehide and unload handlers run (by leaving it for an empty page), waiting
     // at most `waitMs`. Done by itself when the window the pane is in is closed.
     void ClosePage(int waitMs = kCloseWaitMs);
-    static constexpr int kCloseWaitMs = 300;
+    static constexpr int kCloseWaitMs = 200;
 
     // Pauses between tries of a failed load, then the last one again; and the pauses before a page
     // whose process keeps ending is loaded again (the first time at once).
