@@ -131,7 +131,7 @@ WebPane::WebPane(QWebEngineProfile* profile, QWidget* parent) : QWidget(parent) 
 
     connect(m_Page, &QWebEnginePage::newWindowRequested, this, &WebPane::OnNewWindowRequested);
     connect(m_Page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (!m_Closing) emit DocumentComplete(m_Page->url(), ok);
+        if (!m_Closing && !m_Suspended) emit DocumentComplete(m_Page->url(), ok);
     });
     connect(m_Page, &QWebEnginePage::loadingChanged, this, &WebPane::OnLoadingChanged);
     connect(m_Page, &QWebEnginePage::renderProcessTerminated, this,
@@ -172,12 +172,7 @@ void WebPane::Open(const QUrl& url) {
     m_RetryTimer->stop();
     m_ReviveTimer->stop();
     m_Closing = false;
-    if (m_Suspended) {
-        m_Suspended = false;
-        const bool muted = m_Page->isAudioMuted();
-        m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
-        m_Page->setAudioMuted(muted);
-    }
+    m_Suspended = false;
     m_Page->load(url);
 }
 
@@ -213,12 +208,11 @@ void WebPane::Suspend() {
     HideCover();
     if (m_Page->url().isEmpty() && !m_Page->isLoading()) return;  // nothing to put away
     m_Suspended = true;
-    // The engine discards only pages it sees as hidden.
-    // A discarded page comes back with the engine's defaults: the pane's mute is put back.
-    const bool muted = m_Page->isAudioMuted();
-    m_Page->setVisible(false);
-    m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
-    m_Page->setAudioMuted(muted);
+    // Left for an empty page: its scripts and media stop (its unload handlers run), and the next
+    // Navigate loads it afresh. (The engine's discarded state came back to life by itself here.)
+    m_Page->triggerAction(QWebEnginePage::Stop);
+    m_Page->AllowBlankOnce();
+    m_Page->load(QUrl(QStringLiteral("about:blank")));
 }
 
 void WebPane::ClosePage(int waitMs) {

@@ -82,8 +82,8 @@ public:
     void SetHomeUrl(const QString& url);
     QUrl HomeUrl() const { return m_Home; }
 
-    // Puts the page away while the pane is hidden: its process ends and it uses nothing until the
-    // next Navigate, which loads it afresh. Refresh does nothing meanwhile.
+    // Puts the page away while the pane is hidden: it is left (its unload handlers run) and uses
+    // nothing until the next Navigate, which loads it afresh. Refresh does nothing meanwhile.
     void Suspend();
     bool Suspended() const { return m_Suspended; }
 

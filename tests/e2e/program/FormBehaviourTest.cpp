@@ -118,7 +118,8 @@ TEST_F(FormBehaviourTest, MusicLabelTogglesCaptionAndPaneAndLoadsThePlayerOnEver
   EXPECT_EQ(form->Label2()->Caption(), kOff);
   EXPECT_FALSE(music->Visible());
   EXPECT_TRUE(music->AudioMuted());
-  EXPECT_EQ(music->Page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
+  EXPECT_TRUE(music->Suspended());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return music->LocationURL() == QUrl("about:blank"); }, 5000));
 
   QTest::mouseClick(form->Label2(), Qt::LeftButton);
   EXPECT_TRUE(music->Visible());
@@ -156,6 +157,7 @@ TEST_F(FormBehaviourTest, ReloadLabelsRefreshTheirPanes) {
   int player = env->Requests(kPlayer);
   QTest::mouseClick(form->Label3(), Qt::LeftButton);
   EXPECT_TRUE(QTest::qWaitFor([&] { return env->Requests(kPlayer) == player + 1; }, 10000));
+  ASSERT_TRUE(WaitForPage(*form->WebBrowser2(), env->Url(kPlayer)));
   form->Label2_Click();
   ASSERT_FALSE(form->WebBrowser2()->Visible());
   player = env->Requests(kPlayer);
