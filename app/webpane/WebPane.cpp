@@ -173,6 +173,8 @@ void WebPane::Open(const QUrl& url) {
     m_ReviveTimer->stop();
     m_Closing = false;
     m_Suspended = false;
+    if (m_Page->lifecycleState() != QWebEnginePage::LifecycleState::Active)
+        m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
     m_Page->load(url);
 }
 
@@ -208,8 +210,9 @@ void WebPane::Suspend() {
     HideCover();
     if (m_Page->url().isEmpty() && !m_Page->isLoading()) return;  // nothing to put away
     m_Suspended = true;
-    // Left for an empty page: its scripts and media stop (its unload handlers run), and the next
-    // Navigate loads it afresh. (The engine's discarded state came back to life by itself here.)
+    // Left for an empty page, then frozen: its scripts and media stop (its unload handlers run),
+    // and the next Navigate loads it afresh. (The engine's discarded state came back to life by
+    // itself here.)
     m_Page->triggerAction(QWebEnginePage::Stop);
     m_Page->AllowBlankOnce();
     m_Page->load(QUrl(QStringLiteral("about:blank")));
@@ -281,6 +284,13 @@ void WebPane::ShowCover(const QString& text) {
 void WebPane::HideCover() { m_Cover->hide(); }
 
 void WebPane::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+    if (m_Suspended && info.status() == QWebEngineLoadingInfo::LoadSucceededStatus &&
+        info.url() == QUrl(QStringLiteral("about:blank"))) {
+        // The empty page's process has nothing left to do: its timers and tasks stop as well.
+        m_Page->setVisible(false);
+        m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+        return;
+    }
     if (m_Closing || m_Suspended) return;
     const bool httpError = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() >= 400;
     switch (info.status()) {
