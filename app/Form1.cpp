@@ -81,6 +81,9 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::Form_Load() {
+  // Where 刷 新 and 换 曲 lead from a page that failed.
+  Step([&] { m_WebBrowser1->SetHomeUrl(m_Addresses.portal); });
+  Step([&] { m_WebBrowser2->SetHomeUrl(m_Addresses.music); });
   m_WebBrowser1->Navigate(m_Addresses.portal);
   m_WebBrowser2->SetVisible(false);
   m_WebBrowser2->SetAudioMuted(true);  // music off is silence, even from a page kept loaded
@@ -114,6 +117,7 @@ void Form1::Label2_Click() {
   if (m_WebBrowser2->Visible()) {
     Step([&] { m_WebBrowser2->SetVisible(false); });
     Step([&] { m_WebBrowser2->SetAudioMuted(true); });
+    Step([&] { m_WebBrowser2->Suspend(); });  // the hidden player costs nothing until music is on again
   } else {
     Step([&] { m_WebBrowser2->SetVisible(true); });
     Step([&] { m_WebBrowser2->Navigate(m_Addresses.music); });

@@ -12,11 +12,17 @@
 //   });
 //   pane->Navigate("http://127.0.0.1:8421/qqwap/");
 //
+// The pane looks after itself: a load that fails is replaced by a page of the program's own and
+// tried again with a growing pause (at once when the network comes back); a page whose process
+// ended is loaded again; Refresh on a failed or non-web page goes to the home address; downloads
+// are refused with a note; closing the window lets the page's pagehide and unload handlers run.
+//
 // The application must set Qt::AA_ShareOpenGLContexts before creating its QApplication.
 // Operations that cannot be carried out throw WebPaneError, so a caller that skips failing steps
 // wraps each call in its own try block.
 #include "app/webpane/DomObject.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -24,12 +30,17 @@
 #include <stdexcept>
 #include <vector>
 
+class QTimer;
+class QWebEngineLoadingInfo;
 class QWebEngineNewWindowRequest;
 class QWebEnginePage;
 class QWebEngineProfile;
 class QWebEngineView;
 
 namespace app {
+
+class PaneOverlay;
+class PanePage;
 
 class WebPaneError : public std::runtime_error {
 public:
@@ -62,8 +73,37 @@ public:
     void Navigate(const QString& url);
     void Navigate2(const QString& url);
 
-    // Reload the current document. Throws WebPaneError when nothing was ever loaded.
+    // Reload the current document; when it failed to load, its process ended or it is not an http
+    // or https page, load the home address instead. Throws WebPaneError when there is neither a
+    // document nor a home address, or while the pane is suspended.
     void Refresh();
+
+    // Where Refresh leads from a failed page (an absolute address, as Navigate takes).
+    void SetHomeUrl(const QString& url);
+    QUrl HomeUrl() const { return m_Home; }
+
+    // Puts the page away while the pane is hidden: it is left (its unload handlers run) and uses
+    // nothing until the next Navigate, which loads it afresh. Refresh does nothing meanwhile.
+    void Suspend();
+    bool Suspended() const { return m_Suspended; }
+
+    // Lets the page's pagehide and unload handlers run (by leaving it for an empty page), waiting
+    // at most `waitMs`. Done by itself when the window the pane is in is closed.
+    void ClosePage(int waitMs = kCloseWaitMs);
+    static constexpr int kCloseWaitMs = 200;
+
+    // Pauses between tries of a failed load, then the last one again; and the pauses before a page
+    // whose process keeps ending is loaded again (the first time at once).
+    static constexpr int kRetryPausesMs[] = {500, 1000, 2000, 3000};
+    static constexpr int kRevivePausesMs[] = {0, 1000, 2000, 4000, 8000, 15000};
+
+    // The program's own page or note shown over the page now, or nullptr.
+    PaneOverlay* Cover() const;
+    PaneOverlay* Note() const;
+    // True from a failed load (or an ended page process) to the next load that succeeds.
+    bool Failed() const { return m_Failed || m_Dead; }
+    // Part of the pane the player sees: the pane less what its window and the controls above it cut off.
+    QRect VisibleArea() const;
 
     // The pane's own visibility flag: stays true while an ancestor is hidden. A hidden pane keeps
     // its page loaded and playing.
@@ -90,27 +130,58 @@ public:
     QUrl LocationURL() const;
 
     QWebEngineView* View() const { return m_View; }
-    QWebEnginePage* Page() const { return m_Page; }
+    QWebEnginePage* Page() const;
     QWebEngineProfile* Profile() const { return m_Profile; }
 
 signals:
-    // The page asked for a new window (target="_blank", window.open). Connect directly. Unless a
-    // handler sets Cancel, the page opens in a separate top-level window owned by this pane.
+    // The page asked for a new window (target="_blank", window.open) on a click or key press of the
+    // player: one request per gesture is raised, those a script makes on its own are dropped (one
+    // line of log for a burst). Connect directly. Unless a handler sets Cancel, the page opens in a
+    // separate top-level window owned by this pane.
     void NewWindow2(app::NewWindow2Args& args);
 
     // The main document finished loading (ok false: it failed). The engine reports whole-page
     // completion only, so this fires once per load, not once per frame.
     void DocumentComplete(const QUrl& url, bool ok);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
+    void OnLoadingChanged(const QWebEngineLoadingInfo& info);
+    void OnRenderProcessTerminated(int status, int exitCode);
     void Load(const QString& url);
+    void Open(const QUrl& url);
+    void ShowCover(const QString& text);
+    void HideCover();
+    void Retry();
+    void Revive();
+    void RetryNowIfOnline();
 
     QWebEngineProfile* m_Profile = nullptr;
-    QWebEnginePage* m_Page = nullptr;
+    PanePage* m_Page = nullptr;
     QWebEngineView* m_View = nullptr;
+    PaneOverlay* m_Cover = nullptr;
+    PaneOverlay* m_Note = nullptr;
+    QTimer* m_RetryTimer = nullptr;
+    QTimer* m_ReviveTimer = nullptr;
+    QTimer* m_DroppedTimer = nullptr;
     std::vector<QPointer<QWebEngineView>> m_Popups;
+    QUrl m_Home;
+    QUrl m_FailedUrl;
+    QElapsedTimer m_LastFollowed;
+    QElapsedTimer m_LastDeath;
+    int m_Retries = 0;
+    int m_Deaths = 0;
+    int m_Dropped = 0;
     bool m_ScrollBarsHidden = false;
+    bool m_Failed = false;
+    bool m_Dead = false;
+    bool m_Suspended = false;
+    bool m_Closing = false;
 };
 
 }  // namespace app

@@ -114,12 +114,13 @@ TEST_F(FormBehaviourTest, MusicLabelTogglesCaptionAndPaneAndLoadsThePlayerOnEver
       QTest::qWaitFor([&] { return Eval(music->Page(), "!document.getElementById('player').paused").toBool(); }, 10000))
       << "the player should start without a gesture";
 
-  // Off only hides and silences: the page stays.
+  // Off hides, silences and puts the page away: it runs no more until music is on again.
   QTest::mouseClick(form->Label2(), Qt::LeftButton);
   EXPECT_EQ(form->Label2()->Caption(), kOff);
   EXPECT_FALSE(music->Visible());
   EXPECT_TRUE(music->AudioMuted());
-  EXPECT_EQ(music->LocationURL(), env->Url(kPlayer));
+  EXPECT_TRUE(music->Suspended());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return music->LocationURL() == QUrl("about:blank"); }, 5000));
 
   QTest::mouseClick(form->Label2(), Qt::LeftButton);
   EXPECT_TRUE(music->Visible());
@@ -151,15 +152,19 @@ TEST_F(FormBehaviourTest, ReloadLabelsRefreshTheirPanes) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return env->Requests("/qqwap/") == portal + 1; }, 10000));
   ASSERT_TRUE(WaitForPage(*form->WebBrowser1(), env->Url("/qqwap/")));
 
-  // The music pane is refreshed whether music is on or off.
-  if (form->WebBrowser2()->LocationURL().isEmpty()) {
-    form->Label2_Click();
-    form->Label2_Click();
-  }
-  ASSERT_FALSE(form->WebBrowser2()->Visible());
-  const int player = env->Requests(kPlayer);
+  // The music pane is refreshed while music is on; while it is off the page stays put away.
+  form->Label2_Click();
+  ASSERT_TRUE(WaitForPage(*form->WebBrowser2(), env->Url(kPlayer)));
+  int player = env->Requests(kPlayer);
   QTest::mouseClick(form->Label3(), Qt::LeftButton);
   EXPECT_TRUE(QTest::qWaitFor([&] { return env->Requests(kPlayer) == player + 1; }, 10000));
+  ASSERT_TRUE(WaitForPage(*form->WebBrowser2(), env->Url(kPlayer)));
+  form->Label2_Click();
+  ASSERT_FALSE(form->WebBrowser2()->Visible());
+  player = env->Requests(kPlayer);
+  QTest::mouseClick(form->Label3(), Qt::LeftButton);
+  QTest::qWait(1000);
+  EXPECT_EQ(env->Requests(kPlayer), player);
 }
 
 // Forms of their own: a first timer tick, panes without a document, minimise and close.

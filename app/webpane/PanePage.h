@@ -1,0 +1,67 @@
+#pragma once
+// The page of a WebPane: everything a page can ask of the program is answered here, and nothing
+// it asks can take the program. Dialogs are drawn in the pane (never application-modal boxes) and
+// a page gets only a few per document; every top-level navigation, redirects included, must lead
+// to an http or https address (frames never to local files or resources); permission requests are
+// denied at once; console output is dropped unless KORVANE_PAGE_CONSOLE is set, and then bounded.
+#include <QPointer>
+#include <QRect>
+#include <QWebEnginePage>
+
+#include "app/webpane/LogLimit.h"
+
+namespace app {
+
+class PaneOverlay;
+
+class PanePage : public QWebEnginePage {
+    Q_OBJECT
+public:
+    // Dialogs a document may open; later ones are answered at once (alert dismissed, confirm and
+    // prompt cancelled), as a browser's "prevent this page from creating more dialogs".
+    static constexpr int kDialogsPerDocument = 3;
+
+    // `pane` is the widget the dialogs are drawn over.
+    PanePage(QWebEngineProfile* profile, QWidget* pane);
+    ~PanePage() override;
+
+    // Answers an open dialog as cancelled, and every later one of this document at once.
+    void EndDialogs();
+    bool InDialog() const;
+    int DialogsShown() const { return m_Dialogs; }
+
+    // The next navigation to about:blank is let through (the pane's own way to unload a page).
+    void AllowBlankOnce() { m_AllowBlank = true; }
+
+    // Where the dialogs are drawn: the part of the pane in view.
+    void SetVisibleArea(const QRect& area) { m_VisibleArea = area; }
+
+signals:
+    // A top-level navigation was refused by the address rule.
+    void NavigationRefused(const QUrl& url);
+
+protected:
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
+                          QString* result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int lineNumber,
+                                  const QString& sourceID) override;
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+
+private:
+    // True when a dialog may be shown now; counts it.
+    bool TakeDialog();
+    PaneOverlay* Dialog(int mode);
+
+    QPointer<QWidget> m_Pane;
+    QPointer<PaneOverlay> m_Open;
+    QRect m_VisibleArea;
+    int m_Dialogs = 0;
+    bool m_DialogsStopped = false;
+    bool m_AllowBlank = false;
+    bool m_ConsoleShown = false;
+    LogLimit m_Log;
+};
+
+}  // namespace app
