@@ -8,7 +8,8 @@
 
 GlossButtonPlugin::GlossButtonPlugin(QObject* parent) : QObject(parent) {}
 
-QString GlossButtonPlugin::name() const { return QStringLiteral("GlossButtonWidget"); }
+QString GlossButtonPlugin::name() const { return FormClass(); }
+QString GlossButtonPlugin::FormClass() const { return QStringLiteral("GlossButtonWidget"); }
 QString GlossButtonPlugin::group() const { return QStringLiteral("GlossButton"); }
 QString GlossButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn glossy push button"); }
 QString GlossButtonPlugin::whatsThis() const {
@@ -29,12 +30,20 @@ QWidget* GlossButtonPlugin::createWidget(QWidget* parent) {
 
 QString GlossButtonPlugin::domXml() const {
   return QStringLiteral(R"(<ui language="c++">
- <widget class="GlossButtonWidget" name="glossButton">
+ <widget class="%1" name="glossButton">
   <property name="geometry"><rect><x>0</x><y>0</y><width>100</width><height>30</height></rect></property>
   <property name="caption"><string>GlossButton</string></property>
   <property name="style"><enum>GlossButtonWidget::GlossStyle3</enum></property>
   <property name="colorScheme"><enum>GlossButtonWidget::BlueScheme</enum></property>
  </widget>
 </ui>
-)");
+)")
+      .arg(FormClass());
+}
+
+QString LegacyGlossButtonPlugin::group() const { return QStringLiteral("GlossButton (forms before 0.3)"); }
+QString LegacyGlossButtonPlugin::FormClass() const { return QStringLiteral("host::GlossButtonWidget"); }
+
+GlossButtonPlugins::GlossButtonPlugins(QObject* parent) : QObject(parent) {
+  m_Widgets = {new GlossButtonPlugin(this), new LegacyGlossButtonPlugin(this)};
 }

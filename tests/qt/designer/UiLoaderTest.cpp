@@ -176,10 +176,25 @@ TEST(UiLoaderTest, EveryPropertyRoundTripsThroughASavedUiFile) {
   EXPECT_EQ(compared, static_cast<int>(std::size(values)));
 }
 
+TEST(UiLoaderTest, FormsSavedWithTheOldClassNameStillLoad) {
+  QBuffer ui;
+  ui.setData(R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+ <widget class="host::GlossButtonWidget" name="old"><property name="caption"><string>Old</string></property></widget>
+</widget></ui>)");
+  ui.open(QIODevice::ReadOnly);
+  const auto form = Load(ui);
+  ASSERT_TRUE(form);
+  QWidget* b = Button(*form, "old");
+  ASSERT_TRUE(b);
+  EXPECT_EQ(b->property("caption").toString(), "Old");
+}
+
 TEST(UiLoaderTest, DesignerGetsDesignModeAndTheDefaultButton) {
   QPluginLoader pluginLoader(QStringLiteral(GLOSSBUTTON_PLUGIN_FILE));
-  auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(pluginLoader.instance());
-  ASSERT_TRUE(plugin) << pluginLoader.errorString().toStdString();
+  auto* plugins = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(pluginLoader.instance());
+  ASSERT_TRUE(plugins) << pluginLoader.errorString().toStdString();
+  ASSERT_EQ(plugins->customWidgets().size(), 2);
+  QDesignerCustomWidgetInterface* plugin = plugins->customWidgets().first();
   EXPECT_EQ(plugin->group(), "GlossButton");
   EXPECT_EQ(plugin->name(), kClass);
   EXPECT_FALSE(plugin->icon().isNull());
