@@ -147,30 +147,12 @@ void FlatRows::Outline(const ButtonLook& look, const OutlineColors& c, bool firs
   const std::int32_t cut = DeviceLength(look, 2);
   const std::int32_t W = W_, H = H_;
   if (b != 1 || cut != 2) {
-    // The outline b pixels wide with corners cut c pixels deep, each corner in its own
-    // corner's coordinates (dx, dy measured inwards from the corner).
-    const auto corner = [&](std::int32_t k, std::int32_t dx1, std::int32_t dy1, std::int32_t dx2, std::int32_t dy2,
-                            std::int32_t colour, bool withEnd) {
-      const std::int32_t sx = (k == 1 || k == 2) ? -1 : 1;
-      const std::int32_t sy = k >= 2 ? -1 : 1;
-      const std::int32_t ox = sx < 0 ? W : 0;
-      const std::int32_t oy = sy < 0 ? H : 0;
-      const std::int32_t x1 = Add32(ox, Mul32(sx, dx1)), y1 = Add32(oy, Mul32(sy, dy1));
-      const std::int32_t x2 = Add32(ox, Mul32(sx, dx2)), y2 = Add32(oy, Mul32(sy, dy2));
-      OutlineLine(x1, y1, x2, y2, colour);
-      if (withEnd) OutlinePixel(x2, y2, colour);
-    };
-    for (std::int32_t t = 0; t < b; ++t) {
-      const std::int32_t shade = Sub32(Sub32(cut, 1), t);  // the shade runs just outside the cut
-      for (std::int32_t k = 0; k < 4; ++k) {
-        if (shade >= 0) corner(k, 0, shade, shade, 0, c.cornerShade, true);
-        corner(k, t, cut, cut, t, c.cornerLine, false);
-      }
-      OutlineLine(cut, t, Sub32(W, cut), t, c.outline);
-      OutlineLine(Sub32(W, t), cut, Sub32(W, t), Sub32(H, cut), c.outline);
-      OutlineLine(Sub32(W, cut), Sub32(H, t), cut, Sub32(H, t), c.outline);
-      OutlineLine(t, Sub32(H, cut), t, cut, c.outline);
-    }
+    WalkScaledOutline(
+        W, H, c, b, cut,
+        [this](std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+          OutlineLine(x1, y1, x2, y2, colour);
+        },
+        [this](std::int32_t x, std::int32_t y, std::int32_t colour) { OutlinePixel(x, y, colour); });
     return;
   }
   if (firstShadeOnLeft) {

@@ -23,33 +23,13 @@ void FillHostBackground(Surface& surface, const ButtonLook& look, const FlatSize
 
 namespace {
 
-// The outline b pixels wide with corners cut c pixels deep; each corner is drawn in its own
-// corner's coordinates (dx, dy measured inwards from the corner).
 void DrawScaledOutline(Surface& s, const FlatSize& size, const OutlineColors& c, std::int32_t b, std::int32_t cut) {
-  const std::int32_t W = size.W;
-  const std::int32_t H = size.H;
-  const auto corner = [&](std::int32_t k, std::int32_t dx1, std::int32_t dy1, std::int32_t dx2, std::int32_t dy2,
-                          std::int32_t colour, bool withEnd) {
-    const std::int32_t sx = (k == 1 || k == 2) ? -1 : 1;
-    const std::int32_t sy = k >= 2 ? -1 : 1;
-    const std::int32_t ox = sx < 0 ? W : 0;
-    const std::int32_t oy = sy < 0 ? H : 0;
-    const std::int32_t x1 = Add32(ox, Mul32(sx, dx1)), y1 = Add32(oy, Mul32(sy, dy1));
-    const std::int32_t x2 = Add32(ox, Mul32(sx, dx2)), y2 = Add32(oy, Mul32(sy, dy2));
-    s.Line(x1, y1, x2, y2, colour);
-    if (withEnd) s.PSet(x2, y2, colour);
-  };
-  for (std::int32_t t = 0; t < b; ++t) {
-    const std::int32_t shade = Sub32(Sub32(cut, 1), t);  // the shade runs just outside the cut
-    for (std::int32_t k = 0; k < 4; ++k) {
-      if (shade >= 0) corner(k, 0, shade, shade, 0, c.cornerShade, true);
-      corner(k, t, cut, cut, t, c.cornerLine, false);
-    }
-    s.Line(cut, t, Sub32(W, cut), t, c.outline);
-    s.Line(Sub32(W, t), cut, Sub32(W, t), Sub32(H, cut), c.outline);
-    s.Line(Sub32(W, cut), Sub32(H, t), cut, Sub32(H, t), c.outline);
-    s.Line(t, Sub32(H, cut), t, cut, c.outline);
-  }
+  WalkScaledOutline(
+      size.W, size.H, c, b, cut,
+      [&s](std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+        s.Line(x1, y1, x2, y2, colour);
+      },
+      [&s](std::int32_t x, std::int32_t y, std::int32_t colour) { s.PSet(x, y, colour); });
 }
 
 }  // namespace

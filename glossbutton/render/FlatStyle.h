@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "glossbutton/render/ButtonLook.h"
+#include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss {
@@ -28,5 +29,36 @@ struct OutlineColors {
 // its line width and its corner cuts scaled.
 void DrawFlatOutline(Surface& surface, const ButtonLook& look, const FlatSize& size, const OutlineColors& colors,
                      bool firstShadeOnLeft);
+
+// The scaled outline's steps in drawing order, b pixels wide with corners cut `cut` pixels deep,
+// each corner in its own corner's coordinates (dx, dy measured inwards from the corner):
+// line(x1, y1, x2, y2, colour) and pixel(x, y, colour). The surface draws them; the fast flat
+// renderer records them.
+template <class Line, class Pixel>
+void WalkScaledOutline(std::int32_t W, std::int32_t H, const OutlineColors& c, std::int32_t b, std::int32_t cut,
+                       Line&& line, Pixel&& pixel) {
+  const auto corner = [&](std::int32_t k, std::int32_t dx1, std::int32_t dy1, std::int32_t dx2, std::int32_t dy2,
+                          std::int32_t colour, bool withEnd) {
+    const std::int32_t sx = (k == 1 || k == 2) ? -1 : 1;
+    const std::int32_t sy = k >= 2 ? -1 : 1;
+    const std::int32_t ox = sx < 0 ? W : 0;
+    const std::int32_t oy = sy < 0 ? H : 0;
+    const std::int32_t x1 = Add32(ox, Mul32(sx, dx1)), y1 = Add32(oy, Mul32(sy, dy1));
+    const std::int32_t x2 = Add32(ox, Mul32(sx, dx2)), y2 = Add32(oy, Mul32(sy, dy2));
+    line(x1, y1, x2, y2, colour);
+    if (withEnd) pixel(x2, y2, colour);
+  };
+  for (std::int32_t t = 0; t < b; ++t) {
+    const std::int32_t shade = Sub32(Sub32(cut, 1), t);  // the shade runs just outside the cut
+    for (std::int32_t k = 0; k < 4; ++k) {
+      if (shade >= 0) corner(k, 0, shade, shade, 0, c.cornerShade, true);
+      corner(k, t, cut, cut, t, c.cornerLine, false);
+    }
+    line(cut, t, Sub32(W, cut), t, c.outline);
+    line(Sub32(W, t), cut, Sub32(W, t), Sub32(H, cut), c.outline);
+    line(Sub32(W, cut), Sub32(H, t), cut, Sub32(H, t), c.outline);
+    line(t, Sub32(H, cut), t, cut, c.outline);
+  }
+}
 
 }  // namespace gloss

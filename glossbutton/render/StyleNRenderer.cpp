@@ -60,6 +60,20 @@ Scratch& GetScratch() {
   return scratch;
 }
 
+// The glow's percentage never grows towards the middle column (the distance from it shrinks), so
+// the columns of first..last where it is still clamped at 100 come first: where they end.
+std::int32_t ClampedGlowEnd(const double* term, double rowTerm, std::int32_t first, std::int32_t last) {
+  std::int32_t lo = first, hi = last + 1;
+  while (lo < hi) {
+    const std::int32_t mid = lo + (hi - lo) / 2;
+    if (RoundToInt(term[mid] + rowTerm) >= 100)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  return lo;
+}
+
 }  // namespace
 
 void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::int32_t Y0, std::int32_t W,
@@ -167,16 +181,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           const std::int32_t first = run->first, last = std::min(run->last, halfW);
           if (perColumn) {
             const double* term = sc.columnTerm.data();
-            // The percentage never grows towards the middle column, so the columns where it is
-            // still clamped at 100 come first: find where they end.
-            std::int32_t lo = first, hi = last + 1;
-            while (lo < hi) {
-              const std::int32_t mid = lo + (hi - lo) / 2;
-              if (RoundToInt(term[mid] + rowTerm) >= 100)
-                lo = mid + 1;
-              else
-                hi = mid;
-            }
+            const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
             // Both halves at once: the clamped columns, then the glow with its mirror.
             std::fill(out + first, out + lo, glow[100]);
             std::fill(out + (W - lo + 1), out + (W - first + 1), glow[100]);
@@ -224,16 +229,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         std::int32_t perPixelFrom = last + 1;
         if (perColumn) {
           const double* term = sc.columnTerm.data();
-          // The percentage never grows towards the middle column (the distance from it shrinks),
-          // so the columns where it is still clamped at 100 come first: find where they end.
-          std::int32_t lo = first, hi = last + 1;
-          while (lo < hi) {
-            const std::int32_t mid = lo + (hi - lo) / 2;
-            if (RoundToInt(term[mid] + rowTerm) >= 100)
-              lo = mid + 1;
-            else
-              hi = mid;
-          }
+          const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
           rows.Fill(first, lo - 1, glow[100]);
           GlowColumns(out, term, rowTerm, ramp, lo, last);
           perPixelFrom = lo;

@@ -25,8 +25,8 @@ class ControlSite : public ::GlossButtonWidget {
   // A widget for a form designer: design mode (design-time looks, no hook), no stored values.
   static ::GlossButtonWidget* CreateForDesigner(QWidget* parent);
 
-  SiteEngine& Engine() { return EngineOf(*this); }
-  const SiteEngine& Engine() const { return EngineOf(*this); }
+  SiteEngine& Engine() { return host::EngineOf(*this); }
+  const SiteEngine& Engine() const { return host::EngineOf(*this); }
   gloss::GlossButton& Button() { return Engine().Button(); }
   const gloss::GlossButton& Button() const { return Engine().Button(); }
   platform::HWND Hwnd() const { return Engine().Hwnd(); }
@@ -56,12 +56,6 @@ class ControlSite : public ::GlossButtonWidget {
   platform::HWND WindowHandle() const { return Engine().WindowHandle(); }
 
   static gloss::Font ToControlFont(const QFont& font) { return SiteEngine::ToControlFont(font); }
-
- private:
-  static SiteEngine& EngineOf(ControlSite& s) { return host::EngineOf(static_cast<::GlossButtonWidget&>(s)); }
-  static const SiteEngine& EngineOf(const ControlSite& s) {
-    return host::EngineOf(static_cast<const ::GlossButtonWidget&>(s));
-  }
 };
 
 }  // namespace host

@@ -79,19 +79,16 @@ void Assign(const char* property, T old, const T& value, Set set) {
 
 // ---- The private part
 
-GlossButtonWidgetPrivate::GlossButtonWidgetPrivate(GlossButtonWidget& q, bool loaded)
-    : q(q), loadOnStart(loaded) {}
+GlossButtonWidgetPrivate::GlossButtonWidgetPrivate(GlossButtonWidget& q, bool loaded) : q(q), loadOnStart(loaded) {}
 
 GlossButtonWidgetPrivate::~GlossButtonWidgetPrivate() {
   if (engine) engine->SetEventListener(nullptr);
 }
 
-void GlossButtonWidgetPrivate::ListenToControl() { engine->SetEventListener(this); }
-
 void GlossButtonWidgetPrivate::Start() {
   engine = std::make_unique<host::SiteEngine>(q);
   q.setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-  ListenToControl();
+  engine->SetEventListener(this);
   if (loadOnStart) engine->ReadProperties(gloss::PropertyBag{});
 }
 
@@ -149,7 +146,9 @@ void GlossButtonWidget::setCaption(const QString& caption) {
   Assign("caption", b.Caption(), caption.toStdString(), [&b](const std::string& v) { b.SetCaption(v); });
 }
 
-GlossButtonWidget::Style GlossButtonWidget::style() const { return static_cast<Style>(d_ptr->engine->Button().Style()); }
+GlossButtonWidget::Style GlossButtonWidget::style() const {
+  return static_cast<Style>(d_ptr->engine->Button().Style());
+}
 void GlossButtonWidget::setStyle(Style style) { setStyle(static_cast<int>(style)); }
 void GlossButtonWidget::setStyle(int style) {
   if (style < ClassicStyle || style > CrescentStyle)
@@ -213,22 +212,26 @@ void GlossButtonWidget::setBorderBrightness(int brightness) {
 QColor GlossButtonWidget::colorButtonUp() const { return FromOle(d_ptr->engine->Button().ColorButtonUp()); }
 void GlossButtonWidget::setColorButtonUp(const QColor& c) {
   gloss::GlossButton& b = d_ptr->engine->Button();
-  if (Usable(c, "colorButtonUp")) Assign("colorButtonUp", b.ColorButtonUp(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonUp(v); });
+  if (Usable(c, "colorButtonUp"))
+    Assign("colorButtonUp", b.ColorButtonUp(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonUp(v); });
 }
 QColor GlossButtonWidget::colorButtonHover() const { return FromOle(d_ptr->engine->Button().ColorButtonHover()); }
 void GlossButtonWidget::setColorButtonHover(const QColor& c) {
   gloss::GlossButton& b = d_ptr->engine->Button();
-  if (Usable(c, "colorButtonHover")) Assign("colorButtonHover", b.ColorButtonHover(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonHover(v); });
+  if (Usable(c, "colorButtonHover"))
+    Assign("colorButtonHover", b.ColorButtonHover(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonHover(v); });
 }
 QColor GlossButtonWidget::colorButtonDown() const { return FromOle(d_ptr->engine->Button().ColorButtonDown()); }
 void GlossButtonWidget::setColorButtonDown(const QColor& c) {
   gloss::GlossButton& b = d_ptr->engine->Button();
-  if (Usable(c, "colorButtonDown")) Assign("colorButtonDown", b.ColorButtonDown(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonDown(v); });
+  if (Usable(c, "colorButtonDown"))
+    Assign("colorButtonDown", b.ColorButtonDown(), ToOle(c), [&b](std::int32_t v) { b.SetColorButtonDown(v); });
 }
 QColor GlossButtonWidget::colorBright() const { return FromOle(d_ptr->engine->Button().ColorBright()); }
 void GlossButtonWidget::setColorBright(const QColor& c) {
   gloss::GlossButton& b = d_ptr->engine->Button();
-  if (Usable(c, "colorBright")) Assign("colorBright", b.ColorBright(), ToOle(c), [&b](std::int32_t v) { b.SetColorBright(v); });
+  if (Usable(c, "colorBright"))
+    Assign("colorBright", b.ColorBright(), ToOle(c), [&b](std::int32_t v) { b.SetColorBright(v); });
 }
 QColor GlossButtonWidget::foreColor() const { return FromOle(d_ptr->engine->Button().ForeColor()); }
 void GlossButtonWidget::setForeColor(const QColor& c) {
@@ -310,4 +313,3 @@ void GlossButtonWidget::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   d_ptr->engine->LeaveEvent();
 }
-

@@ -18,8 +18,6 @@ class GlossButtonWidgetPrivate : private gloss::GlossButtonEvents {
 
   static GlossButtonWidgetPrivate& Of(const GlossButtonWidget& widget) { return *widget.d_ptr; }
 
-  // Points the control's events at the widget's signals again (after SetEventListener).
-  void ListenToControl();
   // Called by the widget's constructor, once the widget exists: makes the engine.
   void Start();
 
