@@ -1,6 +1,7 @@
 #include "glossbutton/render/FlatRows.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/PixelKernels.h"
@@ -103,6 +104,34 @@ void FlatRows::Resolve(Plan& plan) const {
   plan.outline = outline_;
   plan.currentX = currentX_;
   plan.currentY = currentY_;
+  plan.movesPosition = movesPosition_;
+
+  plan.palette.assign(1, 0);
+  std::unordered_map<std::uint32_t, std::uint32_t> index;
+  const auto colourOf = [&](std::uint32_t px) {
+    const auto [at, added] = index.try_emplace(px, static_cast<std::uint32_t>(plan.palette.size()));
+    if (added) plan.palette.push_back(px);
+    return at->second;
+  };
+  const auto width = static_cast<std::size_t>(W_) + 1;
+  plan.rowFills.clear();
+  for (std::int32_t y = 0; y <= H_; ++y) {
+    for (std::uint32_t k = plan.rowStart[static_cast<std::size_t>(y)]; k < plan.rowStart[static_cast<std::size_t>(y) + 1];
+         ++k) {
+      const Span& run = plan.runs[k];
+      const Fill fill{static_cast<std::size_t>(y) * width + static_cast<std::size_t>(run.first),
+                      static_cast<std::uint32_t>(run.last - run.first + 1), run.unpainted ? 0u : colourOf(run.px)};
+      Fill* const prev = plan.rowFills.empty() ? nullptr : &plan.rowFills.back();
+      if (prev && prev->colour == fill.colour && prev->offset + prev->n == fill.offset)
+        prev->n += fill.n;
+      else
+        plan.rowFills.push_back(fill);
+    }
+  }
+  plan.outlineFills.clear();
+  for (const OutlineRun& run : outline_)
+    plan.outlineFills.push_back({static_cast<std::size_t>(run.y) * width + static_cast<std::size_t>(run.first),
+                                 static_cast<std::uint32_t>(run.last - run.first + 1), colourOf(run.px)});
 }
 
 void FlatRows::OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
@@ -112,16 +141,25 @@ void FlatRows::OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t las
   if (first <= last) outline_.push_back({y, first, last, px});
 }
 
+void FlatRows::HostBackground() {
+  if (!hasBack_) return;
+  currentX_ = static_cast<float>(W_);
+  currentY_ = static_cast<float>(H_);
+  movesPosition_ = true;
+}
+
 void FlatRows::OutlinePixel(std::int32_t x, std::int32_t y, std::int32_t oleColor) {
   OutlineRunAt(y, x, x, Surface::ToPixel(oleColor));
   currentX_ = static_cast<float>(x);
   currentY_ = static_cast<float>(y);
+  movesPosition_ = true;
 }
 
 void FlatRows::OutlineLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor) {
   const std::uint32_t px = Surface::ToPixel(oleColor);
   currentX_ = static_cast<float>(x2);
   currentY_ = static_cast<float>(y2);
+  movesPosition_ = true;
   const std::int64_t dx = std::int64_t{x2} - x1, dy = std::int64_t{y2} - y1;
   if (dy == 0) {
     if (x1 < x2)
@@ -180,23 +218,38 @@ void FlatRows::Outline(const ButtonLook& look, const OutlineColors& c, bool firs
 
 void FlatRows::Paint(const Plan& plan, Surface& s) {
   const Surface::Canvas canvas = s.OpenCanvas();
+  if (canvas.fillAll) {
+    // Every pixel is written, row after row: a row's fill may write past its end. The outline's
+    // pixels go over them, each fill exactly.
+    thread_local std::vector<std::uint32_t> palette;
+    palette.assign(plan.palette.begin(), plan.palette.end());
+    palette[0] = canvas.clearPixel;
+    PaintFills(canvas.pixels, plan.rowFills.data(), plan.rowFills.data() + plan.rowFills.size(), palette.data(),
+               static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
+    PaintFills(canvas.pixels, plan.outlineFills.data(), plan.outlineFills.data() + plan.outlineFills.size(),
+               palette.data(), 0);
+  } else {
+    PaintEach(plan, canvas);
+  }
+  if (plan.movesPosition) {
+    s.SetCurrentX(plan.currentX);
+    s.SetCurrentY(plan.currentY);
+  }
+}
+
+// A surface that keeps its pixels: the unpainted runs are left alone.
+void FlatRows::PaintEach(const Plan& plan, const Surface::Canvas& canvas) {
   const auto rows = static_cast<std::int32_t>(plan.rowStart.size()) - 1;
   for (std::int32_t y = 0; y < rows; ++y) {
     std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(y) * canvas.width;
     const Span* run = plan.runs.data() + plan.rowStart[static_cast<std::size_t>(y)];
     const Span* end = plan.runs.data() + plan.rowStart[static_cast<std::size_t>(y) + 1];
-    for (; run != end; ++run) {
-      if (!run->unpainted)
-        FillPixels(out + run->first, run->last - run->first + 1, run->px);
-      else if (canvas.fillAll)
-        FillPixels(out + run->first, run->last - run->first + 1, canvas.clearPixel);
-    }
+    for (; run != end; ++run)
+      if (!run->unpainted) FillPixels(out + run->first, run->last - run->first + 1, run->px);
   }
   for (const OutlineRun& run : plan.outline)
     FillPixels(canvas.pixels + static_cast<std::ptrdiff_t>(run.y) * canvas.width + run.first, run.last - run.first + 1,
                run.px);
-  s.SetCurrentX(plan.currentX);
-  s.SetCurrentY(plan.currentY);
 }
 
 }  // namespace gloss

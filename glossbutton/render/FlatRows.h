@@ -28,6 +28,10 @@ class FlatRows {
   // Surface::LineBF(x1, y1, x2, y2, oleColor), recorded: both corners included, clipped.
   void Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t oleColor);
 
+  // FillHostBackground, recorded: the host's colour is already where no line lands; what is left
+  // is the current position its box moves (only when there is a host colour).
+  void HostBackground();
+
   // False when some row took more overlapping lines than the painter keeps apart; the plain
   // renderer draws instead.
   bool Complete() const { return complete_; }
@@ -48,11 +52,17 @@ class FlatRows {
     std::vector<Span> runs;
     std::vector<std::uint32_t> rowStart;  // row y is runs[rowStart[y] .. rowStart[y + 1])
     std::vector<OutlineRun> outline;
-    float currentX = 0, currentY = 0;  // where the outline's last line leaves the current position
+    float currentX = 0, currentY = 0;  // where the last line recorded leaves the current position
+    bool movesPosition = false;         // whether any did
+    // The same as fills of the whole surface, row after row (runs of one colour that meet across
+    // the end of a row joined), then the outline's; colours from palette, where entry 0 stands for
+    // the clear the surface owes (the unpainted runs).
+    std::vector<Fill> rowFills, outlineFills;
+    std::vector<std::uint32_t> palette;
   };
   void Resolve(Plan& plan) const;
   // Writes every row of the surface (unpainted runs get the clear the surface owes, if it owes
-  // one), then the outline, and leaves the current position where the outline's lines would.
+  // one), then the outline, and leaves the current position where the recorded lines would.
   static void Paint(const Plan& plan, Surface& s);
 
   // DrawFlatOutline (FlatStyle.h), recorded: the same sixteen steps, or their scaled form, as
@@ -78,6 +88,7 @@ class FlatRows {
     int n;
     Span span[kSpansPerRow];
   };
+  static void PaintEach(const Plan& plan, const Surface::Canvas& canvas);
   void Add(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
   // Surface::Line and Surface::PSet for the outline: lines across, down or at 45 degrees only
   // (anything else leaves the recording incomplete); both move the current position.
@@ -87,6 +98,7 @@ class FlatRows {
 
   std::vector<OutlineRun> outline_;
   float currentX_ = 0, currentY_ = 0;
+  bool movesPosition_ = false;
 
   std::int32_t W_, H_;
   bool hasBack_ = false;  // some colour goes where no line reaches

@@ -120,14 +120,44 @@ __attribute__((target("avx2"))) void FillAvx2(std::uint32_t* out, std::int32_t n
   if (i < n) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + n - 8), v);
 }
 
+void PaintFillsPlain(std::uint32_t* base, const Fill* fill, const Fill* end, const std::uint32_t* table,
+                     std::ptrdiff_t) {
+  for (; fill != end; ++fill) std::fill(base + fill->offset, base + fill->offset + fill->n, table[fill->colour]);
+}
+
+// Most fills of a face are a few pixels (the ring, the corners): one whole store each where there
+// is room, else two overlapping half stores, else single pixels; longer ones in whole stores, the
+// last one overlapping the one before.
+__attribute__((target("avx2"))) void PaintFillsAvx2(std::uint32_t* base, const Fill* fill, const Fill* end,
+                                                    const std::uint32_t* table, std::ptrdiff_t room) {
+  for (; fill != end; ++fill) {
+    std::uint32_t* out = base + fill->offset;
+    const std::uint32_t n = fill->n;
+    const __m256i v = _mm256_set1_epi32(static_cast<int>(table[fill->colour]));
+    if (n >= 8) {
+      std::uint32_t* const last = out + (n - 8);
+      for (; out < last; out += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), v);
+    } else if (static_cast<std::ptrdiff_t>(fill->offset) + 8 <= room) {
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
+    } else if (n >= 4) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(v));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + n - 4), _mm256_castsi256_si128(v));
+    } else {
+      for (std::uint32_t i = 0; i < n; ++i) out[i] = table[fill->colour];
+    }
+  }
+}
+
 struct Kernels {
   decltype(&GlowColumnsPlain) glow;
   decltype(&DarkenColumnsPlain) darken;
   decltype(&MirrorColumnsPlain) mirror;
   decltype(&FillPlain) fill;
+  decltype(&PaintFillsPlain) paint;
 };
-constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain};
-constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2};
+constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain, PaintFillsPlain};
+constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2, PaintFillsAvx2};
 
 bool ProcessorHasAvx2() {
   static const bool has = [] {
@@ -159,6 +189,11 @@ void MirrorColumns(std::uint32_t* row, std::int32_t W, std::int32_t first, std::
 }
 
 void FillLongRun(std::uint32_t* out, std::int32_t n, std::uint32_t px) { Chosen()->fill(out, n, px); }
+
+void PaintFills(std::uint32_t* base, const Fill* fill, const Fill* end, const std::uint32_t* table,
+                std::ptrdiff_t room) {
+  Chosen()->paint(base, fill, end, table, room);
+}
 
 bool VectorPathSupported(VectorPath path) { return path == VectorPath::Plain || ProcessorHasAvx2(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The pixel loops of the glossy renderers, one version per vector path (VectorPath.h): each
 // writes exactly the same pixels on either path.
+#include <cstddef>
 #include <cstdint>
 
 namespace gloss {
@@ -27,6 +28,18 @@ inline void FillPixels(std::uint32_t* out, std::int32_t n, std::uint32_t px) {
   if (n >= 16) return FillLongRun(out, n, px);
   for (std::int32_t i = 0; i < n; ++i) out[i] = px;
 }
+
+// n pixels of one colour from offset on, in table[colour].
+struct Fill {
+  std::size_t offset;
+  std::uint32_t n, colour;
+};
+
+// Writes the fills fill..end in their order from base on. room is how many pixels from base on
+// may be written past the end of a fill: pixels that a later fill or a later step of the caller
+// writes anyway (0: none). A short fill may then be one whole vector store.
+void PaintFills(std::uint32_t* base, const Fill* fill, const Fill* end, const std::uint32_t* table,
+                std::ptrdiff_t room);
 
 // row[W - i] = row[i] for i in first..last, all at or left of the middle column W \ 2.
 void MirrorColumns(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last);

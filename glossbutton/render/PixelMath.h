@@ -9,6 +9,7 @@ namespace gloss {
 
 struct Rgb {
   std::int32_t r, g, b;
+  bool operator==(const Rgb&) const = default;
 };
 
 inline Rgb SplitColor(std::int32_t oleColor) {

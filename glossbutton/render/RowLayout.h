@@ -26,12 +26,16 @@ class RowLayout {
 
   // Rows 0..H of a face W + 1 columns wide from a painter that marks the parts of the half row
   // (columns 0..W \ 2) for row y: paint(y, part) with part[0..W \ 2] preset to kNone. False, and
-  // no layout, when a column is left as kNone.
+  // no layout, when a column is left as kNone. Bit p of sameInEveryRow: part p has one colour in
+  // every row (see Fills).
   template <typename Paint>
-  bool Build(std::int32_t W, std::int32_t H, Paint paint) {
+  bool Build(std::int32_t W, std::int32_t H, Paint paint, std::uint32_t sameInEveryRow = 0) {
     W_ = W;
+    sameInEveryRow_ = sameInEveryRow;
     runs_.clear();
+    fills_.clear();
     rowStart_.assign(1, 0);
+    fillStart_.assign(1, 0);
     half_.assign(static_cast<std::size_t>(W / 2) + 1, kNone);
     for (std::int32_t y = 0; y <= H; ++y) {
       std::fill(half_.begin(), half_.end(), kNone);
@@ -41,11 +45,19 @@ class RowLayout {
     return true;
   }
 
+  // The same runs as fills of a canvas W + 1 pixels wide, from row y on: the fill of part p in
+  // row y takes its colour from table[kParts * y + p], or from table[p] for a part that has one
+  // colour in every row, whose runs that meet across the end of a row are one fill. A fill that
+  // starts in a row belongs to it; it may run on into the next rows.
+  static constexpr std::uint32_t kParts = 4;
+  const Fill* Fills(std::int32_t y) const { return fills_.data() + fillStart_[static_cast<std::size_t>(y)]; }
+
   std::int32_t Rows() const { return static_cast<std::int32_t>(rowStart_.size()) - 1; }
   const PartRun* Begin(std::int32_t y) const { return runs_.data() + rowStart_[static_cast<std::size_t>(y)]; }
   const PartRun* End(std::int32_t y) const { return runs_.data() + rowStart_[static_cast<std::size_t>(y) + 1]; }
   std::size_t Bytes() const {
-    return runs_.capacity() * sizeof(PartRun) + rowStart_.capacity() * sizeof(std::uint32_t);
+    return runs_.capacity() * sizeof(PartRun) + fills_.capacity() * sizeof(Fill) +
+           (rowStart_.capacity() + fillStart_.capacity()) * sizeof(std::uint32_t);
   }
 
  private:
@@ -53,18 +65,11 @@ class RowLayout {
 
   std::int32_t W_ = 0;
   std::vector<PartRun> runs_;
-  std::vector<std::uint32_t> rowStart_;
+  std::vector<Fill> fills_;
+  std::vector<std::uint32_t> rowStart_, fillStart_;
+  std::uint32_t sameInEveryRow_ = 0;
   std::vector<std::uint8_t> half_;
 };
-
-// Writes row y of a layout: each run in the colour of its part, but for the runs of part skip.
-inline void PaintLayoutRow(std::uint32_t* out, const PartRun* run, const PartRun* end, const std::uint32_t* colour,
-                           std::uint8_t skip = RowLayout::kNone) {
-  for (; run != end; ++run) {
-    if (run->part == skip) continue;
-    FillPixels(out + run->first, run->last - run->first + 1, colour[run->part]);
-  }
-}
 
 // The last few layouts made, found again by their key (every number the layout depends on).
 // Four entries: the buttons of one window share a few sizes; a layout is about 12 bytes per run,

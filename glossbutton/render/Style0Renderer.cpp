@@ -69,6 +69,7 @@ void RenderStyle0(Surface& s, const ButtonLook& look, const std::int32_t& Button
                             : ButtonState == DrawState::Hover   ? 3
                                                                 : 0;
   const FlatRows::Plan* plan = FlatRows::Find(look, size, kind, [&](FlatRows& rows) {
+    rows.HostBackground();
     if (kind == 1)
       PressedFace(rows, look, size.W, size.H);
     else

@@ -1,7 +1,6 @@
 // Style 1 in one pass per row, like Style 0: the plain renderer's lines recorded in its order
 // (FlatRows), host colour and band colour per row together, the outline's pixels over them.
-// Mismatched surfaces, ratios outside 1..8 and the states that show only the host's colour (one
-// fill either way) go to the plain renderer (ReferenceRenderers.h).
+// Mismatched surfaces and ratios outside 1..8 go to the plain renderer (ReferenceRenderers.h).
 #include "glossbutton/render/Style1Renderer.h"
 
 #include "glossbutton/render/ColorHelpers.h"
@@ -35,14 +34,17 @@ void RenderStyle1(Surface& s, const ButtonLook& look, const std::int32_t& Button
   const FlatSize size = LastColumnAndRow(look);
   const bool paintsFace =
       ButtonState == DrawState::Pressed || ButtonState == DrawState::Hover || ButtonState == DrawState::Checked;
-  if (!paintsFace || !FlatRows::Covers(s, look, size)) return reference::RenderStyle1(s, look, ButtonState);
+  if (!FlatRows::Covers(s, look, size)) return reference::RenderStyle1(s, look, ButtonState);
 
   const std::int32_t W = size.W, H = size.H;
   const OutlineColors outline =
       ButtonState == DrawState::Pressed ? OutlineColors{RGB(215, 215, 204), RGB(179, 179, 168), RGB(157, 157, 146)}
       : ButtonState == DrawState::Hover ? OutlineColors{RGB(232, 232, 221), RGB(216, 216, 205), RGB(206, 206, 195)}
                                         : OutlineColors{RGB(203, 213, 214), RGB(152, 175, 190), RGB(122, 152, 175)};
-  const FlatRows::Plan* plan = FlatRows::Find(look, size, ButtonState, [&](FlatRows& rows) {
+  // Up, focused and unknown states show only the host's colour: one plan for all of them.
+  const FlatRows::Plan* plan = FlatRows::Find(look, size, paintsFace ? ButtonState : -1, [&](FlatRows& rows) {
+    rows.HostBackground();
+    if (!paintsFace) return;
     if (ButtonState == DrawState::Pressed)
       Bands(rows, look, W, H, {{220, 218, 209}, {231, 230, 224}}, {{231, 230, 224}, {225, 224, 216}},
             {{225, 224, 216}, {235, 234, 229}});

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "glossbutton/render/ColorHelpers.h"
 #include "glossbutton/render/GlossyFace.h"
@@ -32,6 +33,7 @@ struct LayoutKey {
 struct Scratch {
   RoundRectRows outer, inner, upper, lower;
   LayoutCache<LayoutKey> layouts;
+  std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
 };
 
 // The crescent of row j: inside the face and the upper gloss shape but not inside the lower one.
@@ -73,8 +75,8 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   sc.lower.Reset(glossLeft, R / 2, glossWidth, glossHeight, glossRadius);
 
   Surface::Canvas canvas = s.OpenCanvas();
-  // A face as wide as a surface that owes its clear: every pixel written once, from the layout.
-  if (canvas.fillAll && W + 1 == canvas.width) {
+  // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
+  if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
     const LayoutKey key{W, H, R, border, glossLeft, DeviceLength(look, 2)};
     const std::int32_t half = W / 2;
     const RowLayout* layout = sc.layouts.Find(key, H + 1, [&](RowLayout& l) {
@@ -92,17 +94,23 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
         mark(innerRuns, nInner, kShaded);
         mark(crescent, CrescentRuns(sc, j, innerRuns, nInner, crescent), kCrescent);
-      });
+      }, (1u << kOutside) | (1u << kEdge));
     });
     if (layout) {
-      const std::int32_t lastRow = std::min(H, canvas.height - 1);
-      std::uint32_t colour[4] = {canvas.clearPixel, edge, 0, ToPixel(Rgb{0, 0, 0})};
+      const std::int32_t lastRow = H;
+      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(lastRow) + 1));
+      std::uint32_t crescent = ToPixel(Rgb{0, 0, 0});
       for (std::int32_t j = 0; j <= lastRow; ++j) {
-        if (j < R) colour[kCrescent] = ToPixel(Blend(white, face, j * 30 / R));
+        if (j < R) crescent = ToPixel(Blend(white, face, j * 30 / R));
+        std::uint32_t* colour = sc.rowColours.data() + RowLayout::kParts * static_cast<std::size_t>(j);
+        colour[kOutside] = canvas.clearPixel;
+        colour[kEdge] = edge;
         colour[kShaded] = ToPixel(Blend(face, bright, Clamp100(std::abs((2 * j - H) * 100 / H))));
-        PaintLayoutRow(canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width, layout->Begin(j), layout->End(j),
-                       colour);
+        colour[kCrescent] = crescent;
       }
+      // Every pixel of the canvas is written in order: a fill may write past its end.
+      PaintFills(canvas.pixels, layout->Fills(0), layout->Fills(lastRow + 1), sc.rowColours.data(),
+                 static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
       for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
         std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
         std::fill(out, out + canvas.width, canvas.clearPixel);

@@ -48,16 +48,40 @@ struct LayoutKey {
   bool operator==(const LayoutKey&) const = default;
 };
 
+// A face's layout with what its row loop needs besides the runs: whether a row shows the face
+// at all, and the face runs of its left half with the last column of their corner darkening.
+struct FaceSpan {
+  std::int32_t first, last, darkEnd;
+};
+struct FaceLayout : RowLayout {
+  std::vector<std::uint8_t> anyFace;
+  std::vector<std::uint32_t> spanStart;  // row j: spans[spanStart[j] .. spanStart[j + 1])
+  std::vector<FaceSpan> spans;
+};
+
 struct Scratch {
   RoundRectRows outer, inner, gloss;
-  LayoutCache<LayoutKey> layouts;
-  std::vector<double> columnTerm;       // (sx * dx)^2 per column of the half row
+  LayoutCache<LayoutKey, FaceLayout> layouts;
+  // Kept from the last face drawn, each made again only when what it is made from changes.
+  std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
+  float termSx = 0;
+  std::int32_t termHalfW = -1;
   std::vector<std::uint8_t> darkening;  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100
+  std::int32_t darkeningR = -1;
+  std::uint32_t glow[101];  // the glow's pixel for each percentage
+  std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
+  Rgb glowFrom{-1, -1, -1}, glowTo{-1, -1, -1};
 };
 
 Scratch& GetScratch() {
   thread_local Scratch scratch;
   return scratch;
+}
+
+// The glow's term of row j before rounding: (sy * (j - H))^2.
+inline double RowTerm(float sy, std::int32_t j, std::int32_t H) {
+  const double ey = static_cast<double>(sy) * static_cast<double>(j - H);
+  return ey * ey;
 }
 
 // The glow's percentage never grows towards the middle column (the distance from it shrinks), so
@@ -103,37 +127,51 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
   const std::int32_t halfW = W / 2;
   // The glow depends on the column only when there is a horizontal falloff (Style 5).
-  std::uint32_t glow[101];
   GlowRamp ramp{};
   const bool perColumn = sx != 0.0f;
   if (perColumn) {
-    for (std::int32_t p = 0; p <= 100; ++p) glow[p] = ToPixel(Blend(bright, face, p));
-    ramp = {glow, {bright.r, bright.g, bright.b}, {face.r, face.g, face.b}};
-    sc.columnTerm.resize(static_cast<std::size_t>(halfW) + 1);
-    for (std::int32_t i = 0; i <= halfW; ++i) {
-      const double ex = static_cast<double>(sx) * static_cast<double>(i - halfW);
-      sc.columnTerm[static_cast<std::size_t>(i)] = ex * ex;
+    if (!(sc.glowFrom == bright && sc.glowTo == face)) {
+      sc.glowFrom = Rgb{-1, -1, -1};  // stays unmatched if the loop below is left early
+      for (std::int32_t p = 0; p <= 100; ++p) sc.glow[p] = ToPixel(Blend(bright, face, p));
+      sc.glowFrom = bright;
+      sc.glowTo = face;
+    }
+    ramp = {sc.glow, {bright.r, bright.g, bright.b}, {face.r, face.g, face.b}};
+    if (sc.termHalfW != halfW || sc.termSx != sx) {
+      sc.termHalfW = -1;
+      sc.columnTerm.resize(static_cast<std::size_t>(halfW) + 1);
+      for (std::int32_t i = 0; i <= halfW; ++i) {
+        const double ex = static_cast<double>(sx) * static_cast<double>(i - halfW);
+        sc.columnTerm[static_cast<std::size_t>(i)] = ex * ex;
+      }
+      sc.termHalfW = halfW;
+      sc.termSx = sx;
     }
   }
+  const std::uint32_t* glow = sc.glow;
   // The upper-corner darkening stops where its percentage reaches 100.
-  sc.darkening.clear();
-  if (R > 0) {
-    for (std::int32_t n = 0;; ++n) {
-      const std::int32_t pct = n * 70 / R;
-      if (pct >= 100) break;
-      sc.darkening.push_back(static_cast<std::uint8_t>(pct));
+  if (sc.darkeningR != R) {
+    sc.darkeningR = -1;
+    sc.darkening.clear();
+    if (R > 0) {
+      for (std::int32_t n = 0;; ++n) {
+        const std::int32_t pct = n * 70 / R;
+        if (pct >= 100) break;
+        sc.darkening.push_back(static_cast<std::uint8_t>(pct));
+      }
     }
+    sc.darkeningR = R;
   }
   const auto darkLimit = static_cast<std::int32_t>(sc.darkening.size());
 
   Surface::Canvas canvas = s.OpenCanvas();
   const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
-  // A face as wide as a surface that owes its clear: every pixel written once, from the layout.
-  if (canvas.fillAll && W + 1 == canvas.width) {
+  // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
+  if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
     const LayoutKey key{
         W, H, R, border, P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius};
-    const RowLayout* layout = sc.layouts.Find(key, H + 1, [&](RowLayout& l) {
-      return l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
+    const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
+      const bool built = l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
         // The parts the row painter below would give each column of the half row, in its order.
         const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
           for (int k = 0; k < n; ++k)
@@ -150,47 +188,60 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         const int nGloss = sc.gloss.Row(j, glossRuns);
         Run glossInFace[6];
         mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
-      });
+      }, (1u << kOutside) | (1u << kEdge));
+      if (!built) return false;
+      l.anyFace.assign(static_cast<std::size_t>(H) + 1, 0);
+      l.spanStart.assign(1, 0);
+      l.spans.clear();
+      for (std::int32_t j = 0; j <= H; ++j) {
+        for (const PartRun* run = l.Begin(j); run != l.End(j); ++run) {
+          l.anyFace[static_cast<std::size_t>(j)] |= run->part >= kFace;
+          if (run->part != kFace || run->first > halfW) continue;
+          const std::int32_t last = std::min(run->last, halfW);
+          l.spans.push_back({run->first, last, std::min({last, R - 1, darkLimit - 1 - 3 * j / 2})});
+        }
+        l.spanStart.push_back(static_cast<std::uint32_t>(l.spans.size()));
+      }
+      return true;
     });
     if (layout) {
-      const std::int32_t lastRow = std::min(H, canvas.height - 1);
-      std::uint32_t g = ToPixel(Rgb{0, 0, 0});
-      std::uint32_t colour[4] = {canvas.clearPixel, edge, 0, 0};
+      const std::int32_t lastRow = H;
+      // The colours of each row's parts; a glow by column is painted in its clamped colour here
+      // and its other columns written over it below, left half and mirror.
+      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(lastRow) + 1));
+      std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
       for (std::int32_t j = 0; j <= lastRow; ++j) {
-        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
-        const PartRun* begin = layout->Begin(j);
-        const PartRun* end = layout->End(j);
-        bool anyFace = false;
-        for (const PartRun* run = begin; run != end; ++run) anyFace |= run->part >= kFace;
-        double rowTerm = 0;
-        if (anyFace) {
+        if (layout->anyFace[static_cast<std::size_t>(j)]) {
           if (P.HighlightTop < j && j < highlightBottom && R != 0)
             g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
-          const double ey = static_cast<double>(sy) * static_cast<double>(j - H);
-          rowTerm = ey * ey;
-          colour[kFace] = perColumn ? 0 : ToPixel(Blend(bright, face, std::min(RoundToInt(rowTerm), 100)));
-          colour[kGloss] = g;
+          faceColour = perColumn ? glow[100] : ToPixel(Blend(bright, face, std::min(RoundToInt(RowTerm(sy, j, H)), 100)));
         }
-        // A glow by column is written below, left half and mirror.
-        PaintLayoutRow(out, begin, end, colour, perColumn ? std::uint8_t{kFace} : RowLayout::kNone);
-        if (!anyFace) continue;
-        // What varies by column, on the left half of each face run, then mirrored.
+        std::uint32_t* colour = sc.rowColours.data() + RowLayout::kParts * static_cast<std::size_t>(j);
+        colour[kOutside] = canvas.clearPixel;
+        colour[kEdge] = edge;
+        colour[kFace] = faceColour;
+        colour[kGloss] = g;
+      }
+      // Every pixel of the canvas is written in order: a fill may write past its end.
+      PaintFills(canvas.pixels, layout->Fills(0), layout->Fills(lastRow + 1), sc.rowColours.data(),
+                 static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
+      // What varies by column, on the left half of each face run, then mirrored.
+      for (std::int32_t j = 0; j <= lastRow; ++j) {
+        const FaceSpan* span = layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j)];
+        const FaceSpan* spansEnd = layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j) + 1];
+        if (span == spansEnd) continue;
+        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
+        const double rowTerm = RowTerm(sy, j, H);
         const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
-        for (const PartRun* run = begin; run != end && run->first <= halfW; ++run) {
-          if (run->part != kFace) continue;
-          const std::int32_t first = run->first, last = std::min(run->last, halfW);
+        for (; span != spansEnd; ++span) {
+          const std::int32_t first = span->first, last = span->last;
           if (perColumn) {
             const double* term = sc.columnTerm.data();
-            const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
-            // Both halves at once: the clamped columns, then the glow with its mirror.
-            std::fill(out + first, out + lo, glow[100]);
-            std::fill(out + (W - lo + 1), out + (W - first + 1), glow[100]);
-            GlowColumns(out, term, rowTerm, ramp, lo, last, W);
+            GlowColumns(out, term, rowTerm, ramp, ClampedGlowEnd(term, rowTerm, first, last), last, W);
           }
-          const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
-          if (first <= darkEnd) {
-            DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
-            MirrorColumns(out, W, first, darkEnd);
+          if (first <= span->darkEnd) {
+            DarkenColumns(out, sc.darkening.data() + darkStart, first, span->darkEnd);
+            MirrorColumns(out, W, first, span->darkEnd);
           }
         }
       }
