@@ -24,18 +24,18 @@ void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, co
 // and the blend is worked out rather than looked up (a gather costs more than the arithmetic):
 // each component from + (to - from) * p \ 100, the division truncating towards zero, taken as
 // the magnitude |to - from| * p (at most 25500) divided by 100 as (x * 41944) >> 22, exact below
-// 43699, with the difference's sign put back. The mirror half is stored reversed straight away.
+// 43699, with the difference's sign put back; p * (|to - from| * 41944) stays below 2^31. The
+// mirror half is stored reversed straight away.
 __attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const double* term, double rowTerm,
                                                      const GlowRamp& ramp, std::int32_t first, std::int32_t last,
                                                      std::int32_t mirrorW) {
   const __m256d add = _mm256_set1_pd(rowTerm);
-  const __m256i reciprocal = _mm256_set1_epi32(41944);
   const __m256i reverse = _mm256_set_epi32(0, 1, 2, 3, 4, 5, 6, 7);
-  __m256i from[3], magnitude[3], negative[3];
+  __m256i from[3], scaled[3], negative[3];
   for (int c = 0; c < 3; ++c) {
     const std::int32_t d = ramp.to[c] - ramp.from[c];
     from[c] = _mm256_set1_epi32(ramp.from[c]);
-    magnitude[c] = _mm256_set1_epi32(d < 0 ? -d : d);
+    scaled[c] = _mm256_set1_epi32((d < 0 ? -d : d) * 41944);
     negative[c] = _mm256_set1_epi32(d < 0 ? -1 : 0);
   }
   std::int32_t i = first;
@@ -45,7 +45,7 @@ __attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const d
     const __m256i p = _mm256_set_m128i(hi, lo);
     __m256i component[3];
     for (int c = 0; c < 3; ++c) {
-      const __m256i q = _mm256_srli_epi32(_mm256_mullo_epi32(_mm256_mullo_epi32(p, magnitude[c]), reciprocal), 22);
+      const __m256i q = _mm256_srli_epi32(_mm256_mullo_epi32(p, scaled[c]), 22);
       // from + q, or from - q: (q ^ m) - m negates q where m is all ones.
       component[c] = _mm256_add_epi32(from[c], _mm256_sub_epi32(_mm256_xor_si256(q, negative[c]), negative[c]));
     }
@@ -91,6 +91,44 @@ __attribute__((target("avx2"))) void DarkenColumnsAvx2(std::uint32_t* out, const
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_or_si256(_mm256_packus_epi16(lo, hi), alpha));
   }
   for (; i <= last; ++i) out[i] = DarkenPixel(out[i], percent[i]);
+}
+
+void DarkenAndMirrorPlain(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last,
+                          std::int32_t W) {
+  for (std::int32_t i = first; i <= last; ++i) out[W - i] = out[i] = DarkenPixel(out[i], percent[i]);
+}
+
+// Darkens eight pixels and stores them with their mirror. A last part of fewer than eight columns
+// is done as a whole eight where they all lie left of the middle: the columns past last keep
+// their pixels (blended back), and their mirrors already hold the same ones.
+__attribute__((target("avx2"))) void DarkenAndMirrorAvx2(std::uint32_t* out, const std::uint8_t* percent,
+                                                         std::int32_t first, std::int32_t last, std::int32_t W) {
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i reciprocal = _mm256_set1_epi16(static_cast<short>(41944));
+  const __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m256i reverse = _mm256_set_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+  const __m256i lane = _mm256_set_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+  std::int32_t i = first;
+  while (i <= last && (i + 7 <= last || i + 7 <= W / 2)) {
+    const __m256i px = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i));
+    const __m256i p32 = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(percent + i)));
+    const __m256i p16 = _mm256_or_si256(p32, _mm256_slli_epi32(p32, 16));
+    const __m256i lo = _mm256_srli_epi16(
+        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), _mm256_unpacklo_epi32(p16, p16)),
+                           reciprocal),
+        6);
+    const __m256i hi = _mm256_srli_epi16(
+        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), _mm256_unpackhi_epi32(p16, p16)),
+                           reciprocal),
+        6);
+    const __m256i dark = _mm256_or_si256(_mm256_packus_epi16(lo, hi), alpha);
+    const __m256i within = _mm256_cmpgt_epi32(_mm256_set1_epi32(last - i + 1), lane);
+    const __m256i result = _mm256_blendv_epi8(px, dark, within);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), result);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + (W - i - 7)), _mm256_permutevar8x32_epi32(result, reverse));
+    i += 8;
+  }
+  for (; i <= last; ++i) out[W - i] = out[i] = DarkenPixel(out[i], percent[i]);
 }
 
 void MirrorColumnsPlain(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last) {
@@ -155,9 +193,12 @@ struct Kernels {
   decltype(&MirrorColumnsPlain) mirror;
   decltype(&FillPlain) fill;
   decltype(&PaintFillsPlain) paint;
+  decltype(&DarkenAndMirrorPlain) darkenAndMirror;
 };
-constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain, PaintFillsPlain};
-constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2, PaintFillsAvx2};
+constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain, PaintFillsPlain,
+                          DarkenAndMirrorPlain};
+constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2, PaintFillsAvx2,
+                         DarkenAndMirrorAvx2};
 
 bool ProcessorHasAvx2() {
   static const bool has = [] {
@@ -182,6 +223,11 @@ void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const G
 
 void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last) {
   Chosen()->darken(out, percent, first, last);
+}
+
+void DarkenAndMirror(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last,
+                     std::int32_t W) {
+  Chosen()->darkenAndMirror(out, percent, first, last, W);
 }
 
 void MirrorColumns(std::uint32_t* row, std::int32_t W, std::int32_t first, std::int32_t last) {

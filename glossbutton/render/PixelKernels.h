@@ -22,6 +22,12 @@ void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const G
 // out[i] = DarkenPixel(out[i], percent[i]) for i in first..last, every percentage below 100.
 void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last);
 
+// DarkenColumns, then MirrorColumns(out, W, first, last), in one pass. percent may be read up to
+// seven entries past last, and the pixels up to column W \ 2 are symmetric (row[W - i] == row[i])
+// outside the columns first..last.
+void DarkenAndMirror(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last,
+                     std::int32_t W);
+
 // out[0..n) = px; runs of a few pixels are written in place, longer ones by the vector path's loop.
 void FillLongRun(std::uint32_t* out, std::int32_t n, std::uint32_t px);
 inline void FillPixels(std::uint32_t* out, std::int32_t n, std::uint32_t px) {

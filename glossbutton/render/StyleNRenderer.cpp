@@ -44,14 +44,15 @@ enum Part : std::uint8_t { kOutside, kEdge, kFace, kGloss };
 
 // Every number the shapes of a face are made from.
 struct LayoutKey {
-  std::int32_t W, H, R, border, left, top, width, height, radius;
+  std::int32_t W, H, R, border, left, top, width, height, radius, shadeX, shadeY;
   bool operator==(const LayoutKey&) const = default;
 };
 
 // A face's layout with what its row loop needs besides the runs: whether a row shows the face
-// at all, and the face runs of its left half with the last column of their corner darkening.
+// at all, and the face runs of its left half with the last column of their corner darkening and,
+// for a glow by column, the first column where it is not clamped.
 struct FaceSpan {
-  std::int32_t first, last, darkEnd;
+  std::int32_t first, last, darkEnd, glowFrom;
 };
 struct FaceLayout : RowLayout {
   std::vector<std::uint8_t> anyFace;
@@ -66,8 +67,10 @@ struct Scratch {
   std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
   float termSx = 0;
   std::int32_t termHalfW = -1;
-  std::vector<std::uint8_t> darkening;  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100
-  std::int32_t darkeningR = -1;
+  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100 (darkLimit of them), then eight zeros for
+  // DarkenAndMirror to read past the end.
+  std::vector<std::uint8_t> darkening;
+  std::int32_t darkeningR = -1, darkLimit = 0;
   std::uint32_t glow[101];  // the glow's pixel for each percentage
   std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
   Rgb glowFrom{-1, -1, -1}, glowTo{-1, -1, -1};
@@ -160,16 +163,19 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         sc.darkening.push_back(static_cast<std::uint8_t>(pct));
       }
     }
+    sc.darkLimit = static_cast<std::int32_t>(sc.darkening.size());
+    sc.darkening.resize(sc.darkening.size() + 8, 0);
     sc.darkeningR = R;
   }
-  const auto darkLimit = static_cast<std::int32_t>(sc.darkening.size());
+  const std::int32_t darkLimit = sc.darkLimit;
 
   Surface::Canvas canvas = s.OpenCanvas();
   const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
   // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
   if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
     const LayoutKey key{
-        W, H, R, border, P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius};
+        W,       H, R, border, P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius,
+        P.ShadeX, P.ShadeY};
     const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
       const bool built = l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
         // The parts the row painter below would give each column of the half row, in its order.
@@ -198,7 +204,9 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           l.anyFace[static_cast<std::size_t>(j)] |= run->part >= kFace;
           if (run->part != kFace || run->first > halfW) continue;
           const std::int32_t last = std::min(run->last, halfW);
-          l.spans.push_back({run->first, last, std::min({last, R - 1, darkLimit - 1 - 3 * j / 2})});
+          const std::int32_t glowFrom =
+              perColumn ? ClampedGlowEnd(sc.columnTerm.data(), RowTerm(sy, j, H), run->first, last) : last + 1;
+          l.spans.push_back({run->first, last, std::min({last, R - 1, darkLimit - 1 - 3 * j / 2}), glowFrom});
         }
         l.spanStart.push_back(static_cast<std::uint32_t>(l.spans.size()));
       }
@@ -231,18 +239,12 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         const FaceSpan* spansEnd = layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j) + 1];
         if (span == spansEnd) continue;
         std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
-        const double rowTerm = RowTerm(sy, j, H);
+        const double rowTerm = perColumn ? RowTerm(sy, j, H) : 0;
         const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
         for (; span != spansEnd; ++span) {
           const std::int32_t first = span->first, last = span->last;
-          if (perColumn) {
-            const double* term = sc.columnTerm.data();
-            GlowColumns(out, term, rowTerm, ramp, ClampedGlowEnd(term, rowTerm, first, last), last, W);
-          }
-          if (first <= span->darkEnd) {
-            DarkenColumns(out, sc.darkening.data() + darkStart, first, span->darkEnd);
-            MirrorColumns(out, W, first, span->darkEnd);
-          }
+          if (span->glowFrom <= last) GlowColumns(out, sc.columnTerm.data(), rowTerm, ramp, span->glowFrom, last, W);
+          if (first <= span->darkEnd) DarkenAndMirror(out, sc.darkening.data() + darkStart, first, span->darkEnd, W);
         }
       }
       for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
