@@ -64,28 +64,39 @@ void FlatRows::Box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32
 }
 
 void FlatRows::Resolve(Plan& plan) const {
+  // The outline's runs by row, each row's in the order they are drawn.
+  std::vector<OutlineRun> outline(outline_);
+  std::stable_sort(outline.begin(), outline.end(), [](const OutlineRun& a, const OutlineRun& b) { return a.y < b.y; });
+  std::size_t nextOutline = 0;
+  std::vector<std::int32_t> cuts;
   plan.runs.clear();
   plan.rowStart.assign(1, 0);
   for (std::int32_t y = 0; y <= H_; ++y) {
     const RowSpans& row = rows_[static_cast<std::size_t>(y)];
-    // Cut the row where any line starts or ends; each piece takes the colour of the last line
-    // over it (the one drawn last), or the host's.
-    std::int32_t cuts[2 * kSpansPerRow + 2];
-    int nCuts = 0;
-    cuts[nCuts++] = 0;
-    cuts[nCuts++] = W_ + 1;
-    for (int k = 0; k < row.n; ++k) {
-      cuts[nCuts++] = row.span[k].first;
-      cuts[nCuts++] = row.span[k].last + 1;
-    }
-    for (int c = 1; c < nCuts; ++c)  // insertion: a handful of cuts
-      for (int at = c; at > 0 && cuts[at - 1] > cuts[at]; --at) std::swap(cuts[at - 1], cuts[at]);
+    const OutlineRun* const outlineFirst = outline.data() + nextOutline;
+    while (nextOutline < outline.size() && outline[nextOutline].y == y) ++nextOutline;
+    const OutlineRun* const outlineEnd = outline.data() + nextOutline;
+    // Cut the row where any line starts or ends; each piece takes the colour of the last outline
+    // run over it, else of the last line over it (the one drawn last), else the host's.
+    cuts.assign({0, W_ + 1});
+    for (int k = 0; k < row.n; ++k) cuts.insert(cuts.end(), {row.span[k].first, row.span[k].last + 1});
+    for (const OutlineRun* o = outlineFirst; o != outlineEnd; ++o) cuts.insert(cuts.end(), {o->first, o->last + 1});
+    std::sort(cuts.begin(), cuts.end());
     const std::size_t start = plan.runs.size();
-    for (int c = 0; c + 1 < nCuts; ++c) {
+    for (std::size_t c = 0; c + 1 < cuts.size(); ++c) {
       const std::int32_t first = cuts[c], last = cuts[c + 1] - 1;
       if (first > last) continue;
       Span piece{first, last, back_, !hasBack_};
-      for (int k = row.n - 1; k >= 0; --k)
+      bool outlined = false;
+      for (const OutlineRun* o = outlineEnd; o != outlineFirst;) {
+        --o;
+        if (o->first <= first && last <= o->last) {
+          piece = {first, last, o->px, false};
+          outlined = true;
+          break;
+        }
+      }
+      for (int k = row.n - 1; k >= 0 && !outlined; --k)
         if (row.span[k].first <= first && last <= row.span[k].last) {
           piece = {first, last, row.span[k].px, false};
           break;
@@ -101,7 +112,6 @@ void FlatRows::Resolve(Plan& plan) const {
     }
     plan.rowStart.push_back(static_cast<std::uint32_t>(plan.runs.size()));
   }
-  plan.outline = outline_;
   plan.currentX = currentX_;
   plan.currentY = currentY_;
   plan.movesPosition = movesPosition_;
@@ -114,24 +124,20 @@ void FlatRows::Resolve(Plan& plan) const {
     return at->second;
   };
   const auto width = static_cast<std::size_t>(W_) + 1;
-  plan.rowFills.clear();
+  plan.fills.clear();
   for (std::int32_t y = 0; y <= H_; ++y) {
     for (std::uint32_t k = plan.rowStart[static_cast<std::size_t>(y)]; k < plan.rowStart[static_cast<std::size_t>(y) + 1];
          ++k) {
       const Span& run = plan.runs[k];
       const Fill fill{static_cast<std::size_t>(y) * width + static_cast<std::size_t>(run.first),
                       static_cast<std::uint32_t>(run.last - run.first + 1), run.unpainted ? 0u : colourOf(run.px)};
-      Fill* const prev = plan.rowFills.empty() ? nullptr : &plan.rowFills.back();
+      Fill* const prev = plan.fills.empty() ? nullptr : &plan.fills.back();
       if (prev && prev->colour == fill.colour && prev->offset + prev->n == fill.offset)
         prev->n += fill.n;
       else
-        plan.rowFills.push_back(fill);
+        plan.fills.push_back(fill);
     }
   }
-  plan.outlineFills.clear();
-  for (const OutlineRun& run : outline_)
-    plan.outlineFills.push_back({static_cast<std::size_t>(run.y) * width + static_cast<std::size_t>(run.first),
-                                 static_cast<std::uint32_t>(run.last - run.first + 1), colourOf(run.px)});
 }
 
 void FlatRows::OutlineRunAt(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px) {
@@ -219,15 +225,12 @@ void FlatRows::Outline(const ButtonLook& look, const OutlineColors& c, bool firs
 void FlatRows::Paint(const Plan& plan, Surface& s) {
   const Surface::Canvas canvas = s.OpenCanvas();
   if (canvas.fillAll) {
-    // Every pixel is written, row after row: a row's fill may write past its end. The outline's
-    // pixels go over them, each fill exactly.
+    // Every pixel is written, row after row: a fill may write past its end.
     thread_local std::vector<std::uint32_t> palette;
     palette.assign(plan.palette.begin(), plan.palette.end());
     palette[0] = canvas.clearPixel;
-    PaintFills(canvas.pixels, plan.rowFills.data(), plan.rowFills.data() + plan.rowFills.size(), palette.data(),
+    PaintFills(canvas.pixels, plan.fills.data(), plan.fills.data() + plan.fills.size(), palette.data(),
                static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
-    PaintFills(canvas.pixels, plan.outlineFills.data(), plan.outlineFills.data() + plan.outlineFills.size(),
-               palette.data(), 0);
   } else {
     PaintEach(plan, canvas);
   }
@@ -247,9 +250,6 @@ void FlatRows::PaintEach(const Plan& plan, const Surface::Canvas& canvas) {
     for (; run != end; ++run)
       if (!run->unpainted) FillPixels(out + run->first, run->last - run->first + 1, run->px);
   }
-  for (const OutlineRun& run : plan.outline)
-    FillPixels(canvas.pixels + static_cast<std::ptrdiff_t>(run.y) * canvas.width + run.first, run.last - run.first + 1,
-               run.px);
 }
 
 }  // namespace gloss

@@ -36,8 +36,9 @@ class FlatRows {
   // renderer draws instead.
   bool Complete() const { return complete_; }
 
-  // What the recorded lines leave on each row, as runs of one colour side by side from column 0
-  // to W; a run that no line reaches and that has no host colour is marked as such.
+  // What the recorded lines and the outline over them leave on each row, as runs of one colour
+  // side by side from column 0 to W; a run that no line reaches and that has no host colour is
+  // marked as such.
   struct Span {
     std::int32_t first, last;
     std::uint32_t px;
@@ -51,18 +52,17 @@ class FlatRows {
   struct Plan {
     std::vector<Span> runs;
     std::vector<std::uint32_t> rowStart;  // row y is runs[rowStart[y] .. rowStart[y + 1])
-    std::vector<OutlineRun> outline;
-    float currentX = 0, currentY = 0;  // where the last line recorded leaves the current position
-    bool movesPosition = false;         // whether any did
-    // The same as fills of the whole surface, row after row (runs of one colour that meet across
-    // the end of a row joined), then the outline's; colours from palette, where entry 0 stands for
-    // the clear the surface owes (the unpainted runs).
-    std::vector<Fill> rowFills, outlineFills;
+    float currentX = 0, currentY = 0;     // where the last line recorded leaves the current position
+    bool movesPosition = false;           // whether any did
+    // The same runs as fills of the whole surface, row after row (runs of one colour that meet
+    // across the end of a row joined); colours from palette, where entry 0 stands for the clear
+    // the surface owes (the unpainted runs).
+    std::vector<Fill> fills;
     std::vector<std::uint32_t> palette;
   };
   void Resolve(Plan& plan) const;
   // Writes every row of the surface (unpainted runs get the clear the surface owes, if it owes
-  // one), then the outline, and leaves the current position where the recorded lines would.
+  // one) and leaves the current position where the recorded lines would.
   static void Paint(const Plan& plan, Surface& s);
 
   // DrawFlatOutline (FlatStyle.h), recorded: the same sixteen steps, or their scaled form, as
