@@ -126,8 +126,8 @@ void FlatRows::Resolve(Plan& plan) const {
   const auto width = static_cast<std::size_t>(W_) + 1;
   plan.fills.clear();
   for (std::int32_t y = 0; y <= H_; ++y) {
-    for (std::uint32_t k = plan.rowStart[static_cast<std::size_t>(y)]; k < plan.rowStart[static_cast<std::size_t>(y) + 1];
-         ++k) {
+    for (std::uint32_t k = plan.rowStart[static_cast<std::size_t>(y)];
+         k < plan.rowStart[static_cast<std::size_t>(y) + 1]; ++k) {
       const Span& run = plan.runs[k];
       const Fill fill{static_cast<std::size_t>(y) * width + static_cast<std::size_t>(run.first),
                       static_cast<std::uint32_t>(run.last - run.first + 1), run.unpainted ? 0u : colourOf(run.px)};

@@ -195,10 +195,10 @@ struct Kernels {
   decltype(&PaintFillsPlain) paint;
   decltype(&DarkenAndMirrorPlain) darkenAndMirror;
 };
-constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain, FillPlain, PaintFillsPlain,
-                          DarkenAndMirrorPlain};
-constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2, FillAvx2, PaintFillsAvx2,
-                         DarkenAndMirrorAvx2};
+constexpr Kernels kPlain{GlowColumnsPlain, DarkenColumnsPlain, MirrorColumnsPlain,
+                         FillPlain,        PaintFillsPlain,    DarkenAndMirrorPlain};
+constexpr Kernels kAvx2{GlowColumnsAvx2, DarkenColumnsAvx2, MirrorColumnsAvx2,
+                        FillAvx2,        PaintFillsAvx2,    DarkenAndMirrorAvx2};
 
 bool ProcessorHasAvx2() {
   static const bool has = [] {

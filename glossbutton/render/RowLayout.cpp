@@ -22,10 +22,10 @@ bool RowLayout::AddRow() {
   const auto y = static_cast<std::size_t>(rowStart_.size() - 1);
   for (std::size_t k = start; k < runs_.size(); ++k) {
     const PartRun& run = runs_[k];
-    const Fill fill{y * (static_cast<std::size_t>(W_) + 1) + static_cast<std::size_t>(run.first),
-                    static_cast<std::uint32_t>(run.last - run.first + 1),
-                    static_cast<std::uint32_t>(((sameInEveryRow_ >> run.part) & 1u) != 0 ? run.part
-                                                                                         : kParts * y + run.part)};
+    const Fill fill{
+        y * (static_cast<std::size_t>(W_) + 1) + static_cast<std::size_t>(run.first),
+        static_cast<std::uint32_t>(run.last - run.first + 1),
+        static_cast<std::uint32_t>(((sameInEveryRow_ >> run.part) & 1u) != 0 ? run.part : kParts * y + run.part)};
     if (!fills_.empty() && fills_.back().colour == fill.colour && fills_.back().offset + fills_.back().n == fill.offset)
       fills_.back().n += fill.n;
     else

@@ -80,21 +80,25 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     const LayoutKey key{W, H, R, border, glossLeft, DeviceLength(look, 2)};
     const std::int32_t half = W / 2;
     const RowLayout* layout = sc.layouts.Find(key, H + 1, [&](RowLayout& l) {
-      return l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
-        // The parts the row painter below would give each column of the half row, in its order.
-        const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
-          for (int k = 0; k < n; ++k)
-            for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, half); ++x) part[x] = value;
-        };
-        Run outerRuns[3], innerRuns[3], painted[6], ring[12], crescent[12];
-        const int nOuter = sc.outer.Row(j, outerRuns);
-        const int nInner = sc.inner.Row(j, innerRuns);
-        for (std::int32_t x = 0; x <= half; ++x) part[x] = kOutside;
-        mark(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted), RowLayout::kNone);
-        mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
-        mark(innerRuns, nInner, kShaded);
-        mark(crescent, CrescentRuns(sc, j, innerRuns, nInner, crescent), kCrescent);
-      }, (1u << kOutside) | (1u << kEdge));
+      return l.Build(
+          W, H,
+          [&](std::int32_t j, std::uint8_t* part) {
+            // The parts the row painter below would give each column of the half row, in its order.
+            const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
+              for (int k = 0; k < n; ++k)
+                for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, half); ++x)
+                  part[x] = value;
+            };
+            Run outerRuns[3], innerRuns[3], painted[6], ring[12], crescent[12];
+            const int nOuter = sc.outer.Row(j, outerRuns);
+            const int nInner = sc.inner.Row(j, innerRuns);
+            for (std::int32_t x = 0; x <= half; ++x) part[x] = kOutside;
+            mark(painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted), RowLayout::kNone);
+            mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
+            mark(innerRuns, nInner, kShaded);
+            mark(crescent, CrescentRuns(sc, j, innerRuns, nInner, crescent), kCrescent);
+          },
+          (1u << kOutside) | (1u << kEdge));
     });
     if (layout) {
       const std::int32_t lastRow = H;

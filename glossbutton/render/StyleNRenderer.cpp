@@ -71,7 +71,7 @@ struct Scratch {
   // DarkenAndMirror to read past the end.
   std::vector<std::uint8_t> darkening;
   std::int32_t darkeningR = -1, darkLimit = 0;
-  std::uint32_t glow[101];  // the glow's pixel for each percentage
+  std::uint32_t glow[101];                // the glow's pixel for each percentage
   std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
   Rgb glowFrom{-1, -1, -1}, glowTo{-1, -1, -1};
 };
@@ -173,28 +173,40 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
   // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
   if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
-    const LayoutKey key{
-        W,       H, R, border, P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius,
-        P.ShadeX, P.ShadeY};
+    const LayoutKey key{W,
+                        H,
+                        R,
+                        border,
+                        P.HighlightLeft,
+                        P.HighlightTop,
+                        P.HighlightWidth,
+                        P.HighlightHeight,
+                        P.HighlightRadius,
+                        P.ShadeX,
+                        P.ShadeY};
     const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
-      const bool built = l.Build(W, H, [&](std::int32_t j, std::uint8_t* part) {
-        // The parts the row painter below would give each column of the half row, in its order.
-        const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
-          for (int k = 0; k < n; ++k)
-            for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, halfW); ++x) part[x] = value;
-        };
-        Run outerRuns[3], innerRuns[3], glossRuns[3], painted[6], ring[12];
-        const int nOuter = sc.outer.Row(j, outerRuns);
-        const int nInner = sc.inner.Row(j, innerRuns);
-        const int nPainted = UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted);
-        for (std::int32_t x = 0; x <= halfW; ++x) part[x] = kOutside;
-        mark(painted, nPainted, RowLayout::kNone);
-        mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
-        mark(innerRuns, nInner, kFace);
-        const int nGloss = sc.gloss.Row(j, glossRuns);
-        Run glossInFace[6];
-        mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
-      }, (1u << kOutside) | (1u << kEdge));
+      const bool built = l.Build(
+          W, H,
+          [&](std::int32_t j, std::uint8_t* part) {
+            // The parts the row painter below would give each column of the half row, in its order.
+            const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
+              for (int k = 0; k < n; ++k)
+                for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, halfW); ++x)
+                  part[x] = value;
+            };
+            Run outerRuns[3], innerRuns[3], glossRuns[3], painted[6], ring[12];
+            const int nOuter = sc.outer.Row(j, outerRuns);
+            const int nInner = sc.inner.Row(j, innerRuns);
+            const int nPainted = UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted);
+            for (std::int32_t x = 0; x <= halfW; ++x) part[x] = kOutside;
+            mark(painted, nPainted, RowLayout::kNone);
+            mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
+            mark(innerRuns, nInner, kFace);
+            const int nGloss = sc.gloss.Row(j, glossRuns);
+            Run glossInFace[6];
+            mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
+          },
+          (1u << kOutside) | (1u << kEdge));
       if (!built) return false;
       l.anyFace.assign(static_cast<std::size_t>(H) + 1, 0);
       l.spanStart.assign(1, 0);
@@ -222,7 +234,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         if (layout->anyFace[static_cast<std::size_t>(j)]) {
           if (P.HighlightTop < j && j < highlightBottom && R != 0)
             g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
-          faceColour = perColumn ? glow[100] : ToPixel(Blend(bright, face, std::min(RoundToInt(RowTerm(sy, j, H)), 100)));
+          faceColour =
+              perColumn ? glow[100] : ToPixel(Blend(bright, face, std::min(RoundToInt(RowTerm(sy, j, H)), 100)));
         }
         std::uint32_t* colour = sc.rowColours.data() + RowLayout::kParts * static_cast<std::size_t>(j);
         colour[kOutside] = canvas.clearPixel;
