@@ -2,7 +2,8 @@
 // Row painter for the flat styles (0 and 1) when the button fills the surface. The renderer
 // records the plain renderer's row lines and boxes in the same order; nothing reaches the surface
 // until Paint, which writes each pixel once: the host's colour only where no line lands, and of
-// overlapping lines the later one (as drawing them in turn would leave it).
+// overlapping lines the later one (as drawing them in turn would leave it), the outline over all.
+// The plan depends on no colour outside its key, so it is kept as one list of fills.
 #include <cstdint>
 #include <vector>
 

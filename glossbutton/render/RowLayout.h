@@ -1,11 +1,11 @@
 #pragma once
 // Where the glossy renderers' colours go, worked out once per shape. Those faces are symmetric
 // about the middle column and each part of a row (outside, edge, face, gloss) has one colour per
-// row, so a row is a short list of runs of one part each across the whole width: drawing it is
-// a few fills, and only what varies by column (the corner darkening, a horizontal glow) is worked
-// out pixel by pixel on the left half and mirrored. The runs depend on sizes and radii alone,
-// never on a colour, so a redraw in another state or scheme at the same size finds them in a
-// small cache keyed by every number they are made from.
+// row, so a row is a short list of runs of one part each across the whole width, and the face a
+// list of fills that one call paints (PaintFills) from a table of row colours; only what varies by column (the corner
+// darkening, a horizontal glow) is worked out pixel by pixel on the left half and mirrored. The runs depend on sizes
+// and radii alone, never on a colour, so a redraw in another state or scheme at the same size finds them in a small
+// cache keyed by every number they are made from.
 #include <algorithm>
 #include <array>
 #include <cstdint>

@@ -1,9 +1,10 @@
 // Styles 2 to 5, row by row: the shape tests become runs of columns per row, colours that
 // depend on the row alone are worked out once per row, and blends use pre-split components.
-// On a surface that owes its clear and is as wide as the face, the runs come from the shape's
-// cached layout (RowLayout.h) and each row is a few fills across the whole width; elsewhere the
-// half row is built and mirrored (MirroredRows.h). Every shortcut gives exactly the pixels of the plain renderer
-// (ReferenceRenderers.h); inputs outside the ranges the shortcuts are written for go to the plain renderer.
+// On a surface that owes its clear, as wide as the face and no shorter, the runs come from the
+// shape's cached layout (RowLayout.h): the row colours go into a table, the whole face is one
+// list of fills, and only the glow and the corner darkening are then worked out by column;
+// elsewhere the half row is built and mirrored (MirroredRows.h). Every shortcut gives exactly the pixels of the plain
+// renderer (ReferenceRenderers.h); inputs outside the ranges the shortcuts are written for go to the plain renderer.
 #include "glossbutton/render/StyleNRenderer.h"
 
 #include <immintrin.h>
