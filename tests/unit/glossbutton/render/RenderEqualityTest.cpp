@@ -7,10 +7,12 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 #include <typeinfo>
 #include <utility>
 
 #include "glossbutton/render/FaceCache.h"
+#include "glossbutton/render/PixelKernels.h"
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/ReferenceRenderers.h"
 #include "glossbutton/render/Style0Renderer.h"
@@ -307,6 +309,34 @@ TEST_P(RenderEquality, FacePaintersMatchForOtherOriginsAndOddSizes) {
               Outcome([&] { reference::DrawStyle6Face(plain6, look, X0, Y0, W, H, colour); }))
         << what;
     ExpectSameSurface(fast6, plain6, what + " (style 6)");
+  }
+}
+
+// The faces rely on a fill writing exactly its pixels, and past its end only within the room it
+// is given: fills of every short length and a few long ones, end to end and with gaps.
+TEST_P(RenderEquality, FillsWriteTheirPixelsAndNothingPastTheRoom) {
+  std::vector<Fill> fills;
+  std::size_t at = 3;
+  for (std::uint32_t n = 1; n <= 20; ++n) {
+    fills.push_back({at, n, n % 4});
+    at += n + (n % 3 == 0 ? 0 : n % 5);
+  }
+  fills.push_back({at, 100, 1});
+  const std::size_t end = at + 100;
+  const std::uint32_t table[] = {0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004};
+  constexpr std::uint32_t kUntouched = 0x12345678;
+  for (const std::ptrdiff_t room : {std::ptrdiff_t{0}, std::ptrdiff_t{60}, static_cast<std::ptrdiff_t>(end)}) {
+    std::vector<std::uint32_t> pixels(end + 16, kUntouched);
+    PaintFills(pixels.data(), fills.data(), fills.data() + fills.size(), table, room);
+    std::vector<bool> inFill(pixels.size(), false);
+    for (const Fill& f : fills)
+      for (std::size_t i = f.offset; i < f.offset + f.n; ++i) {
+        inFill[i] = true;
+        ASSERT_EQ(pixels[i], table[f.colour]) << "room " << room << ", pixel " << i;
+      }
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+      if (!inFill[i] && (i < fills.front().offset || static_cast<std::ptrdiff_t>(i) >= room))
+        ASSERT_EQ(pixels[i], kUntouched) << "room " << room << ", pixel " << i << " outside every fill";
   }
 }
 
