@@ -325,7 +325,8 @@ TEST_P(RenderEquality, FillsWriteTheirPixelsAndNothingPastTheRoom) {
   const std::size_t end = at + 100;
   const std::uint32_t table[] = {0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004};
   constexpr std::uint32_t kUntouched = 0x12345678;
-  for (const std::ptrdiff_t room : {std::ptrdiff_t{0}, std::ptrdiff_t{60}, static_cast<std::ptrdiff_t>(end)}) {
+  for (const std::ptrdiff_t room :
+       {std::ptrdiff_t{0}, std::ptrdiff_t{19}, std::ptrdiff_t{39}, static_cast<std::ptrdiff_t>(end)}) {
     std::vector<std::uint32_t> pixels(end + 16, kUntouched);
     PaintFills(pixels.data(), fills.data(), fills.data() + fills.size(), table, room);
     std::vector<bool> inFill(pixels.size(), false);
