@@ -45,7 +45,7 @@ enum Part : std::uint8_t { kOutside, kEdge, kFace, kGloss };
 
 // Every number the shapes of a face are made from.
 struct LayoutKey {
-  std::int32_t W, H, R, border, left, top, width, height, radius, shadeX, shadeY;
+  std::int32_t W, H, R, border, left, top, width, height, radius, shadeX, shadeY, slope, base;
   bool operator==(const LayoutKey&) const = default;
 };
 
@@ -56,7 +56,12 @@ struct FaceSpan {
   std::int32_t first, last, darkEnd, glowFrom;
 };
 struct FaceLayout : RowLayout {
-  std::vector<std::uint8_t> anyFace;
+  // Per row: the percentages of the face's and the gloss band's colours, -1 where the row has no
+  // face (then neither) or is outside the band (the gloss colour of the row before stays).
+  struct Percentages {
+    std::int16_t face, gloss;
+  };
+  std::vector<Percentages> percent;
   std::vector<std::uint32_t> spanStart;  // row j: spans[spanStart[j] .. spanStart[j + 1])
   std::vector<FaceSpan> spans;
 };
@@ -184,37 +189,36 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
                         P.HighlightHeight,
                         P.HighlightRadius,
                         P.ShadeX,
-                        P.ShadeY};
+                        P.ShadeY,
+                        P.HighlightSlope,
+                        P.HighlightBase};
+    // The parts the row painter below would give each column of the half row, in its order.
+    const auto markRow = [&](std::int32_t j, std::uint8_t* part) {
+      const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
+        for (int k = 0; k < n; ++k)
+          for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, halfW); ++x) part[x] = value;
+      };
+      Run outerRuns[3], innerRuns[3], glossRuns[3], painted[6], ring[12];
+      const int nOuter = sc.outer.Row(j, outerRuns);
+      const int nInner = sc.inner.Row(j, innerRuns);
+      const int nPainted = UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted);
+      for (std::int32_t x = 0; x <= halfW; ++x) part[x] = kOutside;
+      mark(painted, nPainted, RowLayout::kNone);
+      mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
+      mark(innerRuns, nInner, kFace);
+      const int nGloss = sc.gloss.Row(j, glossRuns);
+      Run glossInFace[6];
+      mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
+    };
     const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
-      const bool built = l.Build(
-          W, H,
-          [&](std::int32_t j, std::uint8_t* part) {
-            // The parts the row painter below would give each column of the half row, in its order.
-            const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
-              for (int k = 0; k < n; ++k)
-                for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, halfW); ++x)
-                  part[x] = value;
-            };
-            Run outerRuns[3], innerRuns[3], glossRuns[3], painted[6], ring[12];
-            const int nOuter = sc.outer.Row(j, outerRuns);
-            const int nInner = sc.inner.Row(j, innerRuns);
-            const int nPainted = UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted);
-            for (std::int32_t x = 0; x <= halfW; ++x) part[x] = kOutside;
-            mark(painted, nPainted, RowLayout::kNone);
-            mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
-            mark(innerRuns, nInner, kFace);
-            const int nGloss = sc.gloss.Row(j, glossRuns);
-            Run glossInFace[6];
-            mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
-          },
-          (1u << kOutside) | (1u << kEdge));
-      if (!built) return false;
-      l.anyFace.assign(static_cast<std::size_t>(H) + 1, 0);
+      if (!l.Build(W, H, markRow, (1u << kOutside) | (1u << kEdge))) return false;
+      l.percent.assign(static_cast<std::size_t>(H) + 1, {-1, -1});
       l.spanStart.assign(1, 0);
       l.spans.clear();
       for (std::int32_t j = 0; j <= H; ++j) {
+        bool anyFace = false;
         for (const PartRun* run = l.Begin(j); run != l.End(j); ++run) {
-          l.anyFace[static_cast<std::size_t>(j)] |= run->part >= kFace;
+          anyFace |= run->part >= kFace;
           if (run->part != kFace || run->first > halfW) continue;
           const std::int32_t last = std::min(run->last, halfW);
           const std::int32_t glowFrom =
@@ -222,25 +226,36 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           l.spans.push_back({run->first, last, std::min({last, R - 1, darkLimit - 1 - 3 * j / 2}), glowFrom});
         }
         l.spanStart.push_back(static_cast<std::uint32_t>(l.spans.size()));
+        if (!anyFace) continue;
+        FaceLayout::Percentages& row = l.percent[static_cast<std::size_t>(j)];
+        row.face = static_cast<std::int16_t>(std::min(RoundToInt(RowTerm(sy, j, H)), 100));
+        if (P.HighlightTop < j && j < highlightBottom && R != 0)
+          row.gloss = static_cast<std::int16_t>(Clamp100(P.HighlightSlope * j / R + P.HighlightBase));
       }
       return true;
     });
     if (layout) {
       const std::int32_t lastRow = H;
       // The colours of each row's parts; a glow by column is painted in its clamped colour here
-      // and its other columns written over it below, left half and mirror.
+      // and its other columns written over it below, left half and mirror. Outside and edge have
+      // one colour (row 0's); a row's colour is worked out again only where its percentage differs
+      // from the row before.
       sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(lastRow) + 1));
-      std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
+      sc.rowColours[kOutside] = canvas.clearPixel;
+      sc.rowColours[kEdge] = edge;
+      std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = perColumn ? glow[100] : 0;
+      std::int32_t glossPercent = -1, facePercent = -1;
       for (std::int32_t j = 0; j <= lastRow; ++j) {
-        if (layout->anyFace[static_cast<std::size_t>(j)]) {
-          if (P.HighlightTop < j && j < highlightBottom && R != 0)
-            g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
-          faceColour =
-              perColumn ? glow[100] : ToPixel(Blend(bright, face, std::min(RoundToInt(RowTerm(sy, j, H)), 100)));
+        const FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
+        if (row.gloss >= 0 && row.gloss != glossPercent) {
+          glossPercent = row.gloss;
+          g = ToPixel(Blend(white, face, glossPercent));
+        }
+        if (!perColumn && row.face >= 0 && row.face != facePercent) {
+          facePercent = row.face;
+          faceColour = ToPixel(Blend(bright, face, facePercent));
         }
         std::uint32_t* colour = sc.rowColours.data() + RowLayout::kParts * static_cast<std::size_t>(j);
-        colour[kOutside] = canvas.clearPixel;
-        colour[kEdge] = edge;
         colour[kFace] = faceColour;
         colour[kGloss] = g;
       }
