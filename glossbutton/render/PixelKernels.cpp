@@ -13,11 +13,13 @@ namespace {
 // Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
 inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
 
-void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, const GlowRamp& ramp, std::int32_t first,
-                      std::int32_t last, std::int32_t mirrorW) {
-  for (std::int32_t i = first; i <= last; ++i) out[i] = ramp.table[RoundToInt(term[i] + rowTerm)];
-  if (mirrorW >= 0)
-    for (std::int32_t i = first; i <= last; ++i) out[mirrorW - i] = out[i];
+void GlowColumnsPlain(const GlowRun* runs, std::size_t n, const double* term, const GlowRamp& ramp,
+                      std::int32_t mirrorW) {
+  for (const GlowRun* run = runs; run != runs + n; ++run) {
+    for (std::int32_t i = run->first; i <= run->last; ++i) run->out[i] = ramp.table[RoundToInt(term[i] + run->rowTerm)];
+    if (mirrorW >= 0)
+      for (std::int32_t i = run->first; i <= run->last; ++i) run->out[mirrorW - i] = run->out[i];
+  }
 }
 
 // Eight pixels at a time: the conversion rounds the same way (the MXCSR default, halves to even),
@@ -26,40 +28,40 @@ void GlowColumnsPlain(std::uint32_t* out, const double* term, double rowTerm, co
 // the magnitude |to - from| * p (at most 25500) divided by 100 as (x * 41944) >> 22, exact below
 // 43699, with the difference's sign put back; p * (|to - from| * 41944) stays below 2^31. The
 // mirror half is stored reversed straight away.
-__attribute__((target("avx2"))) void GlowColumnsAvx2(std::uint32_t* out, const double* term, double rowTerm,
-                                                     const GlowRamp& ramp, std::int32_t first, std::int32_t last,
-                                                     std::int32_t mirrorW) {
-  const __m256d add = _mm256_set1_pd(rowTerm);
+__attribute__((target("avx2"))) void GlowColumnsAvx2(const GlowRun* runs, std::size_t n, const double* term,
+                                                     const GlowRamp& ramp, std::int32_t mirrorW) {
   const __m256i reverse = _mm256_set_epi32(0, 1, 2, 3, 4, 5, 6, 7);
-  __m256i from[3], scaled[3], negative[3];
+  const __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  __m256i from[3], scaled[3], sign[3];
   for (int c = 0; c < 3; ++c) {
     const std::int32_t d = ramp.to[c] - ramp.from[c];
     from[c] = _mm256_set1_epi32(ramp.from[c]);
     scaled[c] = _mm256_set1_epi32((d < 0 ? -d : d) * 41944);
-    negative[c] = _mm256_set1_epi32(d < 0 ? -1 : 0);
+    sign[c] = _mm256_set1_epi32(d < 0 ? -1 : 1);
   }
-  std::int32_t i = first;
-  for (; i + 7 <= last; i += 8) {
-    const __m128i lo = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i), add));
-    const __m128i hi = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i + 4), add));
-    const __m256i p = _mm256_set_m128i(hi, lo);
-    __m256i component[3];
-    for (int c = 0; c < 3; ++c) {
-      const __m256i q = _mm256_srli_epi32(_mm256_mullo_epi32(p, scaled[c]), 22);
-      // from + q, or from - q: (q ^ m) - m negates q where m is all ones.
-      component[c] = _mm256_add_epi32(from[c], _mm256_sub_epi32(_mm256_xor_si256(q, negative[c]), negative[c]));
+  for (const GlowRun* run = runs; run != runs + n; ++run) {
+    std::uint32_t* const out = run->out;
+    const __m256d add = _mm256_set1_pd(run->rowTerm);
+    std::int32_t i = run->first;
+    for (; i + 7 <= run->last; i += 8) {
+      const __m128i lo = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i), add));
+      const __m128i hi = _mm256_cvtpd_epi32(_mm256_add_pd(_mm256_loadu_pd(term + i + 4), add));
+      const __m256i p = _mm256_set_m128i(hi, lo);
+      __m256i component[3];
+      for (int c = 0; c < 3; ++c)  // from + q, or from - q where to lies below from
+        component[c] = _mm256_add_epi32(
+            from[c], _mm256_sign_epi32(_mm256_srli_epi32(_mm256_mullo_epi32(p, scaled[c]), 22), sign[c]));
+      const __m256i px = _mm256_or_si256(_mm256_or_si256(alpha, _mm256_slli_epi32(component[0], 16)),
+                                         _mm256_or_si256(_mm256_slli_epi32(component[1], 8), component[2]));
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), px);
+      if (mirrorW >= 0)
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + (mirrorW - i - 7)),
+                            _mm256_permutevar8x32_epi32(px, reverse));
     }
-    const __m256i px = _mm256_or_si256(
-        _mm256_or_si256(_mm256_set1_epi32(static_cast<int>(0xFF000000u)), _mm256_slli_epi32(component[0], 16)),
-        _mm256_or_si256(_mm256_slli_epi32(component[1], 8), component[2]));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), px);
-    if (mirrorW >= 0)
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + (mirrorW - i - 7)),
-                          _mm256_permutevar8x32_epi32(px, reverse));
-  }
-  for (; i <= last; ++i) {
-    out[i] = ramp.table[RoundToInt(term[i] + rowTerm)];
-    if (mirrorW >= 0) out[mirrorW - i] = out[i];
+    for (; i <= run->last; ++i) {
+      out[i] = ramp.table[RoundToInt(term[i] + run->rowTerm)];
+      if (mirrorW >= 0) out[mirrorW - i] = out[i];
+    }
   }
 }
 
@@ -216,9 +218,8 @@ const Kernels*& Chosen() {
 
 }  // namespace
 
-void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const GlowRamp& ramp, std::int32_t first,
-                 std::int32_t last, std::int32_t mirrorW) {
-  Chosen()->glow(out, term, rowTerm, ramp, first, last, mirrorW);
+void GlowColumns(const GlowRun* runs, std::size_t n, const double* term, const GlowRamp& ramp, std::int32_t mirrorW) {
+  Chosen()->glow(runs, n, term, ramp, mirrorW);
 }
 
 void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last) {

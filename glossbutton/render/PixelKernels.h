@@ -13,11 +13,17 @@ struct GlowRamp {
   std::int32_t from[3], to[3];  // red, green, blue
 };
 
-// out[i] = ramp.table[round(term[i] + rowTerm)] for i in first..last, every index already known to
-// be within 0..100 (rounding halves to even, as CInt32); when mirrorW is 0 or more, out[mirrorW - i]
-// as well (every i at or left of the middle column mirrorW \ 2).
-void GlowColumns(std::uint32_t* out, const double* term, double rowTerm, const GlowRamp& ramp, std::int32_t first,
-                 std::int32_t last, std::int32_t mirrorW = -1);
+// The glow of one row: out[i] = ramp.table[round(term[i] + rowTerm)] for i in first..last, every
+// index already known to be within 0..100 (rounding halves to even, as CInt32).
+struct GlowRun {
+  std::uint32_t* out;
+  double rowTerm;
+  std::int32_t first, last;
+};
+// Each run of runs[0..n); when mirrorW is 0 or more, out[mirrorW - i] as well (every i at or left
+// of the middle column mirrorW \ 2).
+void GlowColumns(const GlowRun* runs, std::size_t n, const double* term, const GlowRamp& ramp,
+                 std::int32_t mirrorW = -1);
 
 // out[i] = DarkenPixel(out[i], percent[i]) for i in first..last, every percentage below 100.
 void DarkenColumns(std::uint32_t* out, const std::uint8_t* percent, std::int32_t first, std::int32_t last);

@@ -79,6 +79,7 @@ struct Scratch {
   std::int32_t darkeningR = -1, darkLimit = 0;
   std::uint32_t glow[101];                // the glow's pixel for each percentage
   std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
+  std::vector<GlowRun> glowRuns;
   Rgb glowFrom{-1, -1, -1}, glowTo{-1, -1, -1};
 };
 
@@ -262,19 +263,26 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       // Every pixel of the canvas is written in order: a fill may write past its end.
       PaintFills(canvas.pixels, layout->Fills(0), layout->Fills(lastRow + 1), sc.rowColours.data(),
                  static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
-      // What varies by column, on the left half of each face run, then mirrored.
+      // What varies by column, on the left half of each face run, then mirrored: the glow of
+      // every row, then the corner darkening over it.
+      const auto spansOf = [&](std::int32_t j) {
+        return std::make_pair(layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j)],
+                              layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j) + 1]);
+      };
+      if (perColumn) {
+        sc.glowRuns.clear();
+        for (std::int32_t j = 0; j <= lastRow; ++j)
+          for (auto [span, end] = spansOf(j); span != end; ++span)
+            if (span->glowFrom <= span->last)
+              sc.glowRuns.push_back({canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width, RowTerm(sy, j, H),
+                                     span->glowFrom, span->last});
+        GlowColumns(sc.glowRuns.data(), sc.glowRuns.size(), sc.columnTerm.data(), ramp, W);
+      }
       for (std::int32_t j = 0; j <= lastRow; ++j) {
-        const FaceSpan* span = layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j)];
-        const FaceSpan* spansEnd = layout->spans.data() + layout->spanStart[static_cast<std::size_t>(j) + 1];
-        if (span == spansEnd) continue;
         std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
-        const double rowTerm = perColumn ? RowTerm(sy, j, H) : 0;
-        const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
-        for (; span != spansEnd; ++span) {
-          const std::int32_t first = span->first, last = span->last;
-          if (span->glowFrom <= last) GlowColumns(out, sc.columnTerm.data(), rowTerm, ramp, span->glowFrom, last, W);
-          if (first <= span->darkEnd) DarkenAndMirror(out, sc.darkening.data() + darkStart, first, span->darkEnd, W);
-        }
+        const std::uint8_t* percent = sc.darkening.data() + 3 * j / 2;  // n = (3 j) \ 2 + i
+        for (auto [span, end] = spansOf(j); span != end; ++span)
+          if (span->first <= span->darkEnd) DarkenAndMirror(out, percent, span->first, span->darkEnd, W);
       }
       for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
         std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
@@ -313,7 +321,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           const double* term = sc.columnTerm.data();
           const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
           rows.Fill(first, lo - 1, glow[100]);
-          GlowColumns(out, term, rowTerm, ramp, lo, last);
+          const GlowRun run{out, rowTerm, lo, last};
+          GlowColumns(&run, 1, term, ramp);
           perPixelFrom = lo;
         } else {
           rows.Fill(first, last, rowGlow);
