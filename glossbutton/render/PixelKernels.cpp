@@ -165,21 +165,30 @@ void PaintFillsPlain(std::uint32_t* base, const Fill* fill, const Fill* end, con
   for (; fill != end; ++fill) std::fill(base + fill->offset, base + fill->offset + fill->n, table[fill->colour]);
 }
 
-// Most fills of a face are a few pixels (the ring, the corners): one whole store each where there
-// is room, else two overlapping half stores, else single pixels; longer ones in whole stores, the
-// last one overlapping the one before.
+// Most fills of a face are a few pixels (the ring, the corners): one whole store each while there
+// is room (the fills are in order, so once one has none the rest have none), then two overlapping
+// half stores or single pixels; longer ones in whole stores, the last one overlapping the one before.
+__attribute__((target("avx2"))) inline void LongFillAvx2(std::uint32_t* out, std::uint32_t n, __m256i v) {
+  std::uint32_t* const last = out + (n - 8);
+  for (; out < last; out += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), v);
+}
+
 __attribute__((target("avx2"))) void PaintFillsAvx2(std::uint32_t* base, const Fill* fill, const Fill* end,
                                                     const std::uint32_t* table, std::ptrdiff_t room) {
+  for (; fill != end && static_cast<std::ptrdiff_t>(fill->offset) + 8 <= room; ++fill) {
+    const __m256i v = _mm256_set1_epi32(static_cast<int>(table[fill->colour]));
+    if (fill->n >= 8)
+      LongFillAvx2(base + fill->offset, fill->n, v);
+    else
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(base + fill->offset), v);
+  }
   for (; fill != end; ++fill) {
     std::uint32_t* out = base + fill->offset;
     const std::uint32_t n = fill->n;
     const __m256i v = _mm256_set1_epi32(static_cast<int>(table[fill->colour]));
     if (n >= 8) {
-      std::uint32_t* const last = out + (n - 8);
-      for (; out < last; out += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), v);
-    } else if (static_cast<std::ptrdiff_t>(fill->offset) + 8 <= room) {
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
+      LongFillAvx2(out, n, v);
     } else if (n >= 4) {
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(v));
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out + n - 4), _mm256_castsi256_si128(v));

@@ -47,9 +47,9 @@ struct Fill {
   std::uint32_t n, colour;
 };
 
-// Writes the fills fill..end in their order from base on. room is how many pixels from base on
-// may be written past the end of a fill: pixels that a later fill or a later step of the caller
-// writes anyway (0: none). A short fill may then be one whole vector store.
+// Writes the fills fill..end, in order of their offsets, from base on. room is how many pixels
+// from base on may be written past the end of a fill: pixels that a later fill or a later step of
+// the caller writes anyway (0: none). A short fill may then be one whole vector store.
 void PaintFills(std::uint32_t* base, const Fill* fill, const Fill* end, const std::uint32_t* table,
                 std::ptrdiff_t room);
 
