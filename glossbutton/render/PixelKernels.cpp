@@ -10,15 +10,23 @@
 namespace gloss {
 namespace {
 
+// n >= 8 pixels in whole stores, the last one overlapping the one before.
+__attribute__((target("avx2"))) inline void LongFillAvx2(std::uint32_t* out, std::uint32_t n, __m256i v) {
+  std::uint32_t* const last = out + (n - 8);
+  for (; out < last; out += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), v);
+}
+
 // Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
 inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
 
 void GlowColumnsPlain(const GlowRun* runs, std::size_t n, const double* term, const GlowRamp& ramp,
                       std::int32_t mirrorW) {
   for (const GlowRun* run = runs; run != runs + n; ++run) {
+    for (std::int32_t i = run->clamped; i < run->first; ++i) run->out[i] = ramp.table[100];
     for (std::int32_t i = run->first; i <= run->last; ++i) run->out[i] = ramp.table[RoundToInt(term[i] + run->rowTerm)];
     if (mirrorW >= 0)
-      for (std::int32_t i = run->first; i <= run->last; ++i) run->out[mirrorW - i] = run->out[i];
+      for (std::int32_t i = run->clamped; i <= run->last; ++i) run->out[mirrorW - i] = run->out[i];
   }
 }
 
@@ -39,8 +47,17 @@ __attribute__((target("avx2"))) void GlowColumnsAvx2(const GlowRun* runs, std::s
     scaled[c] = _mm256_set1_epi32((d < 0 ? -d : d) * 41944);
     sign[c] = _mm256_set1_epi32(d < 0 ? -1 : 1);
   }
+  const __m256i clampedPixel = _mm256_set1_epi32(static_cast<int>(ramp.table[100]));
   for (const GlowRun* run = runs; run != runs + n; ++run) {
     std::uint32_t* const out = run->out;
+    if (const std::int32_t count = run->first - run->clamped; count >= 8) {
+      LongFillAvx2(out + run->clamped, static_cast<std::uint32_t>(count), clampedPixel);
+      if (mirrorW >= 0) LongFillAvx2(out + (mirrorW - run->first + 1), static_cast<std::uint32_t>(count), clampedPixel);
+    } else {
+      for (std::int32_t i = run->clamped; i < run->first; ++i) out[i] = ramp.table[100];
+      if (mirrorW >= 0)
+        for (std::int32_t i = run->clamped; i < run->first; ++i) out[mirrorW - i] = ramp.table[100];
+    }
     const __m256d add = _mm256_set1_pd(run->rowTerm);
     std::int32_t i = run->first;
     for (; i + 7 <= run->last; i += 8) {
@@ -168,11 +185,6 @@ void PaintFillsPlain(std::uint32_t* base, const Fill* fill, const Fill* end, con
 // Most fills of a face are a few pixels (the ring, the corners): one whole store each while there
 // is room (the fills are in order, so once one has none the rest have none), then two overlapping
 // half stores or single pixels; longer ones in whole stores, the last one overlapping the one before.
-__attribute__((target("avx2"))) inline void LongFillAvx2(std::uint32_t* out, std::uint32_t n, __m256i v) {
-  std::uint32_t* const last = out + (n - 8);
-  for (; out < last; out += 8) _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), v);
-  _mm256_storeu_si256(reinterpret_cast<__m256i*>(last), v);
-}
 
 __attribute__((target("avx2"))) void PaintFillsAvx2(std::uint32_t* base, const Fill* fill, const Fill* end,
                                                     const std::uint32_t* table, std::ptrdiff_t room) {

@@ -13,12 +13,13 @@ struct GlowRamp {
   std::int32_t from[3], to[3];  // red, green, blue
 };
 
-// The glow of one row: out[i] = ramp.table[round(term[i] + rowTerm)] for i in first..last, every
-// index already known to be within 0..100 (rounding halves to even, as CInt32).
+// The glow of one row: out[i] = ramp.table[100] for i in clamped..first - 1, where it is known to
+// be clamped, and out[i] = ramp.table[round(term[i] + rowTerm)] for i in first..last, every index
+// already known to be within 0..100 (rounding halves to even, as CInt32).
 struct GlowRun {
   std::uint32_t* out;
   double rowTerm;
-  std::int32_t first, last;
+  std::int32_t clamped, first, last;
 };
 // Each run of runs[0..n); when mirrorW is 0 or more, out[mirrorW - i] as well (every i at or left
 // of the middle column mirrorW \ 2).

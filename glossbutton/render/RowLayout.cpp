@@ -22,6 +22,7 @@ bool RowLayout::AddRow() {
   const auto y = static_cast<std::size_t>(rowStart_.size() - 1);
   for (std::size_t k = start; k < runs_.size(); ++k) {
     const PartRun& run = runs_[k];
+    if (((unfilled_ >> run.part) & 1u) != 0) continue;
     const Fill fill{
         y * (static_cast<std::size_t>(W_) + 1) + static_cast<std::size_t>(run.first),
         static_cast<std::uint32_t>(run.last - run.first + 1),

@@ -27,11 +27,14 @@ class RowLayout {
   // Rows 0..H of a face W + 1 columns wide from a painter that marks the parts of the half row
   // (columns 0..W \ 2) for row y: paint(y, part) with part[0..W \ 2] preset to kNone. False, and
   // no layout, when a column is left as kNone. Bit p of sameInEveryRow: part p has one colour in
-  // every row (see Fills).
+  // every row (see Fills); bit p of unfilled: the caller writes the runs of part p itself, so they
+  // are left out of the fills.
   template <typename Paint>
-  bool Build(std::int32_t W, std::int32_t H, Paint paint, std::uint32_t sameInEveryRow = 0) {
+  bool Build(std::int32_t W, std::int32_t H, Paint paint, std::uint32_t sameInEveryRow = 0,
+             std::uint32_t unfilled = 0) {
     W_ = W;
     sameInEveryRow_ = sameInEveryRow;
+    unfilled_ = unfilled;
     runs_.clear();
     fills_.clear();
     rowStart_.assign(1, 0);
@@ -67,7 +70,7 @@ class RowLayout {
   std::vector<PartRun> runs_;
   std::vector<Fill> fills_;
   std::vector<std::uint32_t> rowStart_, fillStart_;
-  std::uint32_t sameInEveryRow_ = 0;
+  std::uint32_t sameInEveryRow_ = 0, unfilled_ = 0;
   std::vector<std::uint8_t> half_;
 };
 

@@ -212,7 +212,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
     };
     const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
-      if (!l.Build(W, H, markRow, (1u << kOutside) | (1u << kEdge))) return false;
+      // A glow by column writes the face's pixels itself.
+      if (!l.Build(W, H, markRow, (1u << kOutside) | (1u << kEdge), perColumn ? 1u << kFace : 0u)) return false;
       l.percent.assign(static_cast<std::size_t>(H) + 1, {-1, -1});
       l.spanStart.assign(1, 0);
       l.spans.clear();
@@ -237,14 +238,13 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     });
     if (layout) {
       const std::int32_t lastRow = H;
-      // The colours of each row's parts; a glow by column is painted in its clamped colour here
-      // and its other columns written over it below, left half and mirror. Outside and edge have
-      // one colour (row 0's); a row's colour is worked out again only where its percentage differs
-      // from the row before.
+      // The colours of each row's parts (a glow by column is written below, left half and mirror).
+      // Outside and edge have one colour, row 0's; a row's colour is worked out again only where its
+      // percentage differs from the row before.
       sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(lastRow) + 1));
       sc.rowColours[kOutside] = canvas.clearPixel;
       sc.rowColours[kEdge] = edge;
-      std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = perColumn ? glow[100] : 0;
+      std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
       std::int32_t glossPercent = -1, facePercent = -1;
       for (std::int32_t j = 0; j <= lastRow; ++j) {
         const FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
@@ -273,9 +273,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         sc.glowRuns.clear();
         for (std::int32_t j = 0; j <= lastRow; ++j)
           for (auto [span, end] = spansOf(j); span != end; ++span)
-            if (span->glowFrom <= span->last)
-              sc.glowRuns.push_back({canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width, RowTerm(sy, j, H),
-                                     span->glowFrom, span->last});
+            sc.glowRuns.push_back({canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width, RowTerm(sy, j, H),
+                                   span->first, span->glowFrom, span->last});
         GlowColumns(sc.glowRuns.data(), sc.glowRuns.size(), sc.columnTerm.data(), ramp, W);
       }
       for (std::int32_t j = 0; j <= lastRow; ++j) {
@@ -321,7 +320,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           const double* term = sc.columnTerm.data();
           const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
           rows.Fill(first, lo - 1, glow[100]);
-          const GlowRun run{out, rowTerm, lo, last};
+          const GlowRun run{out, rowTerm, lo, lo, last};
           GlowColumns(&run, 1, term, ramp);
           perPixelFrom = lo;
         } else {
