@@ -226,10 +226,8 @@ void FlatRows::Paint(const Plan& plan, Surface& s) {
   const Surface::Canvas canvas = s.OpenCanvas();
   if (canvas.fillAll) {
     // Every pixel is written, row after row: a fill may write past its end.
-    thread_local std::vector<std::uint32_t> palette;
-    palette.assign(plan.palette.begin(), plan.palette.end());
-    palette[0] = canvas.clearPixel;
-    PaintFills(canvas.pixels, plan.fills.data(), plan.fills.data() + plan.fills.size(), palette.data(),
+    plan.palette[0] = canvas.clearPixel;
+    PaintFills(canvas.pixels, plan.fills.data(), plan.fills.data() + plan.fills.size(), plan.palette.data(),
                static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
   } else {
     PaintEach(plan, canvas);

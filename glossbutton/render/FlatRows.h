@@ -57,9 +57,9 @@ class FlatRows {
     bool movesPosition = false;           // whether any did
     // The same runs as fills of the whole surface, row after row (runs of one colour that meet
     // across the end of a row joined); colours from palette, where entry 0 stands for the clear
-    // the surface owes (the unpainted runs).
+    // the surface owes (the unpainted runs) and is set by Paint: a plan belongs to one thread.
     std::vector<Fill> fills;
-    std::vector<std::uint32_t> palette;
+    mutable std::vector<std::uint32_t> palette;
   };
   void Resolve(Plan& plan) const;
   // Writes every row of the surface (unpainted runs get the clear the surface owes, if it owes
