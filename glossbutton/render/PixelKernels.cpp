@@ -88,26 +88,29 @@ void DarkenColumnsPlain(std::uint32_t* out, const std::uint8_t* percent, std::in
 
 // Eight pixels at a time in 16-bit lanes: a component times a percentage below 100 stays below
 // 25500, and for every such x, x \ 100 is (x * 41944) >> 22 exactly.
-__attribute__((target("avx2"))) void DarkenColumnsAvx2(std::uint32_t* out, const std::uint8_t* percent,
-                                                       std::int32_t first, std::int32_t last) {
+// Pixels 0, 1 | 4, 5 and 2, 3 | 6, 7 as 16-bit components, their percentages beside them.
+__attribute__((target("avx2"))) inline __m256i DarkenEightAvx2(__m256i px, const std::uint8_t* percent) {
   const __m256i zero = _mm256_setzero_si256();
   const __m256i reciprocal = _mm256_set1_epi16(static_cast<short>(41944));
-  const __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  const __m256i p32 = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(percent)));
+  const __m256i p16 = _mm256_or_si256(p32, _mm256_slli_epi32(p32, 16));  // each pixel's percentage twice
+  const __m256i lo = _mm256_srli_epi16(
+      _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), _mm256_unpacklo_epi32(p16, p16)),
+                         reciprocal),
+      6);
+  const __m256i hi = _mm256_srli_epi16(
+      _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), _mm256_unpackhi_epi32(p16, p16)),
+                         reciprocal),
+      6);
+  return _mm256_or_si256(_mm256_packus_epi16(lo, hi), _mm256_set1_epi32(static_cast<int>(0xFF000000u)));
+}
+
+__attribute__((target("avx2"))) void DarkenColumnsAvx2(std::uint32_t* out, const std::uint8_t* percent,
+                                                       std::int32_t first, std::int32_t last) {
   std::int32_t i = first;
   for (; i + 7 <= last; i += 8) {
-    const __m256i px = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i));
-    const __m256i p32 = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(percent + i)));
-    const __m256i p16 = _mm256_or_si256(p32, _mm256_slli_epi32(p32, 16));  // each pixel's percentage twice
-    // Pixels 0, 1 | 4, 5 and 2, 3 | 6, 7 as 16-bit components, their percentages beside them.
-    const __m256i lo = _mm256_srli_epi16(
-        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), _mm256_unpacklo_epi32(p16, p16)),
-                           reciprocal),
-        6);
-    const __m256i hi = _mm256_srli_epi16(
-        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), _mm256_unpackhi_epi32(p16, p16)),
-                           reciprocal),
-        6);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_or_si256(_mm256_packus_epi16(lo, hi), alpha));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
+                        DarkenEightAvx2(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i)), percent + i));
   }
   for (; i <= last; ++i) out[i] = DarkenPixel(out[i], percent[i]);
 }
@@ -122,25 +125,12 @@ void DarkenAndMirrorPlain(std::uint32_t* out, const std::uint8_t* percent, std::
 // their pixels (blended back), and their mirrors already hold the same ones.
 __attribute__((target("avx2"))) void DarkenAndMirrorAvx2(std::uint32_t* out, const std::uint8_t* percent,
                                                          std::int32_t first, std::int32_t last, std::int32_t W) {
-  const __m256i zero = _mm256_setzero_si256();
-  const __m256i reciprocal = _mm256_set1_epi16(static_cast<short>(41944));
-  const __m256i alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
   const __m256i reverse = _mm256_set_epi32(0, 1, 2, 3, 4, 5, 6, 7);
   const __m256i lane = _mm256_set_epi32(7, 6, 5, 4, 3, 2, 1, 0);
   std::int32_t i = first;
   while (i <= last && (i + 7 <= last || i + 7 <= W / 2)) {
     const __m256i px = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + i));
-    const __m256i p32 = _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(percent + i)));
-    const __m256i p16 = _mm256_or_si256(p32, _mm256_slli_epi32(p32, 16));
-    const __m256i lo = _mm256_srli_epi16(
-        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(px, zero), _mm256_unpacklo_epi32(p16, p16)),
-                           reciprocal),
-        6);
-    const __m256i hi = _mm256_srli_epi16(
-        _mm256_mulhi_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(px, zero), _mm256_unpackhi_epi32(p16, p16)),
-                           reciprocal),
-        6);
-    const __m256i dark = _mm256_or_si256(_mm256_packus_epi16(lo, hi), alpha);
+    const __m256i dark = DarkenEightAvx2(px, percent + i);
     const __m256i within = _mm256_cmpgt_epi32(_mm256_set1_epi32(last - i + 1), lane);
     const __m256i result = _mm256_blendv_epi8(px, dark, within);
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), result);

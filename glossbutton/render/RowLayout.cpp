@@ -1,5 +1,7 @@
 #include "glossbutton/render/RowLayout.h"
 
+#include <algorithm>
+
 namespace gloss {
 
 bool RowLayout::AddRow() {
@@ -32,9 +34,17 @@ bool RowLayout::AddRow() {
     else
       fills_.push_back(fill);
   }
-  fillStart_.push_back(static_cast<std::uint32_t>(fills_.size()));
   rowStart_.push_back(static_cast<std::uint32_t>(runs_.size()));
   return true;
+}
+
+void RowLayout::Paint(const Surface::Canvas& canvas, const std::uint32_t* table) const {
+  // Every pixel of the canvas is written in order: a fill may write past its end.
+  PaintFills(canvas.pixels, fills_.data(), fills_.data() + fills_.size(), table,
+             static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
+  const std::ptrdiff_t below = static_cast<std::ptrdiff_t>(rowStart_.size() - 1) * canvas.width;
+  std::fill(canvas.pixels + below, canvas.pixels + static_cast<std::ptrdiff_t>(canvas.width) * canvas.height,
+            canvas.clearPixel);
 }
 
 }  // namespace gloss

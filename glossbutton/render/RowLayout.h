@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "glossbutton/render/PixelKernels.h"
+#include "glossbutton/render/Surface.h"
 
 namespace gloss {
 
@@ -27,7 +28,7 @@ class RowLayout {
   // Rows 0..H of a face W + 1 columns wide from a painter that marks the parts of the half row
   // (columns 0..W \ 2) for row y: paint(y, part) with part[0..W \ 2] preset to kNone. False, and
   // no layout, when a column is left as kNone. Bit p of sameInEveryRow: part p has one colour in
-  // every row (see Fills); bit p of unfilled: the caller writes the runs of part p itself, so they
+  // every row (see Paint); bit p of unfilled: the caller writes the runs of part p itself, so they
   // are left out of the fills.
   template <typename Paint>
   bool Build(std::int32_t W, std::int32_t H, Paint paint, std::uint32_t sameInEveryRow = 0,
@@ -38,7 +39,6 @@ class RowLayout {
     runs_.clear();
     fills_.clear();
     rowStart_.assign(1, 0);
-    fillStart_.assign(1, 0);
     half_.assign(static_cast<std::size_t>(W / 2) + 1, kNone);
     for (std::int32_t y = 0; y <= H; ++y) {
       std::fill(half_.begin(), half_.end(), kNone);
@@ -48,20 +48,15 @@ class RowLayout {
     return true;
   }
 
-  // The same runs as fills of a canvas W + 1 pixels wide, from row y on: the fill of part p in
-  // row y takes its colour from table[kParts * y + p], or from table[p] for a part that has one
-  // colour in every row, whose runs that meet across the end of a row are one fill. A fill that
-  // starts in a row belongs to it; it may run on into the next rows.
+  // Writes the face (rows 0..H) to a canvas W + 1 pixels wide and more than H rows tall that owes
+  // its clear, and the clear below the face. The runs are painted as one list of fills: a run of
+  // part p in row y takes its colour from table[kParts * y + p], or from table[p] for a part that
+  // has one colour in every row, whose runs that meet across the end of a row are one fill.
   static constexpr std::uint32_t kParts = 4;
-  const Fill* Fills(std::int32_t y) const { return fills_.data() + fillStart_[static_cast<std::size_t>(y)]; }
+  void Paint(const Surface::Canvas& canvas, const std::uint32_t* table) const;
 
-  std::int32_t Rows() const { return static_cast<std::int32_t>(rowStart_.size()) - 1; }
   const PartRun* Begin(std::int32_t y) const { return runs_.data() + rowStart_[static_cast<std::size_t>(y)]; }
   const PartRun* End(std::int32_t y) const { return runs_.data() + rowStart_[static_cast<std::size_t>(y) + 1]; }
-  std::size_t Bytes() const {
-    return runs_.capacity() * sizeof(PartRun) + fills_.capacity() * sizeof(Fill) +
-           (rowStart_.capacity() + fillStart_.capacity()) * sizeof(std::uint32_t);
-  }
 
  private:
   bool AddRow();
@@ -69,7 +64,7 @@ class RowLayout {
   std::int32_t W_ = 0;
   std::vector<PartRun> runs_;
   std::vector<Fill> fills_;
-  std::vector<std::uint32_t> rowStart_, fillStart_;
+  std::vector<std::uint32_t> rowStart_;
   std::uint32_t sameInEveryRow_ = 0, unfilled_ = 0;
   std::vector<std::uint8_t> half_;
 };

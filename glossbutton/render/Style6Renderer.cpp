@@ -101,24 +101,18 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           (1u << kOutside) | (1u << kEdge));
     });
     if (layout) {
-      const std::int32_t lastRow = H;
-      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(lastRow) + 1));
+      // Outside and edge have one colour, row 0's.
+      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(H) + 1));
+      sc.rowColours[kOutside] = canvas.clearPixel;
+      sc.rowColours[kEdge] = edge;
       std::uint32_t crescent = ToPixel(Rgb{0, 0, 0});
-      for (std::int32_t j = 0; j <= lastRow; ++j) {
+      for (std::int32_t j = 0; j <= H; ++j) {
         if (j < R) crescent = ToPixel(Blend(white, face, j * 30 / R));
         std::uint32_t* colour = sc.rowColours.data() + RowLayout::kParts * static_cast<std::size_t>(j);
-        colour[kOutside] = canvas.clearPixel;
-        colour[kEdge] = edge;
         colour[kShaded] = ToPixel(Blend(face, bright, Clamp100(std::abs((2 * j - H) * 100 / H))));
         colour[kCrescent] = crescent;
       }
-      // Every pixel of the canvas is written in order: a fill may write past its end.
-      PaintFills(canvas.pixels, layout->Fills(0), layout->Fills(lastRow + 1), sc.rowColours.data(),
-                 static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
-      for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
-        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
-        std::fill(out, out + canvas.width, canvas.clearPixel);
-      }
+      layout->Paint(canvas, sc.rowColours.data());
       return;
     }
   }

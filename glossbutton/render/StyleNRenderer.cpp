@@ -237,16 +237,15 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       return true;
     });
     if (layout) {
-      const std::int32_t lastRow = H;
       // The colours of each row's parts (a glow by column is written below, left half and mirror).
       // Outside and edge have one colour, row 0's; a row's colour is worked out again only where its
       // percentage differs from the row before.
-      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(lastRow) + 1));
+      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(H) + 1));
       sc.rowColours[kOutside] = canvas.clearPixel;
       sc.rowColours[kEdge] = edge;
       std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
       std::int32_t glossPercent = -1, facePercent = -1;
-      for (std::int32_t j = 0; j <= lastRow; ++j) {
+      for (std::int32_t j = 0; j <= H; ++j) {
         const FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
         if (row.gloss >= 0 && row.gloss != glossPercent) {
           glossPercent = row.gloss;
@@ -260,9 +259,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         colour[kFace] = faceColour;
         colour[kGloss] = g;
       }
-      // Every pixel of the canvas is written in order: a fill may write past its end.
-      PaintFills(canvas.pixels, layout->Fills(0), layout->Fills(lastRow + 1), sc.rowColours.data(),
-                 static_cast<std::ptrdiff_t>(canvas.width) * canvas.height);
+      layout->Paint(canvas, sc.rowColours.data());
       // What varies by column, on the left half of each face run, then mirrored: the glow of
       // every row, then the corner darkening over it.
       const auto spansOf = [&](std::int32_t j) {
@@ -271,21 +268,17 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       };
       if (perColumn) {
         sc.glowRuns.clear();
-        for (std::int32_t j = 0; j <= lastRow; ++j)
+        for (std::int32_t j = 0; j <= H; ++j)
           for (auto [span, end] = spansOf(j); span != end; ++span)
             sc.glowRuns.push_back({canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width, RowTerm(sy, j, H),
                                    span->first, span->glowFrom, span->last});
         GlowColumns(sc.glowRuns.data(), sc.glowRuns.size(), sc.columnTerm.data(), ramp, W);
       }
-      for (std::int32_t j = 0; j <= lastRow; ++j) {
+      for (std::int32_t j = 0; j <= H; ++j) {
         std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
         const std::uint8_t* percent = sc.darkening.data() + 3 * j / 2;  // n = (3 j) \ 2 + i
         for (auto [span, end] = spansOf(j); span != end; ++span)
           if (span->first <= span->darkEnd) DarkenAndMirror(out, percent, span->first, span->darkEnd, W);
-      }
-      for (std::int32_t j = lastRow + 1; j < canvas.height; ++j) {
-        std::uint32_t* out = canvas.pixels + static_cast<std::ptrdiff_t>(j) * canvas.width;
-        std::fill(out, out + canvas.width, canvas.clearPixel);
       }
       return;
     }
