@@ -51,6 +51,11 @@ float Form1::Top() const { return static_cast<float>(geometry().y() * app::kTwip
 void Form1::Move(float left, float top) { move(app::TwipsToPixels(left), app::TwipsToPixels(top)); }
 
 void Form1::paintEvent(QPaintEvent*) {
+  if (!m_FirstFramePainted) {
+    m_FirstFramePainted = true;
+    // The frame is handed to the window system when this paint returns.
+    QTimer::singleShot(0, this, &Form1::FirstFrameShown);
+  }
   QPainter painter(this);
   painter.fillRect(rect(), OleToQColor(m_BackColor));
   painter.drawImage(QPoint(0, 0), m_Picture);
@@ -114,7 +119,17 @@ void Form1::Label2_Click() {
                              ? QString::fromUtf8(kMusicOnCaption)
                              : QString::fromUtf8(kMusicOffCaption));
   });
-  if (m_WebBrowser2->Visible()) {
+  if (!PanesStarted()) {
+    m_MusicOnAtStart = !m_MusicOnAtStart;  // StartPanes switches it on
+    return;
+  }
+  SwitchMusic(!m_WebBrowser2->Visible());
+}
+
+bool Form1::MusicOn() const { return PanesStarted() ? m_WebBrowser2->Visible() : m_MusicOnAtStart; }
+
+void Form1::SwitchMusic(bool on) {
+  if (!on) {
     Step([&] { m_WebBrowser2->SetVisible(false); });
     Step([&] { m_WebBrowser2->SetAudioMuted(true); });
     Step([&] { m_WebBrowser2->Suspend(); });  // the hidden player costs nothing until music is on again
@@ -125,12 +140,13 @@ void Form1::Label2_Click() {
   }
 }
 
+// Before the panes are made there is nothing to refresh: their first loads are fresh ones.
 void Form1::Label3_Click() {
-  Step([&] { m_WebBrowser2->Refresh(); });
+  if (PanesStarted()) Step([&] { m_WebBrowser2->Refresh(); });
 }
 
 void Form1::Label4_Click() {
-  Step([&] { m_WebBrowser1->Refresh(); });
+  if (PanesStarted()) Step([&] { m_WebBrowser1->Refresh(); });
 }
 
 void Form1::Timer1_Timer() { m_Label1->SetForeColor(m_Label1->ForeColor() == kBlinkGreen ? kBlinkBlue : kBlinkGreen); }

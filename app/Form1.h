@@ -5,10 +5,14 @@
 //
 // Construction reads every control from the layout (the buttons read their stored property
 // sets) and throws app::LayoutError, naming the control and key, for anything it cannot use;
-// nothing is shown until the caller shows the form. The load handler has run when the
-// constructor returns. Closing the form deletes it.
+// nothing is shown until the caller shows the form. The two panes need the web engine, which
+// takes far longer to start than the window takes to show: they are made by StartPanes, which
+// also runs the load handler, so that the window can be on screen first. Until then the
+// background shows where they go, and what the player does with the music and refresh labels is
+// kept and carried out by StartPanes. Closing the form deletes it.
 #include <QImage>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -50,13 +54,20 @@ class Form1 : public QWidget {
   static constexpr std::int32_t kBlinkGreen = 65280;
   static constexpr std::int32_t kBlinkBlue = 16711680;
 
-  // Both panes use `profile` when given (the caller keeps it until the form is gone), else one
-  // off-the-record profile each.
-  Form1(const app::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr,
-        QWebEngineProfile* profile = nullptr);
+  // Throws WebPaneError for a portal address the pane would refuse, as the load handler would.
+  Form1(const app::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr);
   ~Form1() override;
 
-  // The controls, by their names in the layout.
+  // Makes the two panes where the layout puts them, then runs the load handler and switches the
+  // music on if the player asked for it meanwhile. Both panes use `profile` when given (the caller
+  // keeps it until the form is gone), else one off-the-record profile each. Once only.
+  void StartPanes(QWebEngineProfile* profile = nullptr);
+  bool PanesStarted() const { return m_WebBrowser1 != nullptr; }
+  // Where the panes cannot be made (the web engine cannot start): says `text` in the portal pane's
+  // place instead; the rest of the window works on.
+  void ShowPanesUnavailable(const QString& text);
+
+  // The controls, by their names in the layout. The panes are nullptr until StartPanes.
   WebPane* WebBrowser1() const { return m_WebBrowser1; }
   WebPane* WebBrowser2() const { return m_WebBrowser2; }
   host::ControlSite* GlossButton1() const { return m_GlossButton1; }
@@ -97,6 +108,11 @@ class Form1 : public QWidget {
   void WebBrowser1_NewWindow2(NewWindow2Args& args);
   void WebBrowser1_DocumentComplete(const QUrl& url, bool ok);
 
+ signals:
+  // On the event loop's first turn after the window's first frame was painted: the moment to
+  // start what can wait for the window.
+  void FirstFrameShown();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -110,8 +126,12 @@ class Form1 : public QWidget {
   host::ControlSite* BuildButton(const app::ControlLayout& c);
   void BindControls(const app::FormLayout& layout);
   void SetUpKeyboardAndNames();
+  // Tab follows the window as it reads; controls not made yet are left out.
+  void ChainTabOrder();
   // The music label's checked state and description follow the music pane.
   void ShowMusicState();
+  bool MusicOn() const;
+  void SwitchMusic(bool on);
   void SetUpPanes();
   template <class T>
   T* Bound(const app::FormLayout& layout, const char* name, app::ControlKind kind) const;
@@ -128,6 +148,18 @@ class Form1 : public QWidget {
   QWebEngineProfile* m_Profile = nullptr;
   bool m_PressHandedToSystem = false;
   int m_SystemMoveRequests = 0;
+
+  // A pane to be made by StartPanes: its place in the layout, and the control made just above it.
+  struct PaneSlot {
+    std::string name;
+    QRect rect;
+    bool visible = true;
+    QPointer<QWidget> above;
+  };
+  std::vector<PaneSlot> m_PaneSlots;
+  // The music label clicked before the panes were made: music on once they are.
+  bool m_MusicOnAtStart = false;
+  bool m_FirstFramePainted = false;
 
   std::map<std::string, QWidget*> m_Controls;
   std::vector<std::unique_ptr<ButtonEvents>> m_ButtonEvents;

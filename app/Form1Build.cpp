@@ -6,6 +6,7 @@
 #include <functional>
 #include <QIcon>
 #include <QPixmap>
+#include <QQuickWidget>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -15,6 +16,7 @@
 #include "app/Form1.h"
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
+#include "app/webpane/PaneOverlay.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
 #include "app/layout/LayoutBag.h"
@@ -106,15 +108,27 @@ class Form1::ButtonEvents : public gloss::GlossButtonEvents {
   std::function<void()> m_OnClick;
 };
 
-Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent, QWebEngineProfile* profile)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_Addresses(std::move(addresses)), m_Profile(profile) {
+Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_Addresses(std::move(addresses)) {
   setAttribute(Qt::WA_DeleteOnClose);
+  // Refused here, where the load handler would only find out once the window is up.
+  WebPane::ParseAddress(m_Addresses.portal);
   BuildWindow(layout);
   for (auto it = layout.controls.rbegin(); it != layout.controls.rend(); ++it) {
     QWidget* widget = BuildControl(*it);
-    if (widget) m_Controls[it->name] = widget;
+    if (!widget) continue;
+    m_Controls[it->name] = widget;
+    // The panes made later go just below what was made after them here.
+    for (PaneSlot& slot : m_PaneSlots)
+      if (!slot.above) slot.above = widget;
   }
   BindControls(layout);
+  // The web views draw through OpenGL, and a window that gains its first such child once it is on
+  // screen is made anew by Qt (unmapped and mapped again). A hidden child of that kind, there
+  // from the start, gives the window its OpenGL surface at once; hidden, it draws nothing.
+  auto* surfaceKeeper = new QQuickWidget(this);
+  surfaceKeeper->setObjectName(QStringLiteral("openGLSurface"));
+  surfaceKeeper->hide();
 
   QWidget* previous = nullptr;
   for (const std::string& name : layout.TabOrder()) {
@@ -124,8 +138,6 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
     previous = w;
   }
   SetUpKeyboardAndNames();
-  SetUpPanes();
-  Form_Load();
   ShowMusicState();
   // Last, so that a form whose construction failed leaves no button pointing at its handlers.
   // Their captions "-" and "×" say little when read aloud.
@@ -138,6 +150,45 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   // The keyboard's activation is the site's own, not the control's Click: the same handlers.
   connect(m_GlossButton1, &GlossButtonWidget::activated, this, &Form1::GlossButton1_Click);
   connect(m_GlossButton3, &GlossButtonWidget::activated, this, &Form1::GlossButton3_Click);
+}
+
+void Form1::ShowPanesUnavailable(const QString& text) {
+  for (const PaneSlot& slot : m_PaneSlots) {
+    if (slot.name != "WebBrowser1") continue;
+    auto* place = new QWidget(this);
+    place->setObjectName(QStringLiteral("WebBrowser1Unavailable"));
+    place->setGeometry(slot.rect);
+    if (slot.above) place->stackUnder(slot.above);
+    auto* cover = new PaneOverlay(place, PaneOverlay::Mode::Cover);
+    cover->Say(text);
+    place->show();
+  }
+}
+
+void Form1::StartPanes(QWebEngineProfile* profile) {
+  if (PanesStarted()) return;
+  m_Profile = profile;
+  for (const PaneSlot& slot : m_PaneSlots) {
+    auto* pane = new WebPane(m_Profile, this);
+    pane->setObjectName(QString::fromStdString(slot.name));
+    pane->setGeometry(slot.rect);
+    if (slot.above) pane->stackUnder(slot.above);
+    pane->SetVisible(slot.visible);
+    m_Controls[slot.name] = pane;
+  }
+  m_PaneSlots.clear();
+  m_WebBrowser1 = dynamic_cast<WebPane*>(Control("WebBrowser1"));
+  m_WebBrowser2 = dynamic_cast<WebPane*>(Control("WebBrowser2"));
+  m_WebBrowser1->setAccessibleName(QStringLiteral("游戏门户"));
+  m_WebBrowser2->setAccessibleName(QStringLiteral("音乐播放器"));
+  for (WebPane* pane : {m_WebBrowser1, m_WebBrowser2}) pane->View()->setAccessibleName(pane->accessibleName());
+  ChainTabOrder();
+  SetUpPanes();
+  Form_Load();
+  if (m_MusicOnAtStart) SwitchMusic(true);
+  ShowMusicState();
+  // The window opens with the keyboard in the portal, where it starts reading.
+  m_WebBrowser1->View()->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1() {
@@ -180,13 +231,9 @@ QWidget* Form1::BuildControl(const ControlLayout& c) {
       if (c.name == "Timer1") m_Timer1 = timer;
       return nullptr;
     }
-    case ControlKind::WebBrowser: {
-      auto* pane = new WebPane(m_Profile, this);
-      pane->setObjectName(name);
-      pane->setGeometry(PixelRect(c.pixels));
-      pane->SetVisible(c.visible);
-      return pane;
-    }
+    case ControlKind::WebBrowser:
+      m_PaneSlots.push_back({c.name, PixelRect(c.pixels), c.visible, nullptr});
+      return nullptr;
     case ControlKind::GlossButton: return BuildButton(c);
     case ControlKind::PictureBox: {
       auto* box = new PictureBox(this);
@@ -240,8 +287,9 @@ T* Form1::Bound(const FormLayout& layout, const char* name, ControlKind kind) co
 }
 
 void Form1::BindControls(const FormLayout& layout) {
-  m_WebBrowser1 = Bound<WebPane>(layout, "WebBrowser1", ControlKind::WebBrowser);
-  m_WebBrowser2 = Bound<WebPane>(layout, "WebBrowser2", ControlKind::WebBrowser);
+  // The panes are made by StartPanes: here only their places are checked.
+  Bound<QWidget>(layout, "WebBrowser1", ControlKind::WebBrowser);
+  Bound<QWidget>(layout, "WebBrowser2", ControlKind::WebBrowser);
   m_GlossButton1 = Bound<host::ControlSite>(layout, "GlossButton1", ControlKind::GlossButton);
   m_GlossButton3 = Bound<host::ControlSite>(layout, "GlossButton3", ControlKind::GlossButton);
   m_Picture1 = Bound<PictureBox>(layout, "Picture1", ControlKind::PictureBox);
@@ -267,24 +315,24 @@ void Form1::SetUpKeyboardAndNames() {
   m_Label2->SetCheckable(true);  // music on or off
   m_Label3->setAccessibleName(QStringLiteral("换曲"));
   m_Label4->setAccessibleName(QStringLiteral("刷新"));
-  m_WebBrowser1->setAccessibleName(QStringLiteral("游戏门户"));
-  m_WebBrowser2->setAccessibleName(QStringLiteral("音乐播放器"));
-  for (WebPane* pane : {m_WebBrowser1, m_WebBrowser2}) pane->View()->setAccessibleName(pane->accessibleName());
-  // Tab follows the window as it reads: the portal, the labels top to bottom and left to right,
-  // the music pane beneath them, then the window's own buttons.
+  ChainTabOrder();
+}
+
+void Form1::ChainTabOrder() {
+  // The portal, the labels top to bottom and left to right, the music pane beneath them, then the
+  // window's own buttons.
   QWidget* previous = nullptr;
   for (QWidget* w : std::initializer_list<QWidget*>{m_WebBrowser1, m_Label4, m_Label2, m_Label3, m_WebBrowser2,
                                                     m_GlossButton1, m_GlossButton3}) {
+    if (!w) continue;
     if (previous) setTabOrder(previous, w);
     previous = w;
   }
-  // The window opens with the keyboard in the portal, where it starts reading.
-  m_WebBrowser1->View()->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::ShowMusicState() {
   // Screen readers announce a push button's checked state unevenly: the description says it too.
-  const bool on = m_WebBrowser2->Visible();
+  const bool on = MusicOn();
   m_Label2->SetChecked(on);
   m_Label2->setAccessibleDescription(on ? QStringLiteral("音乐：开") : QStringLiteral("音乐：关"));
 }

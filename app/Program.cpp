@@ -4,15 +4,18 @@
 #include <QFile>
 #include <QFont>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWebEngineProfile>
 #include <fcntl.h>
 #include <csignal>
 #include <unistd.h>
 #include <iostream>
+#include <optional>
 #include <ostream>
 
 #include "app/KeptProfile.h"
 #include "app/SingleInstance.h"
+#include "app/WebEngineHelper.h"
 
 #include "host/qt/HostServices.h"
 #include "host/qt/QtTextEngine.h"
@@ -54,10 +57,12 @@ void PrepareHost() {
   host::QtTextEngine::SongFace();
 }
 
-std::unique_ptr<Form1> CreateForm1(const QByteArray& layoutText, const Form1Addresses& addresses, std::string* error,
-                                   QWebEngineProfile* profile) {
+namespace {
+
+// Form1 without its panes, or nullptr with *error set.
+std::unique_ptr<Form1> BuildForm1(const QByteArray& layoutText, const Form1Addresses& addresses, std::string* error) {
   try {
-    return std::make_unique<Form1>(app::ParseLayout(layoutText), addresses, nullptr, profile);
+    return std::make_unique<Form1>(app::ParseLayout(layoutText), addresses);
   } catch (const app::LayoutError& e) {
     if (error) *error = e.what();
   } catch (const std::exception& e) {  // e.g. a start address the pane refuses
@@ -66,19 +71,20 @@ std::unique_ptr<Form1> CreateForm1(const QByteArray& layoutText, const Form1Addr
   return nullptr;
 }
 
+}  // namespace
+
+std::unique_ptr<Form1> CreateForm1(const QByteArray& layoutText, const Form1Addresses& addresses, std::string* error,
+                                   QWebEngineProfile* profile) {
+  std::unique_ptr<Form1> form = BuildForm1(layoutText, addresses, error);
+  if (form) form->StartPanes(profile);
+  return form;
+}
+
 int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addresses& addresses, std::ostream& err,
                SingleInstance* instance, const QString& dataFolder, const std::function<void(Form1&)>& shown) {
   PrepareHost();
   std::string error;
-  // The layout is read before the profile is opened: a broken one touches no storage.
-  try {
-    app::ParseLayout(layoutText);
-  } catch (const app::LayoutError& e) {
-    err << "korvane: cannot start: " << e.what() << std::endl;
-    return 2;
-  }
-  KeptProfile kept(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err);
-  std::unique_ptr<Form1> created = CreateForm1(layoutText, addresses, &error, kept.Profile());
+  std::unique_ptr<Form1> created = BuildForm1(layoutText, addresses, &error);
   if (!created) {
     err << "korvane: cannot start: " << error << std::endl;
     return 2;
@@ -94,15 +100,35 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
     });
     instance->Listen(err);  // no-op when Main() is already listening
   }
+  // The web engine starts with the kept profile, once the window is on screen: the window needs
+  // none of it. A window the desktop never exposes (started minimised) gets its panes all the same.
+  std::optional<KeptProfile> kept;
+  bool engineRefused = false;
+  const auto startPanes = [&, form] {
+    if (!form || form->PanesStarted() || engineRefused) return;
+    QString searched;
+    if (!WebEngineHelperFound(&searched)) {
+      engineRefused = true;
+      err << "korvane: the web engine cannot start: its helper QtWebEngineProcess is not at " << searched.toStdString()
+          << std::endl;
+      form->ShowPanesUnavailable(QStringLiteral("网页组件无法启动"));
+      return;
+    }
+    kept.emplace(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err);
+    form->StartPanes(kept->Profile());
+    if (shown) shown(*form);
+  };
+  QObject::connect(form, &Form1::FirstFrameShown, form, startPanes);
+  QTimer::singleShot(kPanesStartLatestMs, form, startPanes);
   form->show();
-  if (shown) shown(*form);
   const int status = app.exec();
   // The pages go before the profile they use.
   delete form.data();
   return status;
 }
 
-int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown) {
+int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown,
+         const std::function<void()>& applicationMade) {
   SingleInstance instance(SingleInstance::DefaultKey());
   switch (instance.HandOver(std::cerr)) {
     case SingleInstance::Start::HandedOver: return 0;
@@ -112,6 +138,7 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
     case SingleInstance::Start::Run: break;
   }
   QApplication app(argc, argv);
+  if (applicationMade) applicationMade();
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.
   instance.Listen(std::cerr);
   CloseWindowsOnEndSignals(app);

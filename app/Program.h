@@ -14,10 +14,10 @@ class QWebEngineProfile;
 
 namespace app {
 
-// Makes Form1 from layout text without showing it. On a broken layout, or one that holds a value
-// the window cannot use, returns nullptr and sets *error to one message naming the control and
-// key; no window has been created then. The panes use `profile` when given, else one
-// off-the-record profile each.
+// Makes Form1 from layout text, its panes started, without showing it. On a broken layout, or one
+// that holds a value the window cannot use, returns nullptr and sets *error to one message naming
+// the control and key; no window has been created then. The panes use `profile` when given, else
+// one off-the-record profile each.
 std::unique_ptr<Form1> CreateForm1(const QByteArray& layoutText, const Form1Addresses& addresses, std::string* error,
                                    QWebEngineProfile* profile = nullptr);
 
@@ -26,18 +26,22 @@ void PrepareHost();
 
 class SingleInstance;
 
-// The whole program: prepares the host, opens the kept web profile (KeptProfile, under
-// `dataFolder`), builds and shows Form1, runs until the last window closes. A broken layout is
+// The whole program: prepares the host, builds and shows Form1, then, once its first frame is on
+// screen (at the latest after kPanesStartLatestMs), opens the kept web profile (KeptProfile, under
+// `dataFolder`) and starts the panes; runs until the last window closes. A broken layout is
 // reported on `err` and gives exit status 2 before any window opens. With `instance`, later
 // starts bring the window forward (un-minimised, raised and active). `shown` is called with the
-// shown form before the event loop starts.
+// form as soon as its panes are started, before their first loads can have finished.
+constexpr int kPanesStartLatestMs = 1000;
 int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addresses& addresses, std::ostream& err,
                SingleInstance* instance = nullptr, const QString& dataFolder = QString(),
                const std::function<void(Form1&)>& shown = {});
 
 // What main() does: one run per user (a later start hands over to it and ends with 0), then
-// RunProgram with the stored layout. The application name must be set already.
-int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown = {});
+// RunProgram with the stored layout. The application name must be set already. `applicationMade`
+// is called as soon as the QApplication exists (before any window).
+int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown = {},
+         const std::function<void()>& applicationMade = {});
 
 // The layout compiled into the program.
 QByteArray StoredLayoutText();

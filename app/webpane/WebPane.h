@@ -72,6 +72,9 @@ public:
     // an empty or malformed address. Navigate2 is the same call under the other name Form1 uses.
     void Navigate(const QString& url);
     void Navigate2(const QString& url);
+    // The address Navigate would load for `url`; throws WebPaneError where Navigate would. Needs no
+    // web engine.
+    static QUrl ParseAddress(const QString& url);
 
     // Reload the current document; when it failed to load, its process ended or it is not an http
     // or https page, load the home address instead. Throws WebPaneError when there is neither a
