@@ -12,6 +12,9 @@
 #include <ostream>
 
 #include "app/KeptProfile.h"
+#include "app/MprisPlayer.h"
+#include "app/WindowSettings.h"
+#include "app/webpane/PaneZoom.h"
 #include "app/SingleInstance.h"
 
 #include "host/qt/HostServices.h"
@@ -85,6 +88,9 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
   }
   // From here the form deletes itself when it is closed.
   QPointer<Form1> form(created.release());
+  // Where the player left the window, and the desktop's media controls (neither waits on anything).
+  (new WindowSettings(form, WindowSettings::DefaultFile(), err))->KeepZoom(form->findChild<PaneZoom*>());
+  new MprisPlayer(form, err);
   if (instance) {
     QObject::connect(instance, &SingleInstance::Activate, form, [form] {
       form->setWindowState((form->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -111,6 +117,7 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
       return 1;
     case SingleInstance::Start::Run: break;
   }
+  MprisPlayer::KeepEngineOffTheBus();  // read by the web engine when it starts
   QApplication app(argc, argv);
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.
   instance.Listen(std::cerr);

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The desktop's media controls with real clients: playerctl and busctl on a session bus of the
+# test's own (dbus-run-session), the program under Xvfb with a window manager (openbox).
+#   play_test.sh SAMPLE_PORTAL KORVANE_AT
+set -euo pipefail
+portal=$1 program=$2
+. "$(dirname "$0")/lib.sh"
+for tool in playerctl busctl openbox; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "run me under dbus-run-session"
+
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/run"
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+start_portal 0 || fail "the sample portal did not start"
+
+call() { busctl --user call org.mpris.MediaPlayer2.korvane /org/mpris/MediaPlayer2 "$@"; }
+status() { playerctl -p korvane status 2>/dev/null || true; }
+wait_status() {
+  for _ in $(seq 100); do [ "$(status)" = "$1" ] && return 0; sleep 0.1; done
+  fail "status $(status), not $1"
+}
+
+mark
+start "$program" "$base"
+prog=$run_pid
+wait_window || fail "no window: $(cat "$run_err")"
+win=$(korvane_window)
+for _ in $(seq 100); do playerctl -l 2>/dev/null | grep -qx korvane && break; sleep 0.1; done
+wait_status Stopped
+[ "$(playerctl -p korvane metadata --format '{{playerName}}')" = korvane ] || fail "no metadata"
+ok "on the bus as korvane, stopped"
+
+mark
+playerctl -p korvane play
+wait_status Playing
+wait_portal 'GET /songplayer/v2/360' 10 || fail "play did not load the music"
+for _ in $(seq 100); do [ "$(playerctl -p korvane metadata title 2>/dev/null)" = "Korvane 音乐台" ] && break; sleep 0.1; done
+[ "$(playerctl -p korvane metadata title)" = "Korvane 音乐台" ] || fail "title: $(playerctl -p korvane metadata)"
+[ "$(playerctl -p korvane metadata --format '{{mpris:trackid}}')" != "" ] || fail "no track id"
+sleep 2  # the music plays: the engine would have put a player of its own on the bus by now
+[ "$(playerctl -l)" = korvane ] || fail "more than one player: $(playerctl -l | tr '\n' ' ')"
+# (playerctl's own daemon is listed as one that could be started: not a player that runs.)
+[ "$(busctl --user list | grep '^org\.mpris\.MediaPlayer2\.' | grep -vc activatable)" = 1 ] ||
+  fail "$(busctl --user list | grep mpris)"
+ok "play loads the music, the title is the page's, one player on the bus"
+
+mark
+playerctl -p korvane next
+wait_portal 'GET /songplayer/v2/360' 10 || fail "next did not change the track"
+playerctl -p korvane pause
+wait_status Stopped
+mark
+call org.mpris.MediaPlayer2.Player Next  # playerctl itself does not send it once CanGoNext is false
+sleep 1
+! wait_portal 'GET /songplayer/' 0 || fail "next with music off loaded the music"
+[ "$(call org.freedesktop.DBus.Properties Get ss org.mpris.MediaPlayer2.Player CanGoNext)" = "v b false" ] ||
+  fail "CanGoNext with music off"
+ok "next changes the track while music is on, and only then"
+
+# A hundred toggles as fast as the bus takes them: an even count ends where it began.
+for _ in $(seq 100); do call --expect-reply=false org.mpris.MediaPlayer2.Player PlayPause; done
+sleep 2
+wait_status Stopped
+playerctl -p korvane play-pause
+wait_status Playing
+ok "a hundred PlayPause calls leave status and music in step"
+
+xdotool windowminimize "$win"
+for _ in $(seq 50); do [ -z "$(korvane_window)" ] && break; sleep 0.1; done
+[ -z "$(korvane_window)" ] || fail "the window did not minimise"
+call org.mpris.MediaPlayer2 Raise
+for _ in $(seq 50); do [ -n "$(korvane_window)" ] && break; sleep 0.1; done
+[ "$(korvane_window)" = "$win" ] || fail "Raise did not bring the window back"
+ok "Raise un-minimises the window"
+
+call org.mpris.MediaPlayer2 Quit
+wait_end "$prog" || fail "Quit did not end the program"
+[ "$status" = 0 ] || fail "ended with $status"
+ok "Quit closes the program"
+
+# Without a session bus: the program runs as before, saying so once.
+start env DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" "$program" "$base"
+prog=$run_pid
+wait_window || fail "no window without a bus: $(cat "$run_err")"
+[ "$(grep -c 'no session bus' "$run_err")" = 1 ] || fail "not said once: $(cat "$run_err")"
+close_button
+wait_end "$prog" || fail "the close button did not end the run without a bus"
+ok "without a session bus: one line, and the program runs"
