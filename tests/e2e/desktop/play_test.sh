@@ -78,16 +78,33 @@ for _ in $(seq 50); do [ -n "$(korvane_window)" ] && break; sleep 0.1; done
 [ "$(korvane_window)" = "$win" ] || fail "Raise did not bring the window back"
 ok "Raise un-minimises the window"
 
+# Moved by the player (here by the window manager, as a drag ends), kept for the next run.
+xdotool windowmove "$win" 100 150
+sleep 1
 call org.mpris.MediaPlayer2 Quit
 wait_end "$prog" || fail "Quit did not end the program"
 [ "$status" = 0 ] || fail "ended with $status"
 ok "Quit closes the program"
 
-# Without a session bus: the program runs as before, saying so once.
+position() { xdotool getwindowgeometry "$(korvane_window)" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
+
+# Without a session bus: the program runs as before, saying so once, where it was left.
 start env DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" "$program" "$base"
 prog=$run_pid
 wait_window || fail "no window without a bus: $(cat "$run_err")"
 [ "$(grep -c 'no session bus' "$run_err")" = 1 ] || fail "not said once: $(cat "$run_err")"
-close_button
+[ "$(position)" = 100,150 ] || fail "not opened where it was left: $(position)"
+click_at $((100 + 488 + 12)) $((150 + 12))
 wait_end "$prog" || fail "the close button did not end the run without a bus"
-ok "without a session bus: one line, and the program runs"
+ok "without a session bus: one line, and the program runs where it was left"
+
+# A settings file of 100 MB: set aside with one line, the window at its design position.
+truncate -s 100M "$HOME/.config/Korvane/Korvane.conf"
+start "$program" "$base"
+prog=$run_pid
+wait_window || fail "no window with a huge settings file: $(cat "$run_err")"
+[ "$(grep -c 'settings file set aside' "$run_err")" = 1 ] || fail "not said once: $(cat "$run_err")"
+[ "$(position)" = 603,97 ] || fail "not at the design position: $(position)"
+close_button
+wait_end "$prog" || fail "the close button did not end the run"
+ok "a huge settings file is set aside and the window opens at its design position"
