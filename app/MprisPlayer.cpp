@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QEvent>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -19,6 +20,14 @@ namespace {
 
 // The features of the engine that put every page with sound on the bus and take the media keys.
 constexpr const char* kEngineMediaFeatures = "HardwareMediaKeyHandling,MediaSessionService";
+
+// Where the desktop names no session bus, the bus library would start one of its own for the
+// display (and leave it running): there is none to reach then.
+bool SessionBusNamed() {
+  if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return true;
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
 
 class RootAdaptor : public QDBusAbstractAdaptor {
   Q_OBJECT
@@ -118,6 +127,15 @@ MprisPlayer::MprisPlayer(Form1* form, std::ostream& err) : QObject(form), m_Form
   m_Status = PlaybackStatus();
   m_CanGoNext = CanGoNext();
   m_Metadata = Metadata();
+  // Once the window is up: nothing here may hold up its first frame.
+  QTimer::singleShot(0, this, [this, out = &err] { Connect(*out); });
+}
+
+void MprisPlayer::Connect(std::ostream& err) {
+  if (!SessionBusNamed()) {
+    err << "korvane: no session bus: the desktop's media controls do not reach the music" << std::endl;
+    return;
+  }
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) {
     err << "korvane: no session bus: the desktop's media controls do not reach the music" << std::endl;

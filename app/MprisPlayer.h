@@ -30,8 +30,9 @@ class MprisPlayer : public QObject {
   // The flags `existing` becomes (for the environment variable above).
   static QByteArray WithEngineOffTheBus(const QByteArray& existing);
 
-  // A player for `form`, owned by it. Without a session bus (or when the name is taken) it stays
-  // off the bus and says so in one line on `err`.
+  // A player for `form`, owned by it; it goes on the bus once the event loop runs. Without a
+  // session bus (or when the name is taken) it stays off the bus and says so in one line on `err`,
+  // which must outlive the form.
   MprisPlayer(Form1* form, std::ostream& err);
 
   bool OnBus() const { return m_OnBus; }
@@ -54,6 +55,7 @@ class MprisPlayer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Connect(std::ostream& err);
   WebPane* Music() const;
   void ToggleMusic();
   // Signals what changed since the last report.

@@ -24,7 +24,7 @@ runs=${RUNS:-4}
 cmake --build "$build" --target korvane-figures sample-portal >/dev/null
 scratch=$(mktemp -d -t korvane-figures.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-export XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run"
+export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 xvfb-run -a -s "-screen 0 1280x800x24" python3 - "$build/bench/pane-figures/korvane-figures" \
