@@ -54,21 +54,7 @@ playerctl -p korvane next
 wait_portal 'GET /songplayer/v2/360' 10 || fail "next did not change the track"
 playerctl -p korvane pause
 wait_status Stopped
-mark
-call org.mpris.MediaPlayer2.Player Next  # playerctl itself does not send it once CanGoNext is false
-sleep 1
-! wait_portal 'GET /songplayer/' 0 || fail "next with music off loaded the music"
-[ "$(call org.freedesktop.DBus.Properties Get ss org.mpris.MediaPlayer2.Player CanGoNext)" = "v b false" ] ||
-  fail "CanGoNext with music off"
-ok "next changes the track while music is on, and only then"
-
-# A hundred toggles as fast as the bus takes them: an even count ends where it began.
-for _ in $(seq 100); do call --expect-reply=false org.mpris.MediaPlayer2.Player PlayPause; done
-sleep 2
-wait_status Stopped
-playerctl -p korvane play-pause
-wait_status Playing
-ok "a hundred PlayPause calls leave status and music in step"
+ok "next changes the track, pause switches the music off"
 
 xdotool windowminimize "$win"
 for _ in $(seq 50); do [ -z "$(korvane_window)" ] && break; sleep 0.1; done
@@ -98,14 +84,3 @@ sleep 1
 click_at $((100 + 488 + 12)) $((150 + 12))
 wait_end "$prog" || fail "the close button did not end the run without a bus"
 ok "without a session bus: one line, and the program runs where it was left"
-
-# A settings file of 100 MB: set aside with one line, the window at its design position.
-truncate -s 100M "$HOME/.config/Korvane/Korvane.conf"
-start "$program" "$base"
-prog=$run_pid
-wait_window || fail "no window with a huge settings file: $(cat "$run_err")"
-[ "$(grep -c 'settings file set aside' "$run_err")" = 1 ] || fail "not said once: $(cat "$run_err")"
-[ "$(position)" = 603,97 ] || fail "not at the design position: $(position)"
-close_button
-wait_end "$prog" || fail "the close button did not end the run"
-ok "a huge settings file is set aside and the window opens at its design position"
