@@ -1,15 +1,19 @@
 // The portal's zoom from the keyboard and the wheel, in the steps browsers use and within their
-// limits, kept across the portal's pages; the music box keeps its own.
+// limits, kept across the portal's pages and across runs; the music box keeps its own.
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QWheelEvent>
 #include <QtTest/QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "ProgramEnv.h"
 #include "app/webpane/PaneOverlay.h"
+#include "app/WindowSettings.h"
 #include "app/webpane/PaneZoom.h"
 
 namespace {
@@ -65,6 +69,18 @@ TEST(ZoomTest, KeysAndWheelStepThePortalsZoomWithinItsLimits) {
   EXPECT_DOUBLE_EQ(form.WebBrowser2()->Page()->zoomFactor(), 1.0);
   key(Qt::Key_0)();
   ASSERT_TRUE(Load(*portal, env.Url("/qqwap/")));
+
+  // Kept across runs: a kept zoom is taken at start and every change is written.
+  QTemporaryDir dir;
+  const QString file = dir.filePath("Korvane.conf");
+  QSettings(file, QSettings::IniFormat).setValue("zoom", 1.5);
+  QWidget other;
+  std::ostringstream said;
+  (new app::WindowSettings(&other, file, said))->KeepZoom(zoom);
+  EXPECT_DOUBLE_EQ(zoom->Factor(), 1.5);
+  key(Qt::Key_Plus)();
+  EXPECT_DOUBLE_EQ(QSettings(file, QSettings::IniFormat).value("zoom").toDouble(), 1.75);
+  key(Qt::Key_0)();
 }
 
 }  // namespace
