@@ -84,3 +84,30 @@ sleep 1
 click_at $((100 + 488 + 12)) $((150 + 12))
 wait_end "$prog" || fail "the close button did not end the run without a bus"
 ok "without a session bus: one line, and the program runs where it was left"
+
+# A game's 全屏 under the window manager: the whole screen, above everything; Esc gives the window
+# back as it was, with the keyboard in it. (The portal pane opens the sample portal's first game.)
+visible() { xdotool search --onlyvisible --name '^Korvane$' 2>/dev/null || true; }
+mark
+start "$program" "$base/qqwap/game/1?"
+prog=$run_pid
+wait_window || fail "no window for the game: $(cat "$run_err")"
+wait_portal 'GET /qqwap/game/1' 10 || fail "the game page was not asked for"
+win=$(korvane_window)
+before=$(xdotool getwindowgeometry "$win")
+sleep 1
+pos=$(position)
+click_at $((${pos%,*} + 168)) $((${pos#*,} + 187))  # the page's 全屏 button
+for _ in $(seq 50); do full=$(visible | grep -vx "$win" | head -1); [ -n "$full" ] && break; sleep 0.1; done
+[ -n "$full" ] || fail "the game did not go fullscreen"
+xdotool getwindowgeometry "$full" | grep -q 'Geometry: 1280x800' || fail "not the whole screen: $(xdotool getwindowgeometry "$full")"
+xprop -id "$full" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN || fail "the window manager was not told"
+xdotool key Escape
+for _ in $(seq 30); do [ "$(visible)" = "$win" ] && break; sleep 0.1; done
+[ "$(visible)" = "$win" ] || fail "Esc did not leave fullscreen: $(visible)"
+[ "$(xdotool getwindowgeometry "$win")" = "$before" ] || fail "not back as it was: $(xdotool getwindowgeometry "$win")"
+for _ in $(seq 30); do [ "$(xdotool getactivewindow)" = "$win" ] && break; sleep 0.1; done
+[ "$(xdotool getactivewindow)" = "$win" ] || fail "the keyboard is not back in the window"
+call org.mpris.MediaPlayer2 Quit
+wait_end "$prog" || fail "Quit did not end the game run"
+ok "a game's 全屏 takes the screen, and Esc gives the window back as it was"
