@@ -63,6 +63,8 @@ class Form1 : public QWidget {
   // keeps it until the form is gone), else one off-the-record profile each. Once only.
   void StartPanes(QWebEngineProfile* profile = nullptr);
   bool PanesStarted() const { return m_WebBrowser1 != nullptr; }
+  // Music is on: the music pane shown, or, before the panes are made, switched on meanwhile.
+  bool MusicOn() const;
   // Where the panes cannot be made (the web engine cannot start): says `text` in the portal pane's
   // place instead; the rest of the window works on.
   void ShowPanesUnavailable(const QString& text);
@@ -130,7 +132,6 @@ class Form1 : public QWidget {
   void ChainTabOrder();
   // The music label's checked state and description follow the music pane.
   void ShowMusicState();
-  bool MusicOn() const;
   void SwitchMusic(bool on);
   void SetUpPanes();
   template <class T>

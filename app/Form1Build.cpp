@@ -17,6 +17,8 @@
 #include "app/FormLabel.h"
 #include "app/PictureBox.h"
 #include "app/webpane/PaneOverlay.h"
+#include "app/webpane/PaneFullScreen.h"
+#include "app/webpane/PaneZoom.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
 #include "app/layout/LayoutBag.h"
@@ -343,6 +345,10 @@ void Form1::SetUpPanes() {
   m_WebBrowser1->SetScrollBarsHidden(true);
   connect(m_WebBrowser1, &WebPane::NewWindow2, this, &Form1::WebBrowser1_NewWindow2, Qt::DirectConnection);
   connect(m_WebBrowser1, &WebPane::DocumentComplete, this, &Form1::WebBrowser1_DocumentComplete);
+  // Games may take the whole screen and lock the pointer; the music box never does.
+  new PaneFullScreen(m_WebBrowser1);
+  // The portal's text can be made larger; the music box keeps its size.
+  new PaneZoom(m_WebBrowser1, this);
   // The player starts on its own once music is switched on.
   m_WebBrowser2->Page()->settings()->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
 }

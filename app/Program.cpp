@@ -14,6 +14,9 @@
 #include <ostream>
 
 #include "app/KeptProfile.h"
+#include "app/MprisPlayer.h"
+#include "app/WindowSettings.h"
+#include "app/webpane/PaneZoom.h"
 #include "app/SingleInstance.h"
 #include "app/WebEngineHelper.h"
 
@@ -91,6 +94,10 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
   }
   // From here the form deletes itself when it is closed.
   QPointer<Form1> form(created.release());
+  // Where the player left the window, and the desktop's media controls (neither waits on anything;
+  // both take the panes on once they are made).
+  auto* settings = new WindowSettings(form, WindowSettings::DefaultFile(), err);
+  auto* player = new MprisPlayer(form, err);
   if (instance) {
     QObject::connect(instance, &SingleInstance::Activate, form, [form] {
       form->setWindowState((form->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -116,6 +123,8 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
     }
     kept.emplace(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err);
     form->StartPanes(kept->Profile());
+    settings->KeepZoom(form->findChild<PaneZoom*>());
+    player->AttachMusicPane();
     if (shown) shown(*form);
   };
   QObject::connect(form, &Form1::FirstFrameShown, form, startPanes);
@@ -137,6 +146,7 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
       return 1;
     case SingleInstance::Start::Run: break;
   }
+  MprisPlayer::KeepEngineOffTheBus();  // read by the web engine when it starts
   QApplication app(argc, argv);
   if (applicationMade) applicationMade();
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.

@@ -9,6 +9,8 @@
 #             the page shown again;
 #   close     a click on the close button (xdotool) to the end of the process, with a plain page,
 #             with a page whose dialog loop has a dialog up, and with a page spinning in a script loop;
+#   fullscreen a click on a game page's fullscreen button (xdotool) to the frame after entering, and
+#             Esc to the frame after leaving, repeated in one run of the program;
 #   idle      CPU of the program and every process below it over 20 s, music never switched on
 #             against music switched on (the player shown) and off again, interleaved runs.
 #
@@ -22,7 +24,7 @@ runs=${RUNS:-4}
 cmake --build "$build" --target korvane-figures sample-portal >/dev/null
 scratch=$(mktemp -d -t korvane-figures.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-export XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run"
+export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 xvfb-run -a -s "-screen 0 1280x800x24" python3 - "$build/bench/pane-figures/korvane-figures" \
@@ -175,6 +177,37 @@ for i in range(runs):
 for name, values in closes.items():
     summary(f"close: {name}", values)
 httpd.shutdown()
+
+# ---- fullscreen
+GAME = (b"<body style='margin:0'><div style='width:100vw;height:100vh;background:#080' "
+        b"onclick='document.documentElement.requestFullscreen()'></div><script>var n=0;"
+        b"document.onfullscreenchange=function(){var on=!!document.fullscreenElement;"
+        b"requestAnimationFrame(function(){requestAnimationFrame(function(){"
+        b"document.title='korvane-fs-'+(on?'on':'off')+'-'+(++n);});});};</script>")
+Pages.page = GAME
+httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Pages)
+threading.Thread(target=httpd.serve_forever, daemon=True).start()
+PORTAL = (603 + 120, 97 + 200)
+entering, leaving = [], []
+prog = Program(f"http://127.0.0.1:{httpd.server_address[1]}")
+prog.wait("shown", "portal")
+time.sleep(1.5)
+for i in range(runs * 3):
+    subprocess.run(["xdotool", "mousemove", str(PORTAL[0] + i % 2), str(PORTAL[1])], check=True)
+    time.sleep(0.3)
+    prog.drain()
+    t0 = ms()
+    subprocess.run(["xdotool", "click", "1"], check=True)
+    entering.append(prog.wait("fullscreen", "on", 10) - t0)
+    time.sleep(1.2)  # past the pause in which a new request is refused
+    t0 = ms()
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    leaving.append(prog.wait("fullscreen", "off", 10) - t0)
+    time.sleep(1.2)
+prog.stop()
+httpd.shutdown()
+summary("fullscreen: click -> frame", entering)
+summary("fullscreen: Esc -> frame", leaving)
 
 # ---- idle
 port = free_port()

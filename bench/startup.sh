@@ -39,7 +39,7 @@ portal_pid=$!
 scratch=$(mktemp -d -t korvane-startup.XXXXXX)
 trap 'kill $portal_pid 2>/dev/null || true; wait $portal_pid 2>/dev/null || true; rm -rf "$log" "$scratch"' EXIT
 # The program's data folder and one-run lock in the scratch folder, not the user's.
-export XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run"
+export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 for _ in $(seq 50); do

@@ -9,7 +9,7 @@ void LogLimit::Warn(const QString& line) {
         m_Window.start();
         m_InWindow = 0;
         if (m_Held > 0) {
-            qWarning("korvane: %d similar lines left out", m_Held);
+            Write(QStringLiteral("korvane: %1 similar lines left out").arg(m_Held));
             m_Held = 0;
             ++m_InWindow;
         }
@@ -19,7 +19,14 @@ void LogLimit::Warn(const QString& line) {
         return;
     }
     ++m_InWindow;
-    qWarning("%s", qUtf8Printable(line));
+    Write(line);
+}
+
+void LogLimit::Write(const QString& line) const {
+    if (m_Category)
+        qCWarning(m_Category, "%s", qUtf8Printable(line));
+    else
+        qWarning("%s", qUtf8Printable(line));
 }
 
 }  // namespace app

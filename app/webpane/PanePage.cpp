@@ -11,6 +11,9 @@
 
 namespace app {
 
+// Critical only by default: the pages' own lines are for developers who ask for them.
+Q_LOGGING_CATEGORY(lcPageConsole, "korvane.page.console", QtCriticalMsg)
+
 namespace {
 
 // The local schemes no frame of a page may show.
@@ -23,14 +26,19 @@ bool IsLocalScheme(const QUrl& url) {
 }  // namespace
 
 PanePage::PanePage(QWebEngineProfile* profile, QWidget* pane)
-    : QWebEnginePage(profile, pane), m_Pane(pane), m_ConsoleShown(qEnvironmentVariableIsSet("KORVANE_PAGE_CONSOLE")) {
+    : QWebEnginePage(profile, pane), m_Pane(pane), m_Console(5, 1000, &lcPageConsole) {
     // Geolocation, notifications, camera, microphone, screen capture: no page gets them, and none
     // waits for an answer.
     connect(this, &QWebEnginePage::featurePermissionRequested, this, [this](const QUrl& origin, Feature feature) {
-        setFeaturePermission(origin, feature, PermissionDeniedByUser);
+        const bool grant = m_MayGrant && m_MayGrant(origin, feature);
+        setFeaturePermission(origin, feature, grant ? PermissionGrantedByUser : PermissionDeniedByUser);
     });
-    connect(this, &QWebEnginePage::fullScreenRequested, this,
-            [](QWebEngineFullScreenRequest request) { request.reject(); });
+    connect(this, &QWebEnginePage::fullScreenRequested, this, [this](QWebEngineFullScreenRequest request) {
+        if (m_FullScreen)
+            m_FullScreen(std::move(request));
+        else
+            request.reject();
+    });
     connect(this, &QWebEnginePage::quotaRequested, this, [](QWebEngineQuotaRequest request) { request.reject(); });
     connect(this, &QWebEnginePage::fileSystemAccessRequested, this,
             [](QWebEngineFileSystemAccessRequest request) { request.reject(); });
@@ -92,8 +100,8 @@ bool PanePage::javaScriptPrompt(const QUrl&, const QString& msg, const QString& 
 
 void PanePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int lineNumber,
                                         const QString& sourceID) {
-    if (!m_ConsoleShown) return;
-    m_Log.Warn(QStringLiteral("js: %1 (%2:%3)").arg(message.left(500), sourceID.left(200)).arg(lineNumber));
+    if (!lcPageConsole().isWarningEnabled()) return;
+    m_Console.Warn(QStringLiteral("js: %1 (%2:%3)").arg(message.left(500), sourceID.left(200)).arg(lineNumber));
 }
 
 bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {

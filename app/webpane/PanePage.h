@@ -3,14 +3,20 @@
 // it asks can take the program. Dialogs are drawn in the pane (never application-modal boxes) and
 // a page gets only a few per document; every top-level navigation, redirects included, must lead
 // to an http or https address (frames never to local files or resources); permission requests are
-// denied at once; console output is dropped unless KORVANE_PAGE_CONSOLE is set, and then bounded.
+// denied at once unless the pane grants one (pointer lock for a game); console output goes to the logging category
+// korvane.page.console, off unless QT_LOGGING_RULES switches it on ("korvane.page.console=true"), and then bounded.
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QRect>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEnginePage>
+#include <functional>
 
 #include "app/webpane/LogLimit.h"
 
 namespace app {
+
+Q_DECLARE_LOGGING_CATEGORY(lcPageConsole)
 
 class PaneOverlay;
 
@@ -32,6 +38,15 @@ public:
 
     // The next navigation to about:blank is let through (the pane's own way to unload a page).
     void AllowBlankOnce() { m_AllowBlank = true; }
+
+    // What a pane that lets its page play asks before answering: a fullscreen request (refused
+    // when there is no handler) and a permission (denied unless the handler grants it).
+    void SetFullScreenHandler(std::function<void(QWebEngineFullScreenRequest)> handler) {
+        m_FullScreen = std::move(handler);
+    }
+    void SetPermissionHandler(std::function<bool(const QUrl& origin, Feature feature)> handler) {
+        m_MayGrant = std::move(handler);
+    }
 
     // Where the dialogs are drawn: the part of the pane in view.
     void SetVisibleArea(const QRect& area) { m_VisibleArea = area; }
@@ -60,8 +75,10 @@ private:
     int m_Dialogs = 0;
     bool m_DialogsStopped = false;
     bool m_AllowBlank = false;
-    bool m_ConsoleShown = false;
     LogLimit m_Log;
+    LogLimit m_Console;
+    std::function<void(QWebEngineFullScreenRequest)> m_FullScreen;
+    std::function<bool(const QUrl&, Feature)> m_MayGrant;
 };
 
 }  // namespace app

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QNetworkInformation>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +18,7 @@
 
 #include "app/webpane/PaneOverlay.h"
 #include "app/webpane/PanePage.h"
+#include "app/webpane/PaneRecovery.h"
 #include "app/webpane/UrlPolicy.h"
 
 namespace app {
@@ -44,54 +44,8 @@ const QString kAddNoScrollBarsStyle = QStringLiteral(
 const QString kRemoveNoScrollBarsStyle =
     QStringLiteral("(function(){var s=document.getElementById('korvane-no-scrollbars');if(s)s.remove();})();");
 
-// Chromium's network error numbers the player is told about in words of their own.
-constexpr int kNameNotResolved = -105;
-constexpr int kInternetDisconnected = -106;
-constexpr int kConnectionRefused = -102;
-constexpr int kConnectionReset = -101;
-constexpr int kConnectionClosed = -100;
-constexpr int kTimedOut = -7;
-constexpr int kConnectionTimedOut = -118;
-constexpr int kEmptyResponse = -324;
-
 // Two requests raised closer together than this come from one gesture.
 constexpr int kOneGestureMs = 500;
-
-QString WhatFailed(const QWebEngineLoadingInfo& info) {
-    const int code = info.errorCode();
-    switch (info.errorDomain()) {
-        case QWebEngineLoadingInfo::HttpStatusCodeDomain: return QStringLiteral("服务器出错了（%1）").arg(code);
-        case QWebEngineLoadingInfo::CertificateErrorDomain: return QStringLiteral("网站的安全证书有问题");
-        case QWebEngineLoadingInfo::DnsErrorDomain: return QStringLiteral("找不到服务器");
-        default: break;
-    }
-    switch (code) {
-        case kInternetDisconnected: return QStringLiteral("网络没有连接");
-        case kNameNotResolved: return QStringLiteral("找不到服务器");
-        case kConnectionRefused: return QStringLiteral("服务器没有响应");
-        case kConnectionReset:
-        case kConnectionClosed:
-        case kEmptyResponse: return QStringLiteral("连接中断了");
-        case kTimedOut:
-        case kConnectionTimedOut: return QStringLiteral("连接超时");
-        default: return QStringLiteral("页面无法打开");
-    }
-}
-
-template <std::size_t N>
-int PauseOf(const int (&pauses)[N], int tries) {
-    return pauses[std::min<std::size_t>(static_cast<std::size_t>(tries), N - 1)];
-}
-
-// One watch of the network for every pane; nullptr where the platform has none.
-QNetworkInformation* NetworkWatch() {
-    static QNetworkInformation* watch = [] {
-        return QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)
-                   ? QNetworkInformation::instance()
-                   : nullptr;
-    }();
-    return watch;
-}
 
 }  // namespace
 
@@ -115,12 +69,9 @@ WebPane::WebPane(QWebEngineProfile* profile, QWidget* parent) : QWidget(parent) 
 
     m_Cover = new PaneOverlay(this, PaneOverlay::Mode::Cover);
     m_Note = new PaneOverlay(this, PaneOverlay::Mode::Note);
-    m_RetryTimer = new QTimer(this);
-    m_RetryTimer->setSingleShot(true);
-    connect(m_RetryTimer, &QTimer::timeout, this, &WebPane::Retry);
-    m_ReviveTimer = new QTimer(this);
-    m_ReviveTimer->setSingleShot(true);
-    connect(m_ReviveTimer, &QTimer::timeout, this, &WebPane::Revive);
+    m_Recovery = new PaneRecovery(m_Page, this);
+    connect(m_Recovery, &PaneRecovery::CoverWanted, this, &WebPane::ShowCover);
+    connect(m_Recovery, &PaneRecovery::CoverDone, this, &WebPane::HideCover);
     m_DroppedTimer = new QTimer(this);
     m_DroppedTimer->setSingleShot(true);
     m_DroppedTimer->setInterval(1000);
@@ -134,18 +85,11 @@ WebPane::WebPane(QWebEngineProfile* profile, QWidget* parent) : QWidget(parent) 
         if (!m_Closing && !m_Suspended) emit DocumentComplete(m_Page->url(), ok);
     });
     connect(m_Page, &QWebEnginePage::loadingChanged, this, &WebPane::OnLoadingChanged);
-    connect(m_Page, &QWebEnginePage::renderProcessTerminated, this,
-            [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
-                OnRenderProcessTerminated(int(status), exitCode);
-            });
     connect(m_Profile, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* download) {
         if (download->page() != m_Page) return;
         download->cancel();
-        m_Note->SetVisibleArea(VisibleArea());
-        m_Note->Say(QStringLiteral("本程序不下载文件：%1 未保存").arg(download->suggestedFileName().left(60)));
+        Say(QStringLiteral("本程序不下载文件：%1 未保存").arg(download->suggestedFileName().left(60)));
     });
-    if (QNetworkInformation* watch = NetworkWatch())
-        connect(watch, &QNetworkInformation::reachabilityChanged, this, &WebPane::RetryNowIfOnline);
     // Closing the window, not only deleting the pane, lets the page say goodbye.
     if (parent) parent->window()->installEventFilter(this);
 }
@@ -171,8 +115,7 @@ QUrl WebPane::ParseAddress(const QString& url) {
 }
 
 void WebPane::Open(const QUrl& url) {
-    m_RetryTimer->stop();
-    m_ReviveTimer->stop();
+    m_Recovery->Opening();
     m_Closing = false;
     m_Suspended = false;
     if (m_Page->lifecycleState() != QWebEnginePage::LifecycleState::Active)
@@ -183,7 +126,7 @@ void WebPane::Open(const QUrl& url) {
 void WebPane::SetHomeUrl(const QString& url) {
     const QUrl home = QUrl::fromUserInput(url.trimmed());
     if (!IsFollowableUrl(home)) throw WebPaneError("Not a web address: \"" + url.toStdString() + "\"");
-    m_Home = home;
+    m_Recovery->SetHome(home);
 }
 
 void WebPane::Navigate(const QString& url) { Load(url); }
@@ -192,24 +135,17 @@ void WebPane::Navigate2(const QString& url) { Load(url); }
 
 void WebPane::Refresh() {
     if (m_Suspended) throw WebPaneError("The pane is suspended");
-    // A pane that never had a document stays empty (the music pane before music is first on).
-    const bool stranded = Failed() || (!m_Page->url().isEmpty() && !IsFollowableUrl(m_Page->url()));
-    if (stranded && m_Home.isValid()) {
-        Open(m_Home);
+    const QUrl target = m_Recovery->RefreshTarget();
+    if (target.isValid()) {
+        Open(target);
         return;
     }
     if (m_Page->url().isEmpty()) throw WebPaneError("The pane has no document to refresh");
-    if (m_Failed || m_Dead) {
-        Open(m_FailedUrl.isValid() ? m_FailedUrl : m_Page->url());
-        return;
-    }
     m_Page->triggerAction(QWebEnginePage::Reload);
 }
 
 void WebPane::Suspend() {
-    m_RetryTimer->stop();
-    m_ReviveTimer->stop();
-    HideCover();
+    m_Recovery->Stand();
     if (m_Page->url().isEmpty() && !m_Page->isLoading()) return;  // nothing to put away
     m_Suspended = true;
     // Left for an empty page, then frozen: its scripts and media stop (its unload handlers run),
@@ -223,15 +159,14 @@ void WebPane::Suspend() {
 void WebPane::ClosePage(int waitMs) {
     if (m_Closing) return;
     m_Closing = true;
-    m_RetryTimer->stop();
-    m_ReviveTimer->stop();
+    m_Recovery->Stand();
     if (m_Page->InDialog()) {
         // The page waits on its dialog: none of its handlers could run now.
         m_Page->EndDialogs();
         return;
     }
     m_Page->EndDialogs();
-    if (m_Suspended || m_Dead || !IsFollowableUrl(m_Page->url())) return;
+    if (m_Suspended || m_Recovery->Failed() || !IsFollowableUrl(m_Page->url())) return;
     QEventLoop wait;
     QTimer::singleShot(waitMs, &wait, &QEventLoop::quit);
     connect(m_Page, &QWebEnginePage::loadFinished, &wait, &QEventLoop::quit);
@@ -259,7 +194,16 @@ QWebEnginePage* WebPane::Page() const { return m_Page; }
 
 PaneOverlay* WebPane::Cover() const { return m_Cover->isVisible() ? m_Cover : nullptr; }
 
+bool WebPane::Failed() const { return m_Recovery->Failed(); }
+
+QUrl WebPane::HomeUrl() const { return m_Recovery->Home(); }
+
 PaneOverlay* WebPane::Note() const { return m_Note->isVisible() ? m_Note : nullptr; }
+
+void WebPane::Say(const QString& text, int ms) {
+    m_Note->SetVisibleArea(VisibleArea());
+    m_Note->Say(text, ms);
+}
 
 QRect WebPane::VisibleArea() const {
     QWidget* parent = parentWidget();
@@ -291,62 +235,7 @@ void WebPane::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
         // The empty page's process has nothing left to do: its timers and tasks stop as well.
         m_Page->setVisible(false);
         m_Page->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
-        return;
     }
-    if (m_Closing || m_Suspended) return;
-    const bool httpError = info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain && info.errorCode() >= 400;
-    switch (info.status()) {
-        case QWebEngineLoadingInfo::LoadStartedStatus:
-        case QWebEngineLoadingInfo::LoadStoppedStatus: return;
-        case QWebEngineLoadingInfo::LoadSucceededStatus:
-            if (!httpError) {
-                m_Failed = false;
-                m_Dead = false;
-                m_Retries = 0;
-                HideCover();
-                return;
-            }
-            break;
-        case QWebEngineLoadingInfo::LoadFailedStatus: break;
-    }
-    m_Failed = true;
-    m_FailedUrl = info.url();
-    const int pause = PauseOf(kRetryPausesMs, m_Retries);
-    ++m_Retries;
-    ShowCover(QStringLiteral("%1\n\n%2\n\n稍后自动重试；点“刷 新”回到首页。")
-                  .arg(WhatFailed(info), info.url().host().left(60)));
-    if (IsFollowableUrl(m_FailedUrl)) m_RetryTimer->start(pause);
-}
-
-void WebPane::Retry() {
-    if (m_Failed && !m_Suspended && !m_Closing) m_Page->load(m_FailedUrl);
-}
-
-void WebPane::RetryNowIfOnline() {
-    QNetworkInformation* watch = NetworkWatch();
-    if (watch && watch->reachability() == QNetworkInformation::Reachability::Online && m_RetryTimer->isActive()) {
-        m_RetryTimer->stop();
-        Retry();
-    }
-}
-
-void WebPane::OnRenderProcessTerminated(int status, int) {
-    // A discarded page's process ends on purpose, and so do all of them at exit.
-    if (m_Closing || m_Suspended || status == QWebEnginePage::NormalTerminationStatus) return;
-    // A page that keeps dying is given ever longer pauses; one that lived a while starts afresh.
-    if (!m_LastDeath.isValid() || m_LastDeath.elapsed() > 30000) m_Deaths = 0;
-    m_LastDeath.start();
-    const int pause = PauseOf(kRevivePausesMs, m_Deaths);
-    ++m_Deaths;
-    m_Dead = true;
-    ShowCover(QStringLiteral("页面意外停止了，正在重新载入…"));
-    m_ReviveTimer->start(pause);
-}
-
-void WebPane::Revive() {
-    if (m_Suspended || m_Closing) return;
-    const QUrl current = m_Page->url();
-    m_Page->load(IsFollowableUrl(current) ? current : m_Home);
 }
 
 bool WebPane::Visible() const { return !isHidden(); }
@@ -402,7 +291,8 @@ void WebPane::OnNewWindowRequested(QWebEngineNewWindowRequest& request) {
 
     auto* window = new QWebEngineView();
     window->setAttribute(Qt::WA_DeleteOnClose);
-    auto* page = new QWebEnginePage(m_Profile, window);
+    // The pop-up's page keeps to the same rules as the pane's own.
+    auto* page = new PanePage(m_Profile, window);
     window->setPage(page);
     request.openIn(page);
     m_Popups.erase(std::remove(m_Popups.begin(), m_Popups.end(), nullptr), m_Popups.end());

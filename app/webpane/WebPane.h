@@ -12,15 +12,17 @@
 //   });
 //   pane->Navigate("http://127.0.0.1:8421/qqwap/");
 //
-// The pane looks after itself: a load that fails is replaced by a page of the program's own and
-// tried again with a growing pause (at once when the network comes back); a page whose process
-// ended is loaded again; Refresh on a failed or non-web page goes to the home address; downloads
-// are refused with a note; closing the window lets the page's pagehide and unload handlers run.
+// The pane looks after itself (PaneRecovery): a load that fails is replaced by a page of the
+// program's own and tried again with a growing pause (at once when the network comes back); a page
+// whose process ended is loaded again; Refresh where no page of the web is shown goes to the home
+// address. Downloads are refused with a note; closing the window lets the page's pagehide and
+// unload handlers run. Every page the pane opens, pop-ups included, keeps to PanePage's rules.
 //
 // The application must set Qt::AA_ShareOpenGLContexts before creating its QApplication.
 // Operations that cannot be carried out throw WebPaneError, so a caller that skips failing steps
 // wraps each call in its own try block.
 #include "app/webpane/DomObject.h"
+#include "app/webpane/PaneRecovery.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -83,7 +85,7 @@ public:
 
     // Where Refresh leads from a failed page (an absolute address, as Navigate takes).
     void SetHomeUrl(const QString& url);
-    QUrl HomeUrl() const { return m_Home; }
+    QUrl HomeUrl() const;
 
     // Puts the page away while the pane is hidden: it is left (its unload handlers run) and uses
     // nothing until the next Navigate, which loads it afresh. Refresh does nothing meanwhile.
@@ -97,14 +99,17 @@ public:
 
     // Pauses between tries of a failed load, then the last one again; and the pauses before a page
     // whose process keeps ending is loaded again (the first time at once).
-    static constexpr int kRetryPausesMs[] = {500, 1000, 2000, 3000};
-    static constexpr int kRevivePausesMs[] = {0, 1000, 2000, 4000, 8000, 15000};
+    static constexpr const auto& kRetryPausesMs = PaneRecovery::kRetryPausesMs;
+    static constexpr const auto& kRevivePausesMs = PaneRecovery::kRevivePausesMs;
+
+    // A short note at the foot of the part of the pane in view, gone after `ms`.
+    void Say(const QString& text, int ms = 4000);
 
     // The program's own page or note shown over the page now, or nullptr.
     PaneOverlay* Cover() const;
     PaneOverlay* Note() const;
     // True from a failed load (or an ended page process) to the next load that succeeds.
-    bool Failed() const { return m_Failed || m_Dead; }
+    bool Failed() const;
     // Part of the pane the player sees: the pane less what its window and the controls above it cut off.
     QRect VisibleArea() const;
 
@@ -134,6 +139,7 @@ public:
 
     QWebEngineView* View() const { return m_View; }
     QWebEnginePage* Page() const;
+    PanePage* Rules() const { return m_Page; }
     QWebEngineProfile* Profile() const { return m_Profile; }
 
 signals:
@@ -155,34 +161,22 @@ protected:
 private:
     void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
     void OnLoadingChanged(const QWebEngineLoadingInfo& info);
-    void OnRenderProcessTerminated(int status, int exitCode);
     void Load(const QString& url);
     void Open(const QUrl& url);
     void ShowCover(const QString& text);
     void HideCover();
-    void Retry();
-    void Revive();
-    void RetryNowIfOnline();
 
     QWebEngineProfile* m_Profile = nullptr;
     PanePage* m_Page = nullptr;
     QWebEngineView* m_View = nullptr;
     PaneOverlay* m_Cover = nullptr;
     PaneOverlay* m_Note = nullptr;
-    QTimer* m_RetryTimer = nullptr;
-    QTimer* m_ReviveTimer = nullptr;
+    PaneRecovery* m_Recovery = nullptr;
     QTimer* m_DroppedTimer = nullptr;
     std::vector<QPointer<QWebEngineView>> m_Popups;
-    QUrl m_Home;
-    QUrl m_FailedUrl;
     QElapsedTimer m_LastFollowed;
-    QElapsedTimer m_LastDeath;
-    int m_Retries = 0;
-    int m_Deaths = 0;
     int m_Dropped = 0;
     bool m_ScrollBarsHidden = false;
-    bool m_Failed = false;
-    bool m_Dead = false;
     bool m_Suspended = false;
     bool m_Closing = false;
 };

@@ -3,6 +3,9 @@
 //   shown <pane> <ms>     a load of the pane finished well and the frame after it was produced
 //   failed <pane> <ms>    a load of the pane failed
 //   renderer <pane> <pid> the pane's page has a new renderer process (also said before each "shown")
+//   fullscreen on|off <ms> a page of the portal that marks its fullscreenchange (the title
+//                          korvane-fs-on-N or korvane-fs-off-N, set two animation frames after the
+//                          change) has produced the frame after entering or leaving
 // <pane> is portal or music.
 #include <QCoreApplication>
 #include <QWebEnginePage>
@@ -38,6 +41,8 @@ void Watch(QWebEnginePage* page, const char* pane) {
                         QWebEngineScript::ApplicationWorld);
   });
   QObject::connect(page, &QWebEnginePage::titleChanged, page, [page, pane](const QString& title) {
+    if (title.startsWith(QLatin1String("korvane-fs-on-"))) return Line("fullscreen", "on", MonotonicMs());
+    if (title.startsWith(QLatin1String("korvane-fs-off-"))) return Line("fullscreen", "off", MonotonicMs());
     if (!title.startsWith(QLatin1String("korvane-figures-"))) return;
     Line("renderer", pane, double(page->renderProcessPid()));
     Line("shown", pane, MonotonicMs());

@@ -34,7 +34,7 @@ wait_end $wayland_run || fail "the program did not end when asked"
 [ "$status" = 0 ] || fail "the program ended with $status"
 ok "the program under Wayland painted its portal, stayed up and ended cleanly"
 
-XDG_DATA_HOME="$work/data" "$e2e" --gtest_filter='WaylandTest.*' --gtest_also_run_disabled_tests >"$work/gtest.log" 2>&1 ||
+XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" "$e2e" --gtest_filter='WaylandTest.*' --gtest_also_run_disabled_tests >"$work/gtest.log" 2>&1 ||
   fail "in-process Wayland test: $(grep -E 'Failure|FAILED|Expected|Which is|error' "$work/gtest.log" | head -20)"
 grep -q '\[  PASSED  \] 1 test' "$work/gtest.log" || fail "the Wayland test did not run: $(grep -E "SKIPPED|PASSED|Skipped|Failure" "$work/gtest.log")"
 ok "in-process: drag handed to the compositor, minimise and close buttons work"

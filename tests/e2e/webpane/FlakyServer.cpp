@@ -49,12 +49,9 @@ void FlakyServer::Serve(QTcpSocket* socket) {
     const QString path = QString::fromLatin1(head.split(' ').value(1)).section(QLatin1Char('?'), 0, 0);
     ++m_Hits[path];
     auto it = m_Routes.find(path);
-    if (it == m_Routes.end()) {
-        socket->write(Response(404, "", ""));
-    } else if (it->second.isEmpty()) {
-        return;  // stalled: the request stays unanswered until the server goes down
-    } else {
-        socket->write(it->second);
-    }
+    const QByteArray answer = it == m_Routes.end() || it->second.empty() ? Response(404, "", "") : it->second.front();
+    if (it != m_Routes.end() && it->second.size() > 1) it->second.pop_front();
+    if (answer.isEmpty()) return;  // stalled: the request stays unanswered until the server goes down
+    if (answer != HangUp()) socket->write(answer);
     socket->disconnectFromHost();
 }

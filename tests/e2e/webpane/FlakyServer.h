@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <QUrl>
+#include <deque>
 #include <map>
 
 class FlakyServer : public QObject {
@@ -17,9 +18,13 @@ public:
     static QByteArray Response(int status, const QByteArray& mime, const QByteArray& body,
                                const QByteArray& headers = {});
 
-    void Answer(const QString& path, const QByteArray& response) { m_Routes[path] = response; }
+    void Answer(const QString& path, const QByteArray& response) { m_Routes[path] = {response}; }
+    // Each answer once, in turn; the last one from then on.
+    void AnswerInTurn(const QString& path, std::deque<QByteArray> responses) { m_Routes[path] = std::move(responses); }
+    // The bytes of an answer that closes the connection without a byte sent.
+    static QByteArray HangUp() { return QByteArrayLiteral("\0hang-up"); }
     void Page(const QString& path, const QByteArray& html) { Answer(path, Response(200, "text/html", html)); }
-    void Stall(const QString& path) { m_Routes[path] = QByteArray(); }
+    void Stall(const QString& path) { m_Routes[path] = {QByteArray()}; }
 
     // Listens (on the port it had before, once it had one); false when it cannot.
     bool Up();
@@ -34,6 +39,6 @@ private:
 
     QTcpServer m_Listener;
     quint16 m_Port = 0;
-    std::map<QString, QByteArray> m_Routes;
+    std::map<QString, std::deque<QByteArray>> m_Routes;
     std::map<QString, int> m_Hits;
 };

@@ -3,6 +3,7 @@
 // requests and goodbyes a page makes.
 #include <QApplication>
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -150,6 +151,48 @@ TEST_F(PaneRecoveryTest, EveryNavigationStaysOnTheWebAndRefreshFindsTheWayHome) 
     }
 }
 
+TEST_F(PaneRecoveryTest, AFirstLoadThatEndsWithoutAPageLeavesRefreshTheWayHome) {
+    const QByteArray page = FlakyServer::Response(200, "text/html", "<title>portal</title><p>portal");
+    const struct {
+        const char* what;
+        QByteArray first;       // the first answer of the start address; the page comes after it
+        const char* stopAfter;  // a script run, or the load stopped ("stop"), while the first answer is out
+    } cases[] = {
+        {"302 to qrc:", FlakyServer::Response(302, "", "", "Location: qrc:/assets/background.png\r\n"), nullptr},
+        {"302 to file:", FlakyServer::Response(302, "", "", "Location: file:///etc/passwd\r\n"), nullptr},
+        {"empty answer", FlakyServer::HangUp(), nullptr},
+        {"aborted", QByteArray(), "stop"},
+        {"page leaves for about:blank",
+         FlakyServer::Response(200, "text/html", "<script>location='about:blank'</script>"), nullptr},
+        {"page opens a blank document",
+         FlakyServer::Response(200, "text/html", "<script>document.open();document.close()</script>"), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.AnswerInTurn("/portal", {c.first, page});
+        // A pane that never showed a page, as at the program's start.
+        auto* fresh = new WebPane(host.get());
+        fresh->setGeometry(0, 0, 300, 300);
+        fresh->show();
+        fresh->SetHomeUrl(server.Url("/portal").toString());
+        const int hits = server.Hits("/portal");
+        fresh->Navigate(server.Url("/portal").toString());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return server.Hits("/portal") == hits + 1; }, 5000));
+        if (c.stopAfter) fresh->Page()->triggerAction(QWebEnginePage::Stop);
+        QTest::qWait(700);
+        fresh->Refresh();  // one press
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return fresh->LocationURL() == server.Url("/portal") && !fresh->Page()->isLoading() &&
+                       Eval(fresh->Page(), "document.title").toString() == "portal";
+            },
+            10000))
+            << fresh->LocationURL().toString().toStdString();
+        EXPECT_GE(server.Hits("/portal"), hits + 2);
+        delete fresh;
+    }
+}
+
 TEST_F(PaneRecoveryTest, ScriptMadeWindowsAreDroppedAtOnceWithAtMostOneLineOfLog) {
     ASSERT_TRUE(Open("/start"));
     LogCapture log;
@@ -237,6 +280,18 @@ TEST_F(PaneRecoveryTest, ConsoleFloodsAndRefusedNavigationsLeaveTheLogBounded) {
     EXPECT_EQ(log.Count("flood"), 0);
     EXPECT_GT(log.Count("only http and https"), 0);
     EXPECT_LE(log.Count("korvane:"), 20);
+
+    // Switched on by the logging rules: the lines come, bounded, and say how many were left out.
+    LogCapture switchedOn;
+    QLoggingCategory::setFilterRules(QStringLiteral("korvane.page.console=true"));
+    Settle(pane->Page(), "for(var i=0;i<2000;i++)console.log('loud '+i);'done'");
+    Pause(1200);
+    Settle(pane->Page(), "console.log('loud again');'done'");
+    Pause(300);
+    QLoggingCategory::setFilterRules(QString());
+    EXPECT_GE(switchedOn.Count("loud"), 2);
+    EXPECT_LE(switchedOn.Count("loud"), 10);
+    EXPECT_EQ(switchedOn.Count("similar lines left out"), 1);
 }
 
 TEST_F(PaneRecoveryTest, PermissionsDownloadsGoodbyesAndSuspensionAreAnswered) {
