@@ -23,7 +23,7 @@ pages = dict(db.execute("SELECT FileId, Name FROM FileNameTable"))
 missing = []
 for cls in sys.argv[2:]:
     rows = db.execute("SELECT FileId FROM IndexTable WHERE Identifier = ? OR Name = ?", (cls, cls)).fetchall()
-    if not any(pages.get(r[0], "").startswith("class") for r in rows):
+    if not any(pages.get(r[0], "").startswith(("class", "struct")) for r in rows):
         missing.append(cls)
 if missing:
     sys.exit("FAIL: no page in the .qch for " + ", ".join(missing))
