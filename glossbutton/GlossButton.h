@@ -177,7 +177,8 @@ class GlossButton final {
   void ExitFocus();                                                           ///< The button lost the focus.
   void Resize();                                                              ///< The window's size changed.
   void Show();                                                                ///< The window was shown.
-                                                                              ///@}
+
+  ///@}
 
  private:
   friend class GlossButtonTestAccess;
@@ -199,7 +200,7 @@ class GlossButton final {
   void Redraw(DrawState& state);
   void PaintAndPublish(DrawState& state);
   void ClearSurface();
-  ButtonLook Look();  ///< also hands the host's text engine to the surface
+  ButtonLook Look();  // also hands the host's text engine to the surface
   void Publish(std::shared_ptr<const Image> image);
 
   // Shape and size (GlossButtonShape.cpp).

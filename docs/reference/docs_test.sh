@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # docs_test.sh DOXYGEN DOCS_DIR CLASS...
-# Builds the reference from DOCS_DIR/Doxyfile into a scratch folder; fails on any Doxygen warning
-# unless the Qt help file registers in a help collection and has a page for each CLASS (as
+# Builds the reference from DOCS_DIR/Doxyfile into a scratch folder. Fails on any Doxygen warning,
+# and unless the Qt help file registers in a help collection and has a page for each CLASS (as
 # qualified in the headers).
 set -euo pipefail
 doxygen=$1 docs=$2
