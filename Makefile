@@ -5,7 +5,7 @@ WIN32_BUILD ?= build-win32
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps build build-asan test test-normal test-asan test-win32 run bench package format clean
+.PHONY: all deps build build-asan test test-normal test-asan test-win32 run bench package docs format clean
 
 all: build
 
@@ -49,6 +49,10 @@ bench: build
 # The Debian package of the program alone: $(BUILD)/korvane_<version>_amd64.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The reference of the public headers: $(BUILD)/docs/html/index.html and $(BUILD)/docs/GlossButton.qch.
+docs: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target docs
 
 # Every tracked C++ file through the root .clang-format (clang-format is not installed by deps).
 format:

@@ -14,17 +14,18 @@ include(CMakePackageConfigHelpers)
 set(GLOSSBUTTON_INCLUDE_DIR "${CMAKE_INSTALL_INCLUDEDIR}/GlossButton")
 set(GLOSSBUTTON_CMAKE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/GlossButton")
 
-# The Qt-free control's public headers: the control, what a host serves it, its control window
-# and what they name. They include each other by their paths in the tree, below include/GlossButton/.
+# The Qt-free control's public face: the control, what a host serves it, its control window, the
+# property bag and the value types they name. They include each other by their paths in the tree,
+# below include/GlossButton/. The rest (the surface and renderers, the subclass engine, hook
+# records, mouse tracking) stays in the tree: the control holds it through GlossButtonPrivate.h.
 set(_core_headers
     glossbutton/ControlHost.h glossbutton/ControlWindow.h glossbutton/GlossButton.h glossbutton/GlossButtonEvents.h
     glossbutton/MousePointer.h glossbutton/PropertyBag.h
-    glossbutton/render/ButtonLook.h glossbutton/render/DrawState.h glossbutton/render/Image.h
-    glossbutton/render/Numbers.h glossbutton/render/Redraw.h glossbutton/render/Surface.h
-    glossbutton/render/TextEngine.h
-    hook/HookRecord.h hook/MouseTracking.h hook/SubclassOwner.h hook/Subclasser.h
+    glossbutton/render/Image.h glossbutton/render/Numbers.h glossbutton/render/TextEngine.h
     platform/WinTypes.h platform/Window.h)
 list(TRANSFORM _core_headers PREPEND "${PROJECT_SOURCE_DIR}/")
+# What the reference documents besides the widget.
+set(GLOSSBUTTON_CORE_HEADERS ${_core_headers})
 target_sources(korvane_glossbutton PUBLIC FILE_SET core_headers TYPE HEADERS BASE_DIRS "${PROJECT_SOURCE_DIR}"
                FILES ${_core_headers})
 target_sources(korvane_glossbutton PUBLIC FILE_SET core_entry TYPE HEADERS BASE_DIRS "${PROJECT_SOURCE_DIR}/include"

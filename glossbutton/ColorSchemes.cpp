@@ -2,6 +2,7 @@
 #include <array>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/DrawState.h"
 #include "glossbutton/render/ColorHelpers.h"
 
 namespace gloss {

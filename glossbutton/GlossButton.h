@@ -1,11 +1,6 @@
 #pragma once
-// GlossButton: an owner-drawn push button. Its public face is a set of properties (X() reads,
-// SetX(newValue) assigns), the host's lifecycle notifications, the toolkit's input
-// notifications, and events raised to a GlossButtonEvents listener.
-//
-// It owns its drawing surface (Picture1), the image it last published to the host, and the hook
-// on its own window through which it sees the pointer enter and leave. Every look goes through
-// Redraw; the window shape follows the size and Style (UpdateShape).
+/// \file
+/// gloss::GlossButton, the control itself.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -14,109 +9,176 @@
 #include "glossbutton/ControlHost.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
-#include "glossbutton/render/ButtonLook.h"
-#include "glossbutton/render/DrawState.h"
 #include "glossbutton/render/Image.h"
 #include "glossbutton/render/Numbers.h"
-#include "glossbutton/render/Surface.h"
-#include "hook/MouseTracking.h"
-#include "hook/SubclassOwner.h"
-#include "hook/Subclasser.h"
 #include "platform/WinTypes.h"
 
 namespace gloss {
 
-class GlossButton final : public hook::SubclassOwner {
+class Surface;
+struct ButtonLook;
+enum class DrawState : std::int32_t;
+
+/// An owner-drawn push button. Its public face is a set of properties (X() reads, SetX(newValue)
+/// assigns), the host's lifecycle notifications, the toolkit's input notifications, and events
+/// raised to a GlossButtonEvents listener.
+///
+/// It owns its drawing surface (Picture1), the image it last published to the host, and the hook
+/// on its own window through which it sees the pointer enter and leave. Every look goes through
+/// one redraw; the window shape follows the size and Style. A host normally makes it through a
+/// ControlWindow, which also turns the window's messages into the input notifications.
+class GlossButton final {
  public:
+  /// The control's class name, in error reports and the hook's.
   static constexpr const char* kClassName = "GlossButton";
 
+  /// A control that \a host serves; the host must outlive it.
   explicit GlossButton(ControlHost& host);
-  ~GlossButton() override;
-  GlossButton(const GlossButton&) = delete;
-  GlossButton& operator=(const GlossButton&) = delete;
+  /// Releases the hook on the window, as Terminate() does, if it was not given.
+  ~GlossButton();
+  GlossButton(const GlossButton&) = delete;             ///< Not copyable.
+  GlossButton& operator=(const GlossButton&) = delete;  ///< Not copyable.
 
-  // Not owned; may be null. The listener may delete this control from any of its handlers.
+  /// Not owned; may be null. The listener may delete this control from any of its handlers.
   void SetEventListener(GlossButtonEvents* listener) { m_Events = listener; }
+  /// Called with the state of every redraw, before it is drawn (for tools and tests).
   void SetRedrawObserver(std::function<void(std::int32_t)> observer) { m_RedrawObserver = std::move(observer); }
-  // Expires when this control is destroyed: a caller that raised something checks it before it
-  // touches the control again.
+  /// Expires when this control is destroyed: a caller that raised something checks it before it
+  /// touches the control again.
   std::weak_ptr<const void> Liveness() const { return m_Alive; }
 
-  // ---- Properties, in the control's interface order.
+  /// \name Properties
+  /// In the control's interface order. Colours are OLE colours (0x00BBGGRR; a high byte of 0x80
+  /// names a system colour).
+  ///@{
+
+  /// @{
+  /// Whether the pointer becomes a hand over the button (read by the next ReadProperties).
   bool DisplayHand() const { return m_DisplayHand != VB_FALSE; }
   void SetDisplayHand(bool newValue);
+  /// @}
+  /// @{
+  /// The colour set last applied (0 = own colours, 1 to 6 the schemes); setting one sets the colours.
   std::int32_t ColorScheme() const { return m_ColorScheme; }
   void SetColorScheme(std::int32_t newValue);
+  /// @}
+  /// @{
+  /// The edge of styles 2 to 5, -100 (darker) to 100 (lighter).
   std::int32_t BorderBrightness() const { return m_BorderBrightness; }
   void SetBorderBrightness(std::int32_t newValue);
+  /// @}
+  /// @{
+  /// The gloss of the glossy styles.
   std::int32_t ColorBright() const { return m_ColorBright; }
   void SetColorBright(std::int32_t newValue);
+  /// @}
+  /// @{
+  /// The face while pressed or checked.
   std::int32_t ColorButtonDown() const { return m_ColorButtonDown; }
   void SetColorButtonDown(std::int32_t newValue);
+  /// @}
+  /// @{
+  /// The face at rest.
   std::int32_t ColorButtonUp() const { return m_ColorButtonUp; }
   void SetColorButtonUp(std::int32_t newValue);
+  /// @}
+  /// @{
+  /// The face under the pointer.
   std::int32_t ColorButtonHover() const { return m_ColorButtonHover; }
   void SetColorButtonHover(std::int32_t newValue);
+  /// @}
+  /// @{
+  /// The caption's colour.
   std::int32_t ForeColor() const { return m_ForeColor; }
   void SetForeColor(std::int32_t NewForeColor);
+  /// @}
+  /// @{
+  /// The picture beside the caption, shared; null for none.
   PicturePtr Picture() const { return m_Picture; }
   void SetPicture(PicturePtr Value);
+  /// @}
+  /// @{
+  /// Whether the button stays in its checked look.
   bool Checked() const { return m_Checked != VB_FALSE; }
   void SetChecked(bool Value);
+  /// @}
+  /// @{
+  /// The look, 0 to 6; another value is kept and draws no face.
   std::int32_t Style() const { return m_Style; }
   void SetStyle(std::int32_t eVal);
+  /// @}
+  /// @{
+  /// Where the picture sits: 0 above, 1 below, 2 left, 3 right of the caption.
   std::int32_t PictureAlignment() const { return m_PictureAlignment; }
   void SetPictureAlignment(std::int32_t eVal);
+  /// @}
+  /// @{
+  /// The caption, UTF-8.
   const std::string& Caption() const { return m_Caption; }
   void SetCaption(const std::string& New_Caption);
-  const gloss::Font& Font() const { return m_Picture1.Font(); }
+  /// @}
+  /// @{
+  /// The caption's font.
+  const gloss::Font& Font() const;
   void SetFont(const gloss::Font& NewFont);
+  /// @}
+  ///@}
 
-  // ---- Colour methods (system colours are translated first).
+  /// The red, green and blue parts of \a Color (a system colour is translated first).
   void GetRGB(std::int32_t& R, std::int32_t& G, std::int32_t& b, std::int32_t Color) const;
+  /// \a Color1 blended with \a Color2 by \a Percentage (system colours are translated first).
   std::int32_t BlendColors(std::int32_t Color1, std::int32_t Color2, std::int32_t& Percentage) const;
 
-  // Draws the caption and the picture over what the surface holds and publishes the result.
+  /// Draws the caption and the picture over what the surface holds and publishes the result.
   void DrawIconWCaption(const std::int32_t& vState);
-  // Redraws in the given state outside the interaction rules (still checked-first), for tools
-  // that show one look on demand; any 32-bit value is passed on as it is.
+  /// Redraws in the given state outside the interaction rules (still checked-first), for tools
+  /// that show one look on demand; any 32-bit value is passed on as it is.
   void ShowState(std::int32_t ButtonState) {
     DrawState state{ButtonState};
     Redraw(state);
   }
 
-  // ---- State the renderers and the host read.
-  bool MouseOver() const { return m_MouseOver != VB_FALSE; }
-  bool Focused() const { return m_Focused != VB_FALSE; }
-  std::int32_t CornerRadius() const { return m_CornerRadius; }
-  bool TrackingHooked() const { return m_TrackingHooked; }
-  bool CanTrackLeave() const { return m_CanTrackLeave != VB_FALSE; }
-  bool TrackInUser32() const { return m_TrackInUser32 != VB_FALSE; }
-  // The image last handed to the host (null before the first redraw) and the drawing surface.
+  /// \name State the renderers and the host read
+  ///@{
+  bool MouseOver() const { return m_MouseOver != VB_FALSE; }          ///< The pointer is over the button.
+  bool Focused() const { return m_Focused != VB_FALSE; }              ///< The button has the focus.
+  std::int32_t CornerRadius() const { return m_CornerRadius; }        ///< Of the window shape, in pixels.
+  bool TrackingHooked() const { return m_TrackingHooked; }            ///< The hook on the window is in place.
+  bool CanTrackLeave() const { return m_CanTrackLeave != VB_FALSE; }  ///< The platform reports leaving.
+  bool TrackInUser32() const { return m_TrackInUser32 != VB_FALSE; }  ///< The leave service is the system's.
+  /// The image last handed to the host (null before the first redraw).
   const std::shared_ptr<const Image>& PublishedImage() const { return m_Image; }
-  const Surface& Picture1() const { return m_Picture1; }
+  /// \internal The drawing surface, for the tree's own tools and tests.
+  const Surface& Picture1() const;
+  ///@}
 
-  // ---- Lifecycle notifications from the host, in the order it gives them.
-  void Initialize();
-  void InitProperties();
-  void ReadProperties(const PropertyBag& PropBag);
-  void WriteProperties(PropertyBag& PropBag) const;
-  void Terminate();
-  // The instance was renamed in its host: the caption follows the name. The argument is unused.
+  /// \name Lifecycle notifications from the host, in the order it gives them
+  ///@{
+  void Initialize();                                 ///< The control was created.
+  void InitProperties();                             ///< A new instance: the default values.
+  void ReadProperties(const PropertyBag& PropBag);   ///< A stored instance: the values in \a PropBag.
+  void WriteProperties(PropertyBag& PropBag) const;  ///< Stores the values that differ from the defaults.
+  void Terminate();                                  ///< The last notification: releases the hook.
+  /// The instance was renamed in its host: the caption follows the name. The argument is unused.
   void AmbientPropertyChanged(const std::string& PropertyName);
+  ///@}
 
-  // ---- Input notifications from the toolkit. X, Y in pixels; Button 1 = left, 2 = right.
-  void KeyDown(std::int16_t KeyCode, std::int16_t Shift);
-  void KeyUp(std::int16_t KeyCode, std::int16_t Shift);
-  void Click();
-  void DblClick();
-  void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
-  void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-  void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-  void EnterFocus();
-  void ExitFocus();
-  void Resize();
-  void Show();
+  /// \name Input notifications from the toolkit
+  /// X, Y in pixels; Button 1 = left, 2 = right, 4 = middle; Shift is the modifier mask.
+  ///@{
+  void KeyDown(std::int16_t KeyCode, std::int16_t Shift);  ///< A key went down.
+  void KeyUp(std::int16_t KeyCode, std::int16_t Shift);    ///< A key went up.
+  void Click();                                            ///< A click (raised to the listener as OnClick).
+  void DblClick();                                         ///< A double click.
+  void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);  ///< A mouse button went down.
+  void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);  ///< The pointer moved.
+  void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);    ///< A mouse button went up.
+  void EnterFocus();                                                          ///< The button got the focus.
+  void ExitFocus();                                                           ///< The button lost the focus.
+  void Resize();                                                              ///< The window's size changed.
+  void Show();                                                                ///< The window was shown.
+
+  ///@}
 
  private:
   friend class GlossButtonTestAccess;
@@ -149,7 +211,7 @@ class GlossButton final : public hook::SubclassOwner {
   void StartMouseTracking();
   void StopMouseTracking();
   void OnHookMessage(bool bBefore, bool& bHandled, platform::LRESULT& lReturn, platform::HWND hWnd, platform::UINT uMsg,
-                     platform::WPARAM wParam, platform::LPARAM lParam, platform::LONG& lParamUser) override;
+                     platform::WPARAM wParam, platform::LPARAM lParam, platform::LONG& lParamUser);
   void HandleTrackedMouseMove(std::int32_t x, std::int32_t y, platform::WPARAM buttons);
   void HandleMouseLeave();
   void RequestLeaveNotice(platform::HWND hWnd);
@@ -172,8 +234,6 @@ class GlossButton final : public hook::SubclassOwner {
   std::int32_t m_Style = 0;
   std::int32_t m_PictureAlignment = 0;
   std::string m_Caption;
-  // Picture1 at its design size; it also keeps the Font property and the caption colour.
-  Surface m_Picture1{105, 81};
   std::shared_ptr<const Image> m_Image;
 
   std::int32_t m_CornerRadius = 0;
@@ -184,9 +244,10 @@ class GlossButton final : public hook::SubclassOwner {
   VBool m_TrackInUser32 = VB_FALSE;
   bool m_TrackingHooked = false;
   std::int32_t m_LeaveRequests = 0;  // leave notices asked for so far
-  hook::MouseTracker m_Tracker;
-  // Last member: destroyed first, while the rest of the control still exists.
-  hook::Subclasser m_Subclass{*this, kClassName};
+  // The surface, the hook and the tracking (GlossButtonPrivate.h). Last member: destroyed first,
+  // while the rest of the control still exists.
+  struct Private;
+  std::unique_ptr<Private> m_Private;
 };
 
 }  // namespace gloss

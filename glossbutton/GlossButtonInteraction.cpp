@@ -1,6 +1,7 @@
 // The toolkit's keyboard, mouse and focus notifications: draw states and raised events.
 // After every raise the listener may have deleted the control, so each Raise is checked.
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/DrawState.h"
 
 namespace gloss {
 

@@ -1,5 +1,6 @@
 // Lifecycle notifications: creation, the stored property set, termination, renaming.
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/GlossButtonPrivate.h"
 
 namespace gloss {
 
@@ -32,7 +33,7 @@ void GlossButton::InitProperties() {
 
 void GlossButton::ReadProperties(const PropertyBag& PropBag) {
   // Members are written directly: no notification, no clamp, no scheme applied, no drawing.
-  m_Picture1.SetFont(PropBag.ReadFont("Font", m_Host.AmbientFont()));
+  m_Private->Picture1.SetFont(PropBag.ReadFont("Font", m_Host.AmbientFont()));
   m_Caption = PropBag.ReadText("Caption", kClassName);
   m_ForeColor = PropBag.ReadInt32("ForeColor", 0);
   m_Picture = PropBag.ReadPicture("Picture", nullptr);
@@ -55,7 +56,7 @@ void GlossButton::ReadProperties(const PropertyBag& PropBag) {
 
 void GlossButton::WriteProperties(PropertyBag& PropBag) const {
   // Fixed order; keys without a default are written even when 0 or false.
-  PropBag.WriteFont("Font", m_Picture1.Font(), m_Host.AmbientFont());
+  PropBag.WriteFont("Font", m_Private->Picture1.Font(), m_Host.AmbientFont());
   PropBag.WriteText("Caption", m_Caption, kClassName);
   PropBag.WriteInt32("ForeColor", m_ForeColor, 0);
   PropBag.WritePicture("Picture", m_Picture, nullptr);

@@ -1,12 +1,13 @@
 // Construction and the setters that are not colours (those live in ColorSchemes.cpp).
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/GlossButtonPrivate.h"
 
 namespace gloss {
 
-GlossButton::GlossButton(ControlHost& host) : m_Host(host) {
+GlossButton::GlossButton(ControlHost& host) : m_Host(host), m_Private(std::make_unique<Private>(*this)) {
   // The surface measures and prints the caption with the host's engine, which outlives us
   // (hence the non-owning pointer); it is handed over once, here.
-  m_Picture1.SetTextEngine(std::shared_ptr<TextEngine>(std::shared_ptr<void>(), &m_Host.Text()));
+  m_Private->Picture1.SetTextEngine(std::shared_ptr<TextEngine>(std::shared_ptr<void>(), &m_Host.Text()));
 }
 
 GlossButton::~GlossButton() {
@@ -15,6 +16,10 @@ GlossButton::~GlossButton() {
   StopMouseTracking();
 }
 
+const gloss::Font& GlossButton::Font() const { return m_Private->Picture1.Font(); }
+
+const Surface& GlossButton::Picture1() const { return m_Private->Picture1; }
+
 void GlossButton::SetDisplayHand(bool newValue) {
   // The pointer follows only when stored properties are read again.
   m_DisplayHand = ToVBool(newValue);
@@ -22,7 +27,7 @@ void GlossButton::SetDisplayHand(bool newValue) {
 
 void GlossButton::SetForeColor(std::int32_t NewForeColor) {
   m_ForeColor = NewForeColor;
-  m_Picture1.SetForeColor(NewForeColor);
+  m_Private->Picture1.SetForeColor(NewForeColor);
   m_Host.PropertyChanged("ForeColor");
   DrawState state = DrawState::Up;
   Redraw(state);
@@ -65,7 +70,7 @@ void GlossButton::SetCaption(const std::string& New_Caption) {
 }
 
 void GlossButton::SetFont(const gloss::Font& NewFont) {
-  m_Picture1.SetFont(NewFont);
+  m_Private->Picture1.SetFont(NewFont);
   m_Host.PropertyChanged("Font");
   DrawState state = DrawState::Up;
   Redraw(state);

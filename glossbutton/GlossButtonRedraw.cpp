@@ -1,5 +1,6 @@
 // Redraw: the one path by which the button changes its look.
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/GlossButtonPrivate.h"
 #include "glossbutton/render/Redraw.h"
 
 namespace gloss {
@@ -15,15 +16,15 @@ void GlossButton::PaintAndPublish(DrawState& state) {
   // RedrawButton clears the surface only after a complete drawing; if anything throws, nothing
   // is published and the host keeps showing the previous image.
   std::int32_t value = ToInt32(state);
-  Publish(RedrawButton(m_Picture1, Look(), value));
+  Publish(RedrawButton(m_Private->Picture1, Look(), value));
   state = DrawState{value};
 }
 
 void GlossButton::DrawIconWCaption(const std::int32_t& vState) {
-  Publish(gloss::DrawIconWCaption(m_Picture1, Look(), vState));
+  Publish(gloss::DrawIconWCaption(m_Private->Picture1, Look(), vState));
 }
 
-void GlossButton::ClearSurface() { m_Picture1.Clear(); }
+void GlossButton::ClearSurface() { m_Private->Picture1.Clear(); }
 
 ButtonLook GlossButton::Look() {
   // Everything the renderers read from the host is read here, before they run.
@@ -33,7 +34,7 @@ ButtonLook GlossButton::Look() {
   look.Caption = m_Caption;
   look.PictureAlignment = m_PictureAlignment;
   look.ForeColor = m_ForeColor;
-  look.Font = m_Picture1.Font();
+  look.Font = m_Private->Picture1.Font();
   look.m_CornerRadius = m_CornerRadius;
   look.m_ColorButtonUp = m_ColorButtonUp;
   look.m_ColorButtonHover = m_ColorButtonHover;

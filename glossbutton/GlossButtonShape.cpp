@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/GlossButtonPrivate.h"
 #include "glossbutton/RoundShape.h"
 #include "glossbutton/render/ColorHelpers.h"
 #include "glossbutton/render/Geometry.h"
@@ -37,8 +38,8 @@ void GlossButton::UpdateShape() {
     platform::SetWindowRgn(hWnd, 0, platform::TRUE);
   }
 
-  m_Picture1.Clear();
-  m_Picture1.Resize(std::max(W, 0), std::max(H, 0));
+  m_Private->Picture1.Clear();
+  m_Private->Picture1.Resize(std::max(W, 0), std::max(H, 0));
 
   DrawState state = DrawState::Up;
   Redraw(state);

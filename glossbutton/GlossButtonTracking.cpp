@@ -1,6 +1,7 @@
 // Mouse enter and leave, seen through the hook on the control's own window after the window's
 // own handling of WM_MOUSEMOVE and WM_MOUSELEAVE.
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/GlossButtonPrivate.h"
 
 namespace gloss {
 
@@ -14,14 +15,14 @@ void GlossButton::StartMouseTracking() {
   // Reading the properties again keeps the hook already on the window.
   if (m_TrackingHooked) return;
   const platform::HWND hWnd = m_Host.WindowHandle();
-  m_Tracker.Start(m_Subclass, hWnd);
-  m_CanTrackLeave = ToVBool(m_Tracker.CanTrackLeave());
-  m_TrackInUser32 = ToVBool(m_Tracker.TrackInUser32());
-  m_TrackingHooked = m_Subclass.TableOf(hWnd, hook::HOOK_AFTER).has_value();
+  m_Private->Tracker.Start(m_Private->Subclass, hWnd);
+  m_CanTrackLeave = ToVBool(m_Private->Tracker.CanTrackLeave());
+  m_TrackInUser32 = ToVBool(m_Private->Tracker.TrackInUser32());
+  m_TrackingHooked = m_Private->Subclass.TableOf(hWnd, hook::HOOK_AFTER).has_value();
 }
 
 void GlossButton::StopMouseTracking() {
-  m_Subclass.sc_UnSubclassAll();
+  m_Private->Subclass.sc_UnSubclassAll();
   m_TrackingHooked = false;
 }
 
@@ -65,7 +66,7 @@ void GlossButton::RequestLeaveNotice(platform::HWND hWnd) {
   if (!CanTrackLeave()) return;
   // One WM_MOUSELEAVE per entry; the platform cancels the request once it has sent it.
   ++m_LeaveRequests;
-  m_Tracker.RequestLeaveNotice(hWnd);
+  m_Private->Tracker.RequestLeaveNotice(hWnd);
 }
 
 }  // namespace gloss

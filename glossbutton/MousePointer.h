@@ -1,10 +1,11 @@
 #pragma once
-// The mouse pointer kinds a control asks its host for (the MousePointer property's values).
+/// \file
+/// The mouse pointer kinds a control asks its host for (the MousePointer property's values).
 #include <cstdint>
 
 namespace gloss {
 
-constexpr std::int32_t kPointerArrow = 1;
-constexpr std::int32_t kPointerCustom = 99;  // the control's own image, or the hand when it has none
+constexpr std::int32_t kPointerArrow = 1;    ///< The arrow.
+constexpr std::int32_t kPointerCustom = 99;  ///< the control's own image, or the hand when it has none
 
 }  // namespace gloss

@@ -1,13 +1,16 @@
 #pragma once
-// The platform's handle and message types. Handles are plain numbers looked up in registries,
-// so a stale handle is detectable (IsWindow) instead of dangling.
+/// \file
+/// The platform's handle and message types. Handles are plain numbers looked up in registries,
+/// so a stale handle is detectable (IsWindow) instead of dangling.
 #include <cstdint>
 
 namespace platform {
 
-using HWND = std::uintptr_t;     // 0 = no window
-using HRGN = std::uintptr_t;     // 0 = no region
-using HMODULE = std::uintptr_t;  // 0 = no module
+using HWND = std::uintptr_t;     ///< 0 = no window
+using HRGN = std::uintptr_t;     ///< 0 = no region
+using HMODULE = std::uintptr_t;  ///< 0 = no module
+/// The integer types of the platform's interfaces, by their platform names.
+///@{
 using UINT = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -16,25 +19,28 @@ using BOOL = std::int32_t;
 using DWORD = std::uint32_t;
 using LONG = std::int32_t;
 using WORD = std::uint16_t;
+///@}
 
-constexpr BOOL TRUE = 1;
-constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;   ///< BOOL true.
+constexpr BOOL FALSE = 0;  ///< BOOL false.
 
+/// A point in pixels.
 struct POINT {
-  LONG x = 0;
-  LONG y = 0;
+  LONG x = 0;  ///< Across.
+  LONG y = 0;  ///< Down.
 };
 
-// Right and bottom edges are exclusive.
+/// Right and bottom edges are exclusive.
 struct RECT {
-  LONG left = 0;
-  LONG top = 0;
-  LONG right = 0;
-  LONG bottom = 0;
+  LONG left = 0;    ///< The left edge.
+  LONG top = 0;     ///< The top edge.
+  LONG right = 0;   ///< Past the right edge.
+  LONG bottom = 0;  ///< Past the bottom edge.
   friend bool operator==(const RECT&, const RECT&) = default;
 };
 
-// Window messages.
+/// Window messages.
+///@{
 constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
@@ -69,15 +75,19 @@ constexpr UINT WM_MOUSEWHEEL = 0x020A;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
+///@}
 
-// Key-state mask of mouse messages (wParam).
+/// Key-state mask of mouse messages (wParam).
+///@{
 constexpr WPARAM MK_LBUTTON = 0x0001;
 constexpr WPARAM MK_RBUTTON = 0x0002;
 constexpr WPARAM MK_SHIFT = 0x0004;
 constexpr WPARAM MK_CONTROL = 0x0008;
 constexpr WPARAM MK_MBUTTON = 0x0010;
+///@}
 
-// Virtual-key codes.
+/// Virtual-key codes.
+///@{
 constexpr WPARAM VK_BACK = 0x08;
 constexpr WPARAM VK_TAB = 0x09;
 constexpr WPARAM VK_RETURN = 0x0D;
@@ -90,16 +100,20 @@ constexpr WPARAM VK_LEFT = 0x25;
 constexpr WPARAM VK_UP = 0x26;
 constexpr WPARAM VK_RIGHT = 0x27;
 constexpr WPARAM VK_DOWN = 0x28;
+///@}
 
-// WM_SIZE wParam.
+/// WM_SIZE wParam.
+///@{
 constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;
 constexpr WPARAM SIZE_MAXIMIZED = 2;
+///@}
 
-// SetWindowLong / GetWindowLong index.
+/// SetWindowLong / GetWindowLong index.
 constexpr int GWL_WNDPROC = -4;
 
-// Last-error numbers the stand-in sets.
+/// Last-error numbers the stand-in sets.
+///@{
 constexpr DWORD ERROR_SUCCESS = 0;
 constexpr DWORD ERROR_INVALID_HANDLE = 6;
 constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
@@ -108,9 +122,11 @@ constexpr DWORD ERROR_MOD_NOT_FOUND = 126;
 constexpr DWORD ERROR_PROC_NOT_FOUND = 127;
 constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 constexpr DWORD ERROR_INVALID_INDEX = 1413;
+///@}
 
-// Word packing. GET_X_LPARAM / GET_Y_LPARAM are signed 16-bit, as mouse positions left of or
-// above the window are negative.
+/// Word packing. GET_X_LPARAM / GET_Y_LPARAM are signed 16-bit, as mouse positions left of or
+/// above the window are negative.
+///@{
 constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFFu); }
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFFu); }
 constexpr LPARAM MAKELPARAM(std::int32_t lo, std::int32_t hi) {
@@ -122,24 +138,29 @@ constexpr WPARAM MAKEWPARAM(std::int32_t lo, std::int32_t hi) {
 }
 constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lp))); }
 constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(lp))); }
+///@}
 
-// The pointer position a mouse message carries in its lParam: client x and y as two signed
-// 16-bit words (x low, y high). Packing clamps values beyond the 16-bit range rather than
-// wrapping them, so a far-away pointer stays on the correct side.
+/// The pointer position a mouse message carries in its lParam: client x and y as two signed
+/// 16-bit words (x low, y high). Packing clamps values beyond the 16-bit range rather than
+/// wrapping them, so a far-away pointer stays on the correct side.
 struct PointerPos {
-  int x = 0;
-  int y = 0;
+  int x = 0;  ///< Client x.
+  int y = 0;  ///< Client y.
 };
+/// The lParam of a mouse message at (x, y), and back.
+///@{
 constexpr LPARAM PackPointerPos(int x, int y) {
   const int cx = x < -32768 ? -32768 : x > 32767 ? 32767 : x;
   const int cy = y < -32768 ? -32768 : y > 32767 ? 32767 : y;
   return MAKELPARAM(cx, cy);
 }
 constexpr PointerPos UnpackPointerPos(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
+///@}
 
-// A mouse message's buttons in the control's Button argument form (1 left, 2 right, 4 middle):
-// those held, from its key-state mask, and the one a WM_xBUTTONDOWN/UP/DBLCLK names (0 for
-// another message).
+/// A mouse message's buttons in the control's Button argument form (1 left, 2 right, 4 middle):
+/// those held, from its key-state mask, and the one a WM_xBUTTONDOWN/UP/DBLCLK names (0 for
+/// another message).
+///@{
 constexpr std::int16_t ButtonMaskFromKeyState(WPARAM keyState) {
   return static_cast<std::int16_t>(((keyState & MK_LBUTTON) ? 1 : 0) | ((keyState & MK_RBUTTON) ? 2 : 0) |
                                    ((keyState & MK_MBUTTON) ? 4 : 0));
@@ -158,5 +179,6 @@ constexpr std::int16_t ButtonOfMessage(UINT uMsg) {
     default: return 0;
   }
 }
+///@}
 
 }  // namespace platform

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools designer-qt6 qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
   libgl-dev
+  python3-dev python3-pyqt6 pyqt6-dev sip-tools python3-pyqtbuild doxygen qt6-documentation-tools
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon at-spi2-core playerctl openbox
   qt6-wayland weston desktop-file-utils appstream dpkg-dev file lintian
   fonts-wine fonts-arphic-uming fonts-dejavu-core

@@ -1,3 +1,6 @@
 #pragma once
-// The GlossButton control without Qt: gloss::GlossButton, its host interface and events.
+// The GlossButton control without Qt: gloss::GlossButton, what a host serves it (ControlHost,
+// TextEngine), its control window (ControlWindow, over the platform's windows), the property bag
+// and the value types they name.
+#include "glossbutton/ControlWindow.h"
 #include "glossbutton/GlossButton.h"

@@ -12,11 +12,16 @@ prefix=$work/prefix
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 cd "$prefix"
-# Nothing but the libraries, their headers, the package, the renderer and the plugin.
-unexpected=$(find . -type f | grep -v -E "^\./(include/GlossButton/.*\.h|lib/[^/]+\.a|lib/libGlossButtonWidget\.so\.[0-9.]+|lib/cmake/GlossButton/[^/]+\.cmake|bin/glossbutton-render|lib/$arch/qt6/plugins/designer/[^/]+\.so)$" || true)
+# Nothing but the libraries, their headers, the package, the renderer, the plugin and the Python module.
+unexpected=$(find . -type f | grep -v -E "^\./(include/GlossButton/.*\.h|lib/[^/]+\.a|lib/libGlossButtonWidget\.so\.[0-9.]+|lib/cmake/GlossButton/[^/]+\.cmake|bin/glossbutton-render|lib/$arch/qt6/plugins/designer/[^/]+\.so|lib/python3/dist-packages/GlossButton[^/]*\.so)$" || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
 # The widget's public face: its own header, the version and export headers, nothing of the host.
 [ ! -e include/GlossButton/host ] || fail "the Qt host's internal headers are installed"
+# The Qt-free core's public face: the control, its host, window, bag and value types, no more.
+[ ! -e include/GlossButton/hook ] || fail "the subclass engine's headers are installed"
+[ ! -e include/GlossButton/glossbutton/render/Surface.h ] || fail "the drawing surface's header is installed"
+core_headers=$(find include/GlossButton/glossbutton include/GlossButton/platform -name '*.h' | wc -l)
+[ "$core_headers" -le 11 ] || fail "$core_headers core headers installed, more than the public face"
 widget_includes=$(grep -hoE '#include [<"][^>"]+[>"]' include/GlossButton/GlossButtonWidget.h | grep -v -E '<Q[A-Za-z]*>|<memory>|<GlossButton/(GlossButtonVersion|glossbutton_widget_export)\.h>' || true)
 [ -z "$widget_includes" ] || fail "GlossButtonWidget.h includes $widget_includes"
 for f in include/GlossButton/GlossButtonWidget.h include/GlossButton/GlossButton.h \
@@ -53,5 +58,6 @@ for kind in static shared; do
   out=$("$out_dir/consumer" --smoke) || fail "consumer ($kind) run failed: $out"
   [ "$out" = "clicks: 3 (last: Round)" ] || fail "consumer ($kind) printed '$out'"
 done
-"$work/consumer-static/consumer-core" || fail "consumer-core failed"
+out=$("$work/consumer-static/consumer-core") || fail "consumer-core failed: $out"
+[ "$out" = "clicks: 1, image: 100x30" ] || fail "consumer-core printed '$out'"
 echo "ok: installed into $prefix and built the consumer against it, static and shared"

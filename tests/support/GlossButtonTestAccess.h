@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/DrawState.h"
 
 namespace gloss {
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/Surface.h"
 #include "tests/support/GlossButtonTestAccess.h"
 #include "tests/support/RecordingHost.h"
 

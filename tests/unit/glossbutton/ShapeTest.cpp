@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "glossbutton/GlossButton.h"
+#include "glossbutton/render/Surface.h"
 #include "glossbutton/RoundShape.h"
 #include "glossbutton/render/Geometry.h"
 #include "platform/Regions.h"
