@@ -79,7 +79,7 @@ class LayoutCache {
 
   // The layout for key, made by build(layout) when it is not cached; null when build fails.
   template <typename Build>
-  const Layout* Find(const Key& key, std::int32_t rows, Build build) {
+  Layout* Find(const Key& key, std::int32_t rows, Build build) {
     for (Entry& e : entries_)
       if (e.used && e.key == key) {
         e.age = ++clock_;

@@ -13,6 +13,7 @@
 #include "glossbutton/render/MirroredRows.h"
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
+#include "glossbutton/render/RenderContext.h"
 #include "glossbutton/render/RoundRectRows.h"
 #include "glossbutton/render/RowLayout.h"
 
@@ -24,31 +25,14 @@ constexpr std::int32_t kMaxSide = 8192;
 // The parts of a row in a layout (RowLayout.h).
 enum Part : std::uint8_t { kOutside, kEdge, kShaded, kCrescent };
 
-// Every number the shapes of a face are made from.
-struct LayoutKey {
-  std::int32_t W, H, R, border, glossLeft, glossTop;
-  bool operator==(const LayoutKey&) const = default;
-};
-
-struct Scratch {
-  RoundRectRows outer, inner, upper, lower;
-  LayoutCache<LayoutKey> layouts;
-  std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
-};
-
 // The crescent of row j: inside the face and the upper gloss shape but not inside the lower one.
-int CrescentRuns(Scratch& sc, std::int32_t j, const Run* innerRuns, int nInner, Run* crescent) {
+int CrescentRuns(Style6Kept& sc, std::int32_t j, const Run* innerRuns, int nInner, Run* crescent) {
   if (nInner == 0) return 0;
   Run upperRuns[3], lowerRuns[3], band[6];
   const int nUpper = sc.upper.Row(j, upperRuns);
   const int nLower = nUpper ? sc.lower.Row(j, lowerRuns) : 0;
   const int nBand = IntersectRuns(innerRuns, nInner, upperRuns, nUpper, band);
   return SubtractRuns(band, nBand, lowerRuns, nLower, crescent);
-}
-
-Scratch& GetScratch() {
-  thread_local Scratch scratch;
-  return scratch;
 }
 
 }  // namespace
@@ -66,7 +50,8 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const Rgb white = SplitColor(kWhite);
   const std::uint32_t edge = ToPixel(Blend(SplitColor(kBlack), face, 50));
 
-  Scratch& sc = GetScratch();
+  RenderContext& cx = RenderContext::ForThisThread();
+  Style6Kept& sc = cx.style6;
   const std::int32_t border = DeviceLength(look, 1), glossLeft = DeviceLength(look, 4);
   const std::int32_t glossWidth = W - R, glossHeight = 2 * R - border, glossRadius = 2 * R / 3;
   sc.outer.Reset(0, 0, W, H, R);
@@ -77,7 +62,7 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   Surface::Canvas canvas = s.OpenCanvas();
   // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
   if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
-    const LayoutKey key{W, H, R, border, glossLeft, DeviceLength(look, 2)};
+    const Style6Kept::LayoutKey key{W, H, R, border, glossLeft, DeviceLength(look, 2)};
     const std::int32_t half = W / 2;
     const RowLayout* layout = sc.layouts.Find(key, H + 1, [&](RowLayout& l) {
       return l.Build(
@@ -117,7 +102,7 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     }
   }
 
-  MirroredRows rows(canvas, W);
+  MirroredRows rows(canvas, W, cx.mirroredRow);
   const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
   std::uint32_t g = ToPixel(Rgb{0, 0, 0});
   Run outerRuns[3], innerRuns[3];

@@ -20,6 +20,7 @@
 #include "glossbutton/render/PixelKernels.h"
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
+#include "glossbutton/render/RenderContext.h"
 #include "glossbutton/render/RoundRectRows.h"
 #include "glossbutton/render/RowLayout.h"
 
@@ -42,51 +43,6 @@ inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v));
 
 // The parts of a row in a layout (RowLayout.h).
 enum Part : std::uint8_t { kOutside, kEdge, kFace, kGloss };
-
-// Every number the shapes of a face are made from.
-struct LayoutKey {
-  std::int32_t W, H, R, border, left, top, width, height, radius, shadeX, shadeY, slope, base;
-  bool operator==(const LayoutKey&) const = default;
-};
-
-// A face's layout with what its row loop needs besides the runs: whether a row shows the face
-// at all, and the face runs of its left half with the last column of their corner darkening and,
-// for a glow by column, the first column where it is not clamped.
-struct FaceSpan {
-  std::int32_t first, last, darkEnd, glowFrom;
-};
-struct FaceLayout : RowLayout {
-  // Per row: the percentages of the face's and the gloss band's colours, -1 where the row has no
-  // face (then neither) or is outside the band (the gloss colour of the row before stays).
-  struct Percentages {
-    std::int16_t face, gloss;
-  };
-  std::vector<Percentages> percent;
-  std::vector<std::uint32_t> spanStart;  // row j: spans[spanStart[j] .. spanStart[j + 1])
-  std::vector<FaceSpan> spans;
-};
-
-struct Scratch {
-  RoundRectRows outer, inner, gloss;
-  LayoutCache<LayoutKey, FaceLayout> layouts;
-  // Kept from the last face drawn, each made again only when what it is made from changes.
-  std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
-  float termSx = 0;
-  std::int32_t termHalfW = -1;
-  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100 (darkLimit of them), then eight zeros for
-  // DarkenAndMirror to read past the end.
-  std::vector<std::uint8_t> darkening;
-  std::int32_t darkeningR = -1, darkLimit = 0;
-  std::uint32_t glow[101];                // the glow's pixel for each percentage
-  std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
-  std::vector<GlowRun> glowRuns;
-  Rgb glowFrom{-1, -1, -1}, glowTo{-1, -1, -1};
-};
-
-Scratch& GetScratch() {
-  thread_local Scratch scratch;
-  return scratch;
-}
 
 // The glow's term of row j before rounding: (sy * (j - H))^2.
 inline double RowTerm(float sy, std::int32_t j, std::int32_t H) {
@@ -129,7 +85,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const Rgb bright = SplitColor(look.m_ColorBright);
   const Rgb white = SplitColor(kWhite);
 
-  Scratch& sc = GetScratch();
+  RenderContext& cx = RenderContext::ForThisThread();
+  StyleNKept& sc = cx.styleN;
   sc.outer.Reset(0, 0, W, H, R);
   const std::int32_t border = DeviceLength(look, 1);
   sc.inner.Reset(border, border, W - 2 * border, H - 2 * border, R);
@@ -180,19 +137,19 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
   // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
   if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
-    const LayoutKey key{W,
-                        H,
-                        R,
-                        border,
-                        P.HighlightLeft,
-                        P.HighlightTop,
-                        P.HighlightWidth,
-                        P.HighlightHeight,
-                        P.HighlightRadius,
-                        P.ShadeX,
-                        P.ShadeY,
-                        P.HighlightSlope,
-                        P.HighlightBase};
+    const StyleNKept::LayoutKey key{W,
+                                    H,
+                                    R,
+                                    border,
+                                    P.HighlightLeft,
+                                    P.HighlightTop,
+                                    P.HighlightWidth,
+                                    P.HighlightHeight,
+                                    P.HighlightRadius,
+                                    P.ShadeX,
+                                    P.ShadeY,
+                                    P.HighlightSlope,
+                                    P.HighlightBase};
     // The parts the row painter below would give each column of the half row, in its order.
     const auto markRow = [&](std::int32_t j, std::uint8_t* part) {
       const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
@@ -211,7 +168,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       Run glossInFace[6];
       mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
     };
-    const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
+    const StyleNKept::FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](StyleNKept::FaceLayout& l) {
       // A glow by column writes the face's pixels itself.
       if (!l.Build(W, H, markRow, (1u << kOutside) | (1u << kEdge), perColumn ? 1u << kFace : 0u)) return false;
       l.percent.assign(static_cast<std::size_t>(H) + 1, {-1, -1});
@@ -229,7 +186,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         }
         l.spanStart.push_back(static_cast<std::uint32_t>(l.spans.size()));
         if (!anyFace) continue;
-        FaceLayout::Percentages& row = l.percent[static_cast<std::size_t>(j)];
+        StyleNKept::FaceLayout::Percentages& row = l.percent[static_cast<std::size_t>(j)];
         row.face = static_cast<std::int16_t>(std::min(RoundToInt(RowTerm(sy, j, H)), 100));
         if (P.HighlightTop < j && j < highlightBottom && R != 0)
           row.gloss = static_cast<std::int16_t>(Clamp100(P.HighlightSlope * j / R + P.HighlightBase));
@@ -246,7 +203,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
       std::int32_t glossPercent = -1, facePercent = -1;
       for (std::int32_t j = 0; j <= H; ++j) {
-        const FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
+        const StyleNKept::FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
         if (row.gloss >= 0 && row.gloss != glossPercent) {
           glossPercent = row.gloss;
           g = ToPixel(Blend(white, face, glossPercent));
@@ -284,7 +241,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     }
   }
 
-  MirroredRows rows(canvas, W);
+  MirroredRows rows(canvas, W, cx.mirroredRow);
   const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
   std::uint32_t g = ToPixel(Rgb{0, 0, 0});
   Run outerRuns[3], innerRuns[3], glossRuns[3];

@@ -11,7 +11,7 @@
 #include <typeinfo>
 #include <utility>
 
-#include "glossbutton/render/FaceCache.h"
+#include "glossbutton/render/RenderContext.h"
 #include "glossbutton/render/PixelKernels.h"
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/ReferenceRenderers.h"
@@ -185,13 +185,14 @@ TEST_P(RenderEquality, KeptFacesAreNeverStale) {
   // what a face is made of changes underneath: a property, a system colour the look names, the
   // surface's back colour, the ratio and size. Each look and state comes round again, so kept
   // faces are served; none may be served for a face that has changed.
-  ASSERT_TRUE(FaceCacheEnabled());
+  FaceCache& faces = RenderContext::ForThisThread().faces;
+  ASSERT_TRUE(faces.Enabled());
   const platform::SystemColorTable savedColors = platform::GetSystemColorTable();
   struct Restore {
     platform::SystemColorTable table;
     ~Restore() { platform::SetSystemColorTable(table); }
   } restore{savedColors};
-  const std::uint64_t hitsBefore = FaceCacheHits();
+  const std::uint64_t hitsBefore = faces.Hits();
   RandomLook rnd(4242);
   for (int n = 0; n < 60; ++n) {
     const double ratio = n % 20 < 10 ? 1.0 : 2.0;
@@ -238,7 +239,7 @@ TEST_P(RenderEquality, KeptFacesAreNeverStale) {
       EXPECT_EQ(fast.CurrentY(), plain.CurrentY()) << what;
     }
   }
-  EXPECT_GT(FaceCacheHits(), hitsBefore) << "no redraw was served from the kept faces";
+  EXPECT_GT(faces.Hits(), hitsBefore) << "no redraw was served from the kept faces";
 }
 
 using Renderer = void (*)(Surface&, const ButtonLook&, const std::int32_t&);
