@@ -20,7 +20,8 @@ struct Style6Kept {
     std::int32_t W, H, R, border, glossLeft, glossTop;
     bool operator==(const LayoutKey&) const = default;
   };
-  RoundRectRows outer, inner, upper, lower;
+  GlossyFrame frame;
+  RoundRectRows upper, lower;
   LayoutCache<LayoutKey> layouts;
   std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
 };

@@ -40,7 +40,8 @@ struct StyleNKept {
     std::vector<FaceSpan> spans;
   };
 
-  RoundRectRows outer, inner, gloss;
+  GlossyFrame frame;
+  RoundRectRows gloss;
   LayoutCache<LayoutKey, FaceLayout> layouts;
   std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
   float termSx = 0;
