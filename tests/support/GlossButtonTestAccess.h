@@ -20,12 +20,6 @@ class GlossButtonTestAccess {
     b.HandleTrackedMouseMove(x, y, buttons);
   }
   static void MouseLeave(GlossButton& b) { b.HandleMouseLeave(); }
-  static void HookMessage(GlossButton& b, platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam) {
-    bool handled = false;
-    platform::LRESULT result = 0;
-    platform::LONG user = 0;
-    b.OnHookMessage(false, handled, result, b.m_Host.WindowHandle(), uMsg, wParam, lParam, user);
-  }
   static std::int32_t LeaveRequests(const GlossButton& b) { return b.m_LeaveRequests; }
   static std::int16_t RawChecked(const GlossButton& b) { return b.m_Checked; }
   static std::int16_t RawMouseOver(const GlossButton& b) { return b.m_MouseOver; }
