@@ -1,6 +1,6 @@
 #pragma once
-// Reaches the GlossButton's private seams from unit tests: Redraw, the hook's enter/leave
-// handling and what the tracking stubs record.
+// Reaches the GlossButton's private seams from unit tests: Redraw, UpdateShape, and what the
+// tracking records.
 #include <cstdint>
 
 #include "glossbutton/GlossButton.h"
@@ -16,10 +16,6 @@ class GlossButtonTestAccess {
     state = ToInt32(named);
   }
   static void UpdateShape(GlossButton& b) { b.UpdateShape(); }
-  static void TrackedMouseMove(GlossButton& b, std::int32_t x, std::int32_t y, platform::WPARAM buttons) {
-    b.HandleTrackedMouseMove(x, y, buttons);
-  }
-  static void MouseLeave(GlossButton& b) { b.HandleMouseLeave(); }
   static std::int32_t LeaveRequests(const GlossButton& b) { return b.m_LeaveRequests; }
   static std::int16_t RawChecked(const GlossButton& b) { return b.m_Checked; }
   static std::int16_t RawMouseOver(const GlossButton& b) { return b.m_MouseOver; }
