@@ -20,10 +20,7 @@
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/Surface.h"
 #include "glossbutton/render/TextEngine.h"
-#if __has_include("glossbutton/render/FaceCache.h")
-#include "glossbutton/render/FaceCache.h"
-#define KORVANE_HAS_FACE_CACHE 1
-#endif
+#include "glossbutton/render/RenderContext.h"
 
 namespace {
 
@@ -143,14 +140,10 @@ int main(int argc, char** argv) {
   std::printf(
       "redraw / fill of the same surface, each redraw timed in turn with the fill;\n"
       "columns: state, then caption (-: none, c: \"OK\")\n");
-#if KORVANE_HAS_FACE_CACHE
   for (const bool cached : {true, false}) {
-    gloss::SetFaceCacheEnabled(cached);
+    gloss::RenderContext::ForThisThread().faces.SetEnabled(cached);
     std::printf("\n=== %s\n",
                 cached ? "as the control draws (faces kept between redraws)" : "every face drawn (face cache off)");
-#else
-  {
-#endif
     for (const auto& size : sizes)
       for (const double ratio : ratios) Table(text, size[0], size[1], ratio, rounds);
   }

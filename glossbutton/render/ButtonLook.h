@@ -20,17 +20,14 @@ struct LookPicture {
   explicit operator bool() const { return image != nullptr; }
 };
 
-struct ButtonLook {
+// What a button's face is drawn from: every field of the look that a style renderer reads. The
+// caption and the picture go over the face afterwards and are not part of it. Kept faces are
+// found by comparing these whole, so a field a renderer comes to read belongs here.
+struct FaceLook {
   std::int32_t Style = 0;
-  bool Checked = false;
-  std::string Caption;
-  LookPicture Picture;
-  std::int32_t PictureAlignment = 0;
-  std::int32_t ForeColor = 0;  // OLE colour
-  gloss::Font Font;
   std::int32_t m_CornerRadius = 0;
 
-  std::int32_t m_ColorButtonUp = 0;
+  std::int32_t m_ColorButtonUp = 0;  // OLE colours, system colours included
   std::int32_t m_ColorButtonHover = 0;
   std::int32_t m_ColorButtonDown = 0;
   std::int32_t m_ColorBright = 0;
@@ -48,6 +45,17 @@ struct ButtonLook {
   // The renderers draw their own fixed lengths (borders, bands, offsets, margins) scaled by it,
   // and the caption's font and the picture at it.
   double DevicePixelRatio = 1.0;
+
+  bool operator==(const FaceLook&) const = default;
+};
+
+struct ButtonLook : FaceLook {
+  bool Checked = false;  // the redraw draws the checked state's face instead of the one asked for
+  std::string Caption;
+  LookPicture Picture;
+  std::int32_t PictureAlignment = 0;
+  std::int32_t ForeColor = 0;  // OLE colour
+  gloss::Font Font;
 };
 
 // The picture's size in device pixels from its size in pixels (ScaleX / ScaleY of its HIMETRIC

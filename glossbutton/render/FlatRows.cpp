@@ -7,22 +7,13 @@
 #include "glossbutton/render/PixelKernels.h"
 
 namespace gloss {
-namespace {
-
-template <typename Row>
-std::vector<Row>& Scratch() {
-  thread_local std::vector<Row> rows;  // grows to the tallest button, then reused
-  return rows;
-}
-
-}  // namespace
-
 bool FlatRows::Covers(const Surface& s, const ButtonLook& look, const FlatSize& size) {
   return size.W == s.Width() - 1 && size.H == s.Height() - 1 && size.W >= 1 && size.H >= 1 && size.W <= 65536 &&
          size.H <= 65536 && look.DevicePixelRatio >= 1.0 && look.DevicePixelRatio <= 8.0;
 }
 
-FlatRows::FlatRows(const ButtonLook& look, const FlatSize& size) : W_(size.W), H_(size.H), rows_(Scratch<RowSpans>()) {
+FlatRows::FlatRows(const ButtonLook& look, const FlatSize& size, std::vector<RowSpans>& rows)
+    : W_(size.W), H_(size.H), rows_(rows) {
   // The background is decoration: without the host's colour the button is drawn without it.
   if (look.ParentBackColor) {
     back_ = Surface::ToPixel(*look.ParentBackColor);
@@ -187,42 +178,15 @@ void FlatRows::OutlineLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, st
 }
 
 void FlatRows::Outline(const ButtonLook& look, const OutlineColors& c, bool firstShadeOnLeft) {
-  const std::int32_t b = DeviceLength(look, 1);
-  const std::int32_t cut = DeviceLength(look, 2);
-  const std::int32_t W = W_, H = H_;
-  if (b != 1 || cut != 2) {
-    WalkScaledOutline(
-        W, H, c, b, cut,
-        [this](std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t colour) {
-          OutlineLine(x1, y1, x2, y2, colour);
-        },
-        [this](std::int32_t x, std::int32_t y, std::int32_t colour) { OutlinePixel(x, y, colour); });
-    return;
-  }
-  if (firstShadeOnLeft) {
-    OutlinePixel(0, 1, c.cornerShade);
-    OutlinePixel(1, 0, c.cornerShade);
-  } else {
-    OutlinePixel(1, 0, c.cornerShade);
-    OutlinePixel(0, 1, c.cornerShade);
-  }
-  OutlineLine(0, 2, 2, 0, c.cornerLine);
-  OutlineLine(2, 0, Sub32(W, 2), 0, c.outline);
-  OutlinePixel(Sub32(W, 1), 0, c.cornerShade);
-  OutlinePixel(W, 1, c.cornerShade);
-  OutlineLine(Sub32(W, 2), 0, W, 2, c.cornerLine);
-  OutlineLine(W, 2, W, Sub32(H, 2), c.outline);
-  OutlinePixel(W, Sub32(H, 1), c.cornerShade);
-  OutlinePixel(Sub32(W, 1), H, c.cornerShade);
-  OutlineLine(W, Sub32(H, 2), Sub32(W, 2), H, c.cornerLine);
-  OutlineLine(Sub32(W, 2), H, 2, H, c.outline);
-  OutlinePixel(1, H, c.cornerShade);
-  OutlinePixel(0, Sub32(H, 1), c.cornerShade);
-  OutlineLine(2, H, 0, Sub32(H, 2), c.cornerLine);
-  OutlineLine(0, Sub32(H, 2), 0, 2, c.outline);
+  WalkFlatOutline(
+      W_, H_, c, DeviceLength(look, 1), DeviceLength(look, 2), firstShadeOnLeft,
+      [this](std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+        OutlineLine(x1, y1, x2, y2, colour);
+      },
+      [this](std::int32_t x, std::int32_t y, std::int32_t colour) { OutlinePixel(x, y, colour); });
 }
 
-void FlatRows::Paint(const Plan& plan, Surface& s) {
+void FlatRows::Paint(Plan& plan, Surface& s) {
   const Surface::Canvas canvas = s.OpenCanvas();
   if (canvas.fillAll) {
     // Every pixel is written, row after row: a fill may write past its end.

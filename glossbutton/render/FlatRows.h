@@ -1,9 +1,10 @@
 #pragma once
-// Row painter for the flat styles (0 and 1) when the button fills the surface. The renderer
-// records the plain renderer's row lines and boxes in the same order; nothing reaches the surface
-// until Paint, which writes each pixel once: the host's colour only where no line lands, and of
-// overlapping lines the later one (as drawing them in turn would leave it), the outline over all.
-// The plan depends on no colour outside its key, so it is kept as one list of fills.
+// The recording pen of the flat styles (0 and 1), for a button that fills the surface. It takes
+// the lines, boxes and outline a flat style draws (the same calls as SurfacePen, FlatStyle.h) and
+// resolves them into a plan: each row as runs of one colour, the host's colour only where no line
+// lands, of overlapping lines the later one, the outline over all, and the whole as one list of
+// fills. Paint then writes each pixel once. A plan depends on no colour outside its key, so the
+// last few are kept (RenderContext).
 #include <cstdint>
 #include <vector>
 
@@ -22,7 +23,9 @@ class FlatRows {
 
   // Reads the host's colour once; a host whose colour cannot be read gets no background, as in
   // FillHostBackground.
-  FlatRows(const ButtonLook& look, const FlatSize& size);
+  // rows: the recording's scratch, one entry per row, grown as needed.
+  struct RowSpans;
+  FlatRows(const ButtonLook& look, const FlatSize& size, std::vector<RowSpans>& rows);
 
   // Surface::Line(x1, y, x2, y, oleColor), recorded: the end point left out, clipped.
   void Line(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t oleColor);
@@ -57,14 +60,14 @@ class FlatRows {
     bool movesPosition = false;           // whether any did
     // The same runs as fills of the whole surface, row after row (runs of one colour that meet
     // across the end of a row joined); colours from palette, where entry 0 stands for the clear
-    // the surface owes (the unpainted runs) and is set by Paint: a plan belongs to one thread.
+    // the surface owes (the unpainted runs) and is set by Paint.
     std::vector<Fill> fills;
-    mutable std::vector<std::uint32_t> palette;
+    std::vector<std::uint32_t> palette;
   };
   void Resolve(Plan& plan) const;
   // Writes every row of the surface (unpainted runs get the clear the surface owes, if it owes
   // one) and leaves the current position where the recorded lines would.
-  static void Paint(const Plan& plan, Surface& s);
+  static void Paint(Plan& plan, Surface& s);
 
   // DrawFlatOutline (FlatStyle.h), recorded: the same sixteen steps, or their scaled form, as
   // lines and single pixels over everything recorded before.
@@ -78,17 +81,23 @@ class FlatRows {
     std::uint32_t back;
     bool operator==(const Key&) const = default;
   };
-  // The plan for look and size, recorded by record(rows) when it is not among the last few made;
-  // null when the recording is not Complete().
-  template <typename Record>
-  static const Plan* Find(const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record);
-
- private:
   static constexpr int kSpansPerRow = 4;
   struct RowSpans {
     int n;
     Span span[kSpansPerRow];
   };
+  // What the flat styles keep between redraws (in the RenderContext): the last few plans, and the
+  // recording's rows.
+  struct Kept {
+    LayoutCache<Key, Plan> plans;
+    std::vector<RowSpans> rows;
+  };
+  // The plan for look and size, recorded by record(rows) when it is not among the last few made;
+  // null when the recording is not Complete().
+  template <typename Record>
+  static Plan* Find(Kept& kept, const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record);
+
+ private:
   static void PaintEach(const Plan& plan, const Surface::Canvas& canvas);
   void Add(std::int32_t y, std::int32_t first, std::int32_t last, std::uint32_t px);
   // Surface::Line and Surface::PSet for the outline: lines across, down or at 45 degrees only
@@ -109,8 +118,8 @@ class FlatRows {
 };
 
 template <typename Record>
-const FlatRows::Plan* FlatRows::Find(const ButtonLook& look, const FlatSize& size, std::int32_t state, Record record) {
-  thread_local LayoutCache<Key, Plan> plans;
+FlatRows::Plan* FlatRows::Find(Kept& kept, const ButtonLook& look, const FlatSize& size, std::int32_t state,
+                               Record record) {
   const Key key{look.Style,
                 state,
                 size.W,
@@ -118,8 +127,8 @@ const FlatRows::Plan* FlatRows::Find(const ButtonLook& look, const FlatSize& siz
                 look.DevicePixelRatio,
                 look.ParentBackColor.has_value(),
                 look.ParentBackColor ? Surface::ToPixel(*look.ParentBackColor) : 0u};
-  return plans.Find(key, size.H + 1, [&](Plan& plan) {
-    FlatRows rows(look, size);
+  return kept.plans.Find(key, size.H + 1, [&](Plan& plan) {
+    FlatRows rows(look, size, kept.rows);
     record(rows);
     if (!rows.Complete()) return false;
     rows.Resolve(plan);

@@ -21,47 +21,14 @@ void FillHostBackground(Surface& surface, const ButtonLook& look, const FlatSize
   }
 }
 
-namespace {
-
-void DrawScaledOutline(Surface& s, const FlatSize& size, const OutlineColors& c, std::int32_t b, std::int32_t cut) {
-  WalkScaledOutline(
-      size.W, size.H, c, b, cut,
+void DrawFlatOutline(Surface& s, const ButtonLook& look, const FlatSize& size, const OutlineColors& c,
+                     bool firstShadeOnLeft) {
+  WalkFlatOutline(
+      size.W, size.H, c, DeviceLength(look, 1), DeviceLength(look, 2), firstShadeOnLeft,
       [&s](std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t colour) {
         s.Line(x1, y1, x2, y2, colour);
       },
       [&s](std::int32_t x, std::int32_t y, std::int32_t colour) { s.PSet(x, y, colour); });
-}
-
-}  // namespace
-
-void DrawFlatOutline(Surface& s, const ButtonLook& look, const FlatSize& size, const OutlineColors& c,
-                     bool firstShadeOnLeft) {
-  const std::int32_t b = DeviceLength(look, 1);
-  const std::int32_t cut = DeviceLength(look, 2);
-  if (b != 1 || cut != 2) return DrawScaledOutline(s, size, c, b, cut);
-  const std::int32_t W = size.W;
-  const std::int32_t H = size.H;
-  if (firstShadeOnLeft) {
-    s.PSet(0, 1, c.cornerShade);
-    s.PSet(1, 0, c.cornerShade);
-  } else {
-    s.PSet(1, 0, c.cornerShade);
-    s.PSet(0, 1, c.cornerShade);
-  }
-  s.Line(0, 2, 2, 0, c.cornerLine);
-  s.Line(2, 0, Sub32(W, 2), 0, c.outline);
-  s.PSet(Sub32(W, 1), 0, c.cornerShade);
-  s.PSet(W, 1, c.cornerShade);
-  s.Line(Sub32(W, 2), 0, W, 2, c.cornerLine);
-  s.Line(W, 2, W, Sub32(H, 2), c.outline);
-  s.PSet(W, Sub32(H, 1), c.cornerShade);
-  s.PSet(Sub32(W, 1), H, c.cornerShade);
-  s.Line(W, Sub32(H, 2), Sub32(W, 2), H, c.cornerLine);
-  s.Line(Sub32(W, 2), H, 2, H, c.outline);
-  s.PSet(1, H, c.cornerShade);
-  s.PSet(0, Sub32(H, 1), c.cornerShade);
-  s.Line(2, H, 0, Sub32(H, 2), c.cornerLine);
-  s.Line(0, Sub32(H, 2), 0, 2, c.outline);
 }
 
 }  // namespace gloss

@@ -3,17 +3,8 @@
 #include <algorithm>
 
 namespace gloss {
-namespace {
-
-std::vector<std::uint32_t>& Scratch() {
-  thread_local std::vector<std::uint32_t> scratch;  // grows to the widest button, then reused
-  return scratch;
-}
-
-}  // namespace
-
-MirroredRows::MirroredRows(const Surface::Canvas& canvas, std::int32_t W)
-    : canvas_(canvas), W_(W), half_(W / 2), scratch_(Scratch()) {
+MirroredRows::MirroredRows(const Surface::Canvas& canvas, std::int32_t W, std::vector<std::uint32_t>& scratch)
+    : canvas_(canvas), W_(W), half_(W / 2), scratch_(scratch) {
   // With a pending clear and a row exactly as wide as the surface, every pixel of the row gets
   // written anyway: build it in place.
   direct_ = canvas_.fillAll && W_ + 1 == canvas_.width;

@@ -18,7 +18,8 @@ namespace gloss {
 
 class MirroredRows {
  public:
-  MirroredRows(const Surface::Canvas& canvas, std::int32_t W);
+  // scratch: the half row when it cannot be built in the surface row, grown as needed.
+  MirroredRows(const Surface::Canvas& canvas, std::int32_t W, std::vector<std::uint32_t>& scratch);
   ~MirroredRows();  // rows never written get the clear colour if the surface owes a clear
   MirroredRows(const MirroredRows&) = delete;
   MirroredRows& operator=(const MirroredRows&) = delete;

@@ -1,6 +1,6 @@
 #include "glossbutton/render/Redraw.h"
 
-#include "glossbutton/render/FaceCache.h"
+#include "glossbutton/render/RenderContext.h"
 #include "glossbutton/render/Numbers.h"
 #include "glossbutton/render/Style0Renderer.h"
 #include "glossbutton/render/Style1Renderer.h"
@@ -90,14 +90,15 @@ std::shared_ptr<const Image> DrawIconWCaption(Surface& s, const ButtonLook& look
 
 std::shared_ptr<const Image> RedrawButton(Surface& s, const ButtonLook& look, std::int32_t& state) {
   if (look.Checked) state = ToInt32(DrawState::Checked);
+  FaceCache& faces = RenderContext::ForThisThread().faces;
   switch (look.Style) {
-    case 0: DrawCachedFace(s, look, state, RenderStyle0); break;
-    case 1: DrawCachedFace(s, look, state, RenderStyle1); break;
+    case 0: faces.Draw(s, look, state, RenderStyle0); break;
+    case 1: faces.Draw(s, look, state, RenderStyle1); break;
     case 2:
     case 3:
     case 4:
-    case 5: DrawCachedFace(s, look, state, RenderStyleN); break;
-    case 6: DrawCachedFace(s, look, state, RenderStyle6); break;
+    case 5: faces.Draw(s, look, state, RenderStyleN); break;
+    case 6: faces.Draw(s, look, state, RenderStyle6); break;
     default: break;  // no body: only the caption and picture on the cleared surface
   }
   auto image = DrawIconWCaption(s, look, state);

@@ -1,8 +1,9 @@
 #pragma once
-// The plain, pixel-by-pixel renderers, kept as they were first written: one operation per pixel
-// or line, every shape test and blend done in full. They are slow and obviously right, so the
-// fast renderers are checked against them pixel for pixel, and the fast ones hand over to them
-// for inputs outside the ranges their shortcuts cover.
+// The plain renderers, one surface operation per pixel or line, every shape test and blend done
+// in full: slow and obviously right. The glossy ones (Styles 2 to 6) are written apart from their
+// fast renderers, so that every fast path's arithmetic is checked against them pixel for pixel;
+// the flat ones (Styles 0 and 1) are their fast renderers' own drawing with the surface pen. The
+// fast renderers hand over to them for inputs outside the ranges their shortcuts cover.
 #include <cstdint>
 #include <memory>
 

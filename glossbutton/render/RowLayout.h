@@ -1,17 +1,20 @@
 #pragma once
-// Where the glossy renderers' colours go, worked out once per shape. Those faces are symmetric
-// about the middle column and each part of a row (outside, edge, face, gloss) has one colour per
-// row, so a row is a short list of runs of one part each across the whole width, and the face a
-// list of fills that one call paints (PaintFills) from a table of row colours; only what varies by column (the corner
-// darkening, a horizontal glow) is worked out pixel by pixel on the left half and mirrored. The runs depend on sizes
-// and radii alone, never on a colour, so a redraw in another state or scheme at the same size finds them in a small
-// cache keyed by every number they are made from.
+// The row painter of the glossy styles (2 to 6). Their faces are symmetric about the middle
+// column, and each part of a row (outside, edge, face, the band a style lays over the face) has
+// one colour per row. So a face is a layout: each row a short list of runs of one part, made from
+// the shapes alone (never a colour) and kept for the last few shapes (LayoutCache, in the
+// RenderContext), and painted as one list of fills from a table of row colours. A style supplies
+// only its part marker and its row colours (and works out by column what varies by column).
+// Where a layout cannot be used (a surface that keeps its pixels, or wider than the face) the same
+// frame is painted half row by half row and mirrored (MirroredRows).
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
+#include "glossbutton/render/MirroredRows.h"
 #include "glossbutton/render/PixelKernels.h"
+#include "glossbutton/render/RoundRectRows.h"
 #include "glossbutton/render/Surface.h"
 
 namespace gloss {
@@ -79,7 +82,7 @@ class LayoutCache {
 
   // The layout for key, made by build(layout) when it is not cached; null when build fails.
   template <typename Build>
-  const Layout* Find(const Key& key, std::int32_t rows, Build build) {
+  Layout* Find(const Key& key, std::int32_t rows, Build build) {
     for (Entry& e : entries_)
       if (e.used && e.key == key) {
         e.age = ++clock_;
@@ -113,5 +116,83 @@ class LayoutCache {
   Entry uncached_;
   std::uint64_t clock_ = 0;
 };
+
+// The parts of a glossy row: outside and edge have one colour in every row (kSameInEveryRow); the
+// face, and the band a style lays over it, one per row.
+enum GlossyPart : std::uint8_t { kOutside, kEdge, kFace, kBand };
+inline constexpr std::uint32_t kSameInEveryRow = (1u << kOutside) | (1u << kEdge);
+
+// Whether a face at (X0, Y0) with last column W and last row H, corners of radius R, at the given
+// device pixel ratio, is within the ranges the row painter is written for.
+inline bool GlossyFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int32_t H, std::int32_t R,
+                            double ratio) {
+  constexpr std::int32_t kMaxSide = 8192;
+  return X0 == 0 && Y0 == 0 && W >= 1 && W <= kMaxSide && H >= 1 && H <= kMaxSide && R >= 0 && R <= kMaxSide &&
+         ratio >= 1.0 && ratio <= 8.0;
+}
+
+// Whether the face is painted from its layout: the canvas owes its clear, is as wide as the face
+// and no shorter.
+inline bool PaintsFromLayout(const Surface::Canvas& canvas, std::int32_t W, std::int32_t H) {
+  return canvas.fillAll && W + 1 == canvas.width && H < canvas.height;
+}
+
+// Columns of runs, clipped to the half row 0..half, marked as part value.
+inline void MarkRuns(std::uint8_t* part, std::int32_t half, const Run* runs, int n, std::uint8_t value) {
+  for (int k = 0; k < n; ++k)
+    for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, half); ++x) part[x] = value;
+}
+
+// Every glossy face's frame: the outer shape, and the inner one a border inside it, the face. The
+// ring between them is the edge.
+struct GlossyFrame {
+  RoundRectRows outer, inner;
+  void Reset(std::int32_t W, std::int32_t H, std::int32_t R, std::int32_t border) {
+    outer.Reset(0, 0, W, H, R);
+    inner.Reset(border, border, W - 2 * border, H - 2 * border, R);
+  }
+  // Marks the half row j (columns 0..half) outside, edge or face, as the mirrored painter paints
+  // it; the face's runs go to innerRuns, their count is returned.
+  int Mark(std::int32_t j, std::int32_t half, std::uint8_t* part, Run innerRuns[3]) const {
+    Run outerRuns[3], painted[6], ring[12];
+    const int nOuter = outer.Row(j, outerRuns);
+    const int nInner = inner.Row(j, innerRuns);
+    for (std::int32_t x = 0; x <= half; ++x) part[x] = kOutside;
+    MarkRuns(part, half, painted, UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted), RowLayout::kNone);
+    MarkRuns(part, half, ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
+    MarkRuns(part, half, innerRuns, nInner, kFace);
+    return nInner;
+  }
+};
+
+// Paints a face from its layout: outside in the clear the canvas owes, the edge in edge, and the
+// face and band of row j in the colours rowColours(j, colour) puts in colour[kFace], colour[kBand].
+template <class RowColours>
+void PaintFromLayout(const RowLayout& layout, const Surface::Canvas& canvas, std::vector<std::uint32_t>& table,
+                     std::int32_t H, std::uint32_t edge, RowColours&& rowColours) {
+  table.resize(RowLayout::kParts * (static_cast<std::size_t>(H) + 1));
+  table[kOutside] = canvas.clearPixel;
+  table[kEdge] = edge;
+  for (std::int32_t j = 0; j <= H; ++j) rowColours(j, table.data() + RowLayout::kParts * static_cast<std::size_t>(j));
+  layout.Paint(canvas, table.data());
+}
+
+// Paints a face half row by half row, mirrored: the frame of each row, then the face's runs by
+// paintFace(j, rows, out, innerRuns, nInner), out being the half row (MirroredRows::Begin).
+template <class PaintFace>
+void PaintMirrored(const Surface::Canvas& canvas, std::int32_t W, std::int32_t H, const GlossyFrame& frame,
+                   std::vector<std::uint32_t>& scratch, std::uint32_t edge, PaintFace&& paintFace) {
+  MirroredRows rows(canvas, W, scratch);
+  const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
+  Run outerRuns[3], innerRuns[3];
+  for (std::int32_t j = 0; j <= lastRow; ++j) {
+    std::uint32_t* out = rows.Begin(j);
+    const int nOuter = frame.outer.Row(j, outerRuns);
+    const int nInner = frame.inner.Row(j, innerRuns);
+    rows.PaintFrame(outerRuns, nOuter, innerRuns, nInner, edge);
+    paintFace(j, rows, out, static_cast<const Run*>(innerRuns), nInner);
+    rows.Commit(j);
+  }
+}
 
 }  // namespace gloss

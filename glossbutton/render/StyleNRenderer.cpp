@@ -1,10 +1,9 @@
-// Styles 2 to 5, row by row: the shape tests become runs of columns per row, colours that
-// depend on the row alone are worked out once per row, and blends use pre-split components.
-// On a surface that owes its clear, as wide as the face and no shorter, the runs come from the
-// shape's cached layout (RowLayout.h): the row colours go into a table, the whole face is one
-// list of fills, and only the glow and the corner darkening are then worked out by column;
-// elsewhere the half row is built and mirrored (MirroredRows.h). Every shortcut gives exactly the pixels of the plain
-// renderer (ReferenceRenderers.h); inputs outside the ranges the shortcuts are written for go to the plain renderer.
+// Styles 2 to 5 on the glossy row painter (RowLayout.h): the face's parts are the glow and the
+// gloss band, coloured by row; what varies by column (the glow of Style 5, its horizontal
+// falloff, and the darkening of the upper corners) is worked out on the left half of each row and
+// mirrored, by the vector path's kernels (PixelKernels.h). Tables that depend only on the radius,
+// the width or the colours are kept (StyleNKept). The plain renderer (ReferenceRenderers.h), written
+// apart, checks every pixel and draws what is outside the painter's ranges.
 #include "glossbutton/render/StyleNRenderer.h"
 
 #include <immintrin.h>
@@ -20,73 +19,24 @@
 #include "glossbutton/render/PixelKernels.h"
 #include "glossbutton/render/PixelMath.h"
 #include "glossbutton/render/ReferenceRenderers.h"
+#include "glossbutton/render/RenderContext.h"
 #include "glossbutton/render/RoundRectRows.h"
 #include "glossbutton/render/RowLayout.h"
 
 namespace gloss {
 namespace {
 
-constexpr std::int32_t kMaxSide = 8192;
-
-bool WithinFastRange(std::int32_t X0, std::int32_t Y0, std::int32_t W, std::int32_t H, std::int32_t R,
-                     const FaceParams& P) {
+// The face parameters within the ranges the row painter is written for (besides GlossyFastRange).
+bool WithinFastRange(const FaceParams& P) {
+  constexpr std::int32_t kMaxSide = 8192;
   const auto small = [](std::int32_t v) { return std::abs(v) <= 4 * kMaxSide; };
-  return X0 == 0 && Y0 == 0 && W >= 1 && W <= kMaxSide && H >= 1 && H <= kMaxSide && R >= 0 && R <= kMaxSide &&
-         P.HighlightRadius >= 0 && P.HighlightRadius <= kMaxSide && small(P.HighlightBase) && small(P.HighlightSlope) &&
+  return P.HighlightRadius >= 0 && P.HighlightRadius <= kMaxSide && small(P.HighlightBase) && small(P.HighlightSlope) &&
          small(P.HighlightLeft) && small(P.HighlightTop) && small(P.HighlightWidth) && small(P.HighlightHeight) &&
          small(P.ShadeX) && small(P.ShadeY);
 }
 
 // Float to integer, nearest with halves to even: the processor's default rounding, as CInt32.
 inline std::int32_t RoundToInt(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
-
-// The parts of a row in a layout (RowLayout.h).
-enum Part : std::uint8_t { kOutside, kEdge, kFace, kGloss };
-
-// Every number the shapes of a face are made from.
-struct LayoutKey {
-  std::int32_t W, H, R, border, left, top, width, height, radius, shadeX, shadeY, slope, base;
-  bool operator==(const LayoutKey&) const = default;
-};
-
-// A face's layout with what its row loop needs besides the runs: whether a row shows the face
-// at all, and the face runs of its left half with the last column of their corner darkening and,
-// for a glow by column, the first column where it is not clamped.
-struct FaceSpan {
-  std::int32_t first, last, darkEnd, glowFrom;
-};
-struct FaceLayout : RowLayout {
-  // Per row: the percentages of the face's and the gloss band's colours, -1 where the row has no
-  // face (then neither) or is outside the band (the gloss colour of the row before stays).
-  struct Percentages {
-    std::int16_t face, gloss;
-  };
-  std::vector<Percentages> percent;
-  std::vector<std::uint32_t> spanStart;  // row j: spans[spanStart[j] .. spanStart[j + 1])
-  std::vector<FaceSpan> spans;
-};
-
-struct Scratch {
-  RoundRectRows outer, inner, gloss;
-  LayoutCache<LayoutKey, FaceLayout> layouts;
-  // Kept from the last face drawn, each made again only when what it is made from changes.
-  std::vector<double> columnTerm;  // (sx * dx)^2 per column of the half row
-  float termSx = 0;
-  std::int32_t termHalfW = -1;
-  // n * 70 \ R for n = (3 j) \ 2 + i, while below 100 (darkLimit of them), then eight zeros for
-  // DarkenAndMirror to read past the end.
-  std::vector<std::uint8_t> darkening;
-  std::int32_t darkeningR = -1, darkLimit = 0;
-  std::uint32_t glow[101];                // the glow's pixel for each percentage
-  std::vector<std::uint32_t> rowColours;  // RowLayout::kParts a row
-  std::vector<GlowRun> glowRuns;
-  Rgb glowFrom{-1, -1, -1}, glowTo{-1, -1, -1};
-};
-
-Scratch& GetScratch() {
-  thread_local Scratch scratch;
-  return scratch;
-}
 
 // The glow's term of row j before rounding: (sy * (j - H))^2.
 inline double RowTerm(float sy, std::int32_t j, std::int32_t H) {
@@ -114,7 +64,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
                     std::int32_t H, std::int32_t Colour, const FaceParams& P) {
   if (W == 0 || H == 0) return;
   const std::int32_t R = look.m_CornerRadius;
-  if (!WithinFastRange(X0, Y0, W, H, R, P) || look.DevicePixelRatio < 1.0 || look.DevicePixelRatio > 8.0)
+  if (!GlossyFastRange(X0, Y0, W, H, R, look.DevicePixelRatio) || !WithinFastRange(P))
     return reference::DrawStyleNFace(s, look, X0, Y0, W, H, Colour, P);
 
   const float sy = static_cast<float>(static_cast<double>(100 - P.ShadeY) / static_cast<double>(2 * H));
@@ -129,10 +79,10 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const Rgb bright = SplitColor(look.m_ColorBright);
   const Rgb white = SplitColor(kWhite);
 
-  Scratch& sc = GetScratch();
-  sc.outer.Reset(0, 0, W, H, R);
+  RenderContext& cx = RenderContext::ForThisThread();
+  StyleNKept& sc = cx.styleN;
   const std::int32_t border = DeviceLength(look, 1);
-  sc.inner.Reset(border, border, W - 2 * border, H - 2 * border, R);
+  sc.frame.Reset(W, H, R, border);
   sc.gloss.Reset(P.HighlightLeft, P.HighlightTop, P.HighlightWidth, P.HighlightHeight, P.HighlightRadius);
 
   const std::int32_t halfW = W / 2;
@@ -178,42 +128,30 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
 
   Surface::Canvas canvas = s.OpenCanvas();
   const std::int32_t highlightBottom = P.HighlightTop + P.HighlightHeight;
-  // A face as wide as a surface that owes its clear, and no taller: every pixel written once, from the layout.
-  if (canvas.fillAll && W + 1 == canvas.width && H < canvas.height) {
-    const LayoutKey key{W,
-                        H,
-                        R,
-                        border,
-                        P.HighlightLeft,
-                        P.HighlightTop,
-                        P.HighlightWidth,
-                        P.HighlightHeight,
-                        P.HighlightRadius,
-                        P.ShadeX,
-                        P.ShadeY,
-                        P.HighlightSlope,
-                        P.HighlightBase};
-    // The parts the row painter below would give each column of the half row, in its order.
+  if (PaintsFromLayout(canvas, W, H)) {
+    const StyleNKept::LayoutKey key{W,
+                                    H,
+                                    R,
+                                    border,
+                                    P.HighlightLeft,
+                                    P.HighlightTop,
+                                    P.HighlightWidth,
+                                    P.HighlightHeight,
+                                    P.HighlightRadius,
+                                    P.ShadeX,
+                                    P.ShadeY,
+                                    P.HighlightSlope,
+                                    P.HighlightBase};
+    // The face's band is the gloss shape.
     const auto markRow = [&](std::int32_t j, std::uint8_t* part) {
-      const auto mark = [&](const Run* runs, int n, std::uint8_t value) {
-        for (int k = 0; k < n; ++k)
-          for (std::int32_t x = std::max(runs[k].first, 0); x <= std::min(runs[k].last, halfW); ++x) part[x] = value;
-      };
-      Run outerRuns[3], innerRuns[3], glossRuns[3], painted[6], ring[12];
-      const int nOuter = sc.outer.Row(j, outerRuns);
-      const int nInner = sc.inner.Row(j, innerRuns);
-      const int nPainted = UniteRuns(outerRuns, nOuter, innerRuns, nInner, painted);
-      for (std::int32_t x = 0; x <= halfW; ++x) part[x] = kOutside;
-      mark(painted, nPainted, RowLayout::kNone);
-      mark(ring, SubtractRuns(outerRuns, nOuter, innerRuns, nInner, ring), kEdge);
-      mark(innerRuns, nInner, kFace);
+      Run innerRuns[3], glossRuns[3], glossInFace[6];
+      const int nInner = sc.frame.Mark(j, halfW, part, innerRuns);
       const int nGloss = sc.gloss.Row(j, glossRuns);
-      Run glossInFace[6];
-      mark(glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kGloss);
+      MarkRuns(part, halfW, glossInFace, IntersectRuns(innerRuns, nInner, glossRuns, nGloss, glossInFace), kBand);
     };
-    const FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](FaceLayout& l) {
+    const StyleNKept::FaceLayout* layout = sc.layouts.Find(key, H + 1, [&](StyleNKept::FaceLayout& l) {
       // A glow by column writes the face's pixels itself.
-      if (!l.Build(W, H, markRow, (1u << kOutside) | (1u << kEdge), perColumn ? 1u << kFace : 0u)) return false;
+      if (!l.Build(W, H, markRow, kSameInEveryRow, perColumn ? 1u << kFace : 0u)) return false;
       l.percent.assign(static_cast<std::size_t>(H) + 1, {-1, -1});
       l.spanStart.assign(1, 0);
       l.spans.clear();
@@ -229,7 +167,7 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         }
         l.spanStart.push_back(static_cast<std::uint32_t>(l.spans.size()));
         if (!anyFace) continue;
-        FaceLayout::Percentages& row = l.percent[static_cast<std::size_t>(j)];
+        StyleNKept::FaceLayout::Percentages& row = l.percent[static_cast<std::size_t>(j)];
         row.face = static_cast<std::int16_t>(std::min(RoundToInt(RowTerm(sy, j, H)), 100));
         if (P.HighlightTop < j && j < highlightBottom && R != 0)
           row.gloss = static_cast<std::int16_t>(Clamp100(P.HighlightSlope * j / R + P.HighlightBase));
@@ -237,16 +175,12 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
       return true;
     });
     if (layout) {
-      // The colours of each row's parts (a glow by column is written below, left half and mirror).
-      // Outside and edge have one colour, row 0's; a row's colour is worked out again only where its
-      // percentage differs from the row before.
-      sc.rowColours.resize(RowLayout::kParts * (static_cast<std::size_t>(H) + 1));
-      sc.rowColours[kOutside] = canvas.clearPixel;
-      sc.rowColours[kEdge] = edge;
+      // The colours of each row's parts (a glow by column is written below, left half and mirror),
+      // a row's colour worked out again only where its percentage differs from the row before.
       std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
       std::int32_t glossPercent = -1, facePercent = -1;
-      for (std::int32_t j = 0; j <= H; ++j) {
-        const FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
+      PaintFromLayout(*layout, canvas, sc.rowColours, H, edge, [&](std::int32_t j, std::uint32_t* colour) {
+        const StyleNKept::FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
         if (row.gloss >= 0 && row.gloss != glossPercent) {
           glossPercent = row.gloss;
           g = ToPixel(Blend(white, face, glossPercent));
@@ -255,11 +189,9 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           facePercent = row.face;
           faceColour = ToPixel(Blend(bright, face, facePercent));
         }
-        std::uint32_t* colour = sc.rowColours.data() + RowLayout::kParts * static_cast<std::size_t>(j);
         colour[kFace] = faceColour;
-        colour[kGloss] = g;
-      }
-      layout->Paint(canvas, sc.rowColours.data());
+        colour[kBand] = g;
+      });
       // What varies by column, on the left half of each face run, then mirrored: the glow of
       // every row, then the corner darkening over it.
       const auto spansOf = [&](std::int32_t j) {
@@ -284,66 +216,60 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     }
   }
 
-  MirroredRows rows(canvas, W);
-  const std::int32_t lastRow = std::min(H, rows.VisibleRows() - 1);
   std::uint32_t g = ToPixel(Rgb{0, 0, 0});
-  Run outerRuns[3], innerRuns[3], glossRuns[3];
-  for (std::int32_t j = 0; j <= lastRow; ++j) {
-    std::uint32_t* out = rows.Begin(j);
-    const int nOuter = sc.outer.Row(j, outerRuns);
-    const int nInner = sc.inner.Row(j, innerRuns);
-    // The face goes where the inner shape holds.
-    rows.PaintFrame(outerRuns, nOuter, innerRuns, nInner, edge);
+  PaintMirrored(canvas, W, H, sc.frame, cx.mirroredRow, edge,
+                [&](std::int32_t j, MirroredRows& rows, std::uint32_t* out, const Run* innerRuns, int nInner) {
+                  Run glossRuns[3];
+                  bool anyFace = false;
+                  for (int k = 0; k < nInner; ++k)
+                    anyFace |= std::max(innerRuns[k].first, 0) <= std::min(innerRuns[k].last, halfW);
+                  if (anyFace) {
+                    if (P.HighlightTop < j && j < highlightBottom && R != 0)
+                      g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
 
-    bool anyFace = false;
-    for (int k = 0; k < nInner; ++k) anyFace |= std::max(innerRuns[k].first, 0) <= std::min(innerRuns[k].last, halfW);
-    if (anyFace) {
-      if (P.HighlightTop < j && j < highlightBottom && R != 0)
-        g = ToPixel(Blend(white, face, Clamp100(P.HighlightSlope * j / R + P.HighlightBase)));
-
-      const double ey = static_cast<double>(sy) * static_cast<double>(j - H);
-      const double rowTerm = ey * ey;
-      const std::uint32_t rowGlow = perColumn ? 0 : ToPixel(Blend(bright, face, std::min(RoundToInt(rowTerm), 100)));
-      const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
-      // The glow with the upper-corner darkening, for columns first..last outside the gloss band.
-      const auto glowRun = [&](std::int32_t first, std::int32_t last) {
-        if (first > last) return;
-        std::int32_t perPixelFrom = last + 1;
-        if (perColumn) {
-          const double* term = sc.columnTerm.data();
-          const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
-          rows.Fill(first, lo - 1, glow[100]);
-          const GlowRun run{out, rowTerm, lo, lo, last};
-          GlowColumns(&run, 1, term, ramp);
-          perPixelFrom = lo;
-        } else {
-          rows.Fill(first, last, rowGlow);
-        }
-        // Only the columns i < R, and only while the percentage stays below 100.
-        const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
-        if (first <= darkEnd) DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
-        // What was worked out pixel by pixel: the darkened columns and the glow columns.
-        rows.Mirror(first, std::min(darkEnd, perPixelFrom - 1));
-        rows.Mirror(perPixelFrom, last);
-      };
-      const int nGloss = sc.gloss.Row(j, glossRuns);
-      for (int k = 0; k < nInner; ++k) {
-        std::int32_t next = std::max(innerRuns[k].first, 0);
-        const std::int32_t last = std::min(innerRuns[k].last, halfW);
-        // Runs of the gloss band split the face run: glow between them, the gloss colour on them.
-        for (int a = 0; a < nGloss && next <= last; ++a) {
-          const std::int32_t glossFirst = std::max(glossRuns[a].first, next);
-          const std::int32_t glossLast = std::min(glossRuns[a].last, last);
-          if (glossFirst > glossLast) continue;
-          glowRun(next, glossFirst - 1);
-          rows.Fill(glossFirst, glossLast, g);
-          next = glossLast + 1;
-        }
-        glowRun(next, last);
-      }
-    }
-    rows.Commit(j);
-  }
+                    const double ey = static_cast<double>(sy) * static_cast<double>(j - H);
+                    const double rowTerm = ey * ey;
+                    const std::uint32_t rowGlow =
+                        perColumn ? 0 : ToPixel(Blend(bright, face, std::min(RoundToInt(rowTerm), 100)));
+                    const std::int32_t darkStart = 3 * j / 2;  // n = darkStart + i
+                    // The glow with the upper-corner darkening, for columns first..last outside the gloss band.
+                    const auto glowRun = [&](std::int32_t first, std::int32_t last) {
+                      if (first > last) return;
+                      std::int32_t perPixelFrom = last + 1;
+                      if (perColumn) {
+                        const double* term = sc.columnTerm.data();
+                        const std::int32_t lo = ClampedGlowEnd(term, rowTerm, first, last);
+                        rows.Fill(first, lo - 1, glow[100]);
+                        const GlowRun run{out, rowTerm, lo, lo, last};
+                        GlowColumns(&run, 1, term, ramp);
+                        perPixelFrom = lo;
+                      } else {
+                        rows.Fill(first, last, rowGlow);
+                      }
+                      // Only the columns i < R, and only while the percentage stays below 100.
+                      const std::int32_t darkEnd = std::min({last, R - 1, darkLimit - 1 - darkStart});
+                      if (first <= darkEnd) DarkenColumns(out, sc.darkening.data() + darkStart, first, darkEnd);
+                      // What was worked out pixel by pixel: the darkened columns and the glow columns.
+                      rows.Mirror(first, std::min(darkEnd, perPixelFrom - 1));
+                      rows.Mirror(perPixelFrom, last);
+                    };
+                    const int nGloss = sc.gloss.Row(j, glossRuns);
+                    for (int k = 0; k < nInner; ++k) {
+                      std::int32_t next = std::max(innerRuns[k].first, 0);
+                      const std::int32_t last = std::min(innerRuns[k].last, halfW);
+                      // Runs of the gloss band split the face run: glow between them, the gloss colour on them.
+                      for (int a = 0; a < nGloss && next <= last; ++a) {
+                        const std::int32_t glossFirst = std::max(glossRuns[a].first, next);
+                        const std::int32_t glossLast = std::min(glossRuns[a].last, last);
+                        if (glossFirst > glossLast) continue;
+                        glowRun(next, glossFirst - 1);
+                        rows.Fill(glossFirst, glossLast, g);
+                        next = glossLast + 1;
+                      }
+                      glowRun(next, last);
+                    }
+                  }
+                });
 }
 
 void RenderStyleN(Surface& s, const ButtonLook& look, const std::int32_t& ButtonState) {

@@ -1,5 +1,6 @@
 #pragma once
-// Which vector instructions the fast renderers use. The choice is made once, from what the
+// Which vector instructions the fast renderers use (the kernels and the choice between them are
+// in PixelKernels.cpp). The choice is made once, from what the
 // processor offers (AVX2 where it has it); a test or a measurement may force the plain path so
 // that both are compared with the plain renderers on one machine. Both paths draw the same pixels.
 namespace gloss {

@@ -1,6 +1,6 @@
 #pragma once
-// Reaches the GlossButton's private seams from unit tests: Redraw, the hook's enter/leave
-// handling and what the tracking stubs record.
+// Reaches the GlossButton's private seams from unit tests: Redraw, UpdateShape, and what the
+// tracking records.
 #include <cstdint>
 
 #include "glossbutton/GlossButton.h"
@@ -17,16 +17,6 @@ class GlossButtonTestAccess {
     state = ToInt32(named);
   }
   static void UpdateShape(GlossButton& b) { b.UpdateShape(); }
-  static void TrackedMouseMove(GlossButton& b, std::int32_t x, std::int32_t y, platform::WPARAM buttons) {
-    b.HandleTrackedMouseMove(x, y, buttons);
-  }
-  static void MouseLeave(GlossButton& b) { b.HandleMouseLeave(); }
-  static void HookMessage(GlossButton& b, platform::UINT uMsg, platform::WPARAM wParam, platform::LPARAM lParam) {
-    bool handled = false;
-    platform::LRESULT result = 0;
-    platform::LONG user = 0;
-    b.OnHookMessage(false, handled, result, b.m_Host.WindowHandle(), uMsg, wParam, lParam, user);
-  }
   static std::int32_t LeaveRequests(const GlossButton& b) { return b.m_LeaveRequests; }
   static std::int16_t RawChecked(const GlossButton& b) { return b.m_Checked; }
   static std::int16_t RawMouseOver(const GlossButton& b) { return b.m_MouseOver; }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "glossbutton/GlossButton.h"
+#include "tests/support/DefaultColors.h"
 #include "tests/support/EventRecorder.h"
 #include "tests/support/RecordingHost.h"
 
@@ -77,7 +78,7 @@ TEST_F(ColorSchemesTest, ValuesWithoutARowKeepTheColoursAndRedrawOnce) {
     host.ClearRecords();
     rec.Clear();
     button.SetColorScheme(scheme);
-    ExpectColors(15309136, 16760976, 15309136, 16772528);
+    EXPECT_EQ(test::ColorsOf(button), test::kDefaultColors);
     EXPECT_EQ(button.ColorScheme(), scheme);
     EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme"}));
     EXPECT_EQ(rec.Draws(), (Names{"draw 0"}));

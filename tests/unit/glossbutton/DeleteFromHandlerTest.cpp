@@ -7,21 +7,34 @@
 #include <memory>
 
 #include "glossbutton/GlossButton.h"
-#include "tests/support/GlossButtonTestAccess.h"
+#include "platform/MouseLeave.h"
+#include "platform/Window.h"
 #include "tests/support/RecordingHost.h"
+#include "tests/support/TestControlWindow.h"
 
 namespace gloss {
 namespace {
 
 using test::RecordingHost;
-using Access = GlossButtonTestAccess;
+using test::TestControlWindow;
 
-// Deletes the button when the chosen event arrives.
+// The pointer reported inside or outside the window, then what that posted.
+void PointerInside(platform::HWND hWnd, bool inside) {
+  platform::SetPointerInside(hWnd, inside);
+  platform::DispatchPostedMessages();
+}
+void MoveTo(platform::HWND hWnd, int x, int y) {
+  PointerInside(hWnd, true);
+  platform::SendMessage(hWnd, platform::WM_MOUSEMOVE, 0, platform::PackPointerPos(x, y));
+  platform::DispatchPostedMessages();
+}
+
+// Deletes the button, with its window, when the chosen event arrives.
 struct Deleter : GlossButtonEvents {
-  std::unique_ptr<GlossButton>& owned;
+  std::unique_ptr<TestControlWindow>& owned;
   std::string deleteOn;
   int raisedAfterDelete = 0;
-  Deleter(std::unique_ptr<GlossButton>& b, std::string on) : owned(b), deleteOn(std::move(on)) {}
+  Deleter(std::unique_ptr<TestControlWindow>& w, std::string on) : owned(w), deleteOn(std::move(on)) {}
   void Hit(const char* name) {
     if (!owned) {
       ++raisedAfterDelete;
@@ -40,50 +53,52 @@ struct Deleter : GlossButtonEvents {
 
 struct Case {
   const char* event;
-  std::function<void(GlossButton&)> act;
+  std::function<void(GlossButton&, platform::HWND)> act;
 };
 
 class DeleteFromHandler : public ::testing::TestWithParam<Case> {};
 
 TEST_P(DeleteFromHandler, ControlIsNotTouchedAfterTheListenerDeletesIt) {
   RecordingHost host;
-  auto button = std::make_unique<GlossButton>(host);
-  button->ReadProperties(PropertyBag{});
+  auto window = std::make_unique<TestControlWindow>(host);
+  window->Window().ReadProperties(PropertyBag{});
+  const platform::HWND hWnd = window->Hwnd();
+  GlossButton& raw = window->Button();
   // Hovering and focused, so every handler has something left to draw after its event.
-  Access::TrackedMouseMove(*button, 5, 5, 0);
-  button->EnterFocus();
-  Deleter listener(button, GetParam().event);
-  button->SetEventListener(&listener);
+  MoveTo(hWnd, 5, 5);
+  raw.EnterFocus();
+  Deleter listener(window, GetParam().event);
+  raw.SetEventListener(&listener);
   int drawsAfterDelete = 0;
-  button->SetRedrawObserver([&](std::int32_t) {
-    if (!button) ++drawsAfterDelete;
+  raw.SetRedrawObserver([&](std::int32_t) {
+    if (!window) ++drawsAfterDelete;
   });
 
-  GlossButton& raw = *button;
-  GetParam().act(raw);
-  EXPECT_EQ(button, nullptr) << "the listener was not reached";
+  GetParam().act(raw, hWnd);
+  EXPECT_EQ(window, nullptr) << "the listener was not reached";
   EXPECT_EQ(listener.raisedAfterDelete, 0);
   EXPECT_EQ(drawsAfterDelete, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Events, DeleteFromHandler,
-                         ::testing::Values(Case{"Click", [](GlossButton& b) { b.Click(); }},
-                                           Case{"DblClick", [](GlossButton& b) { b.DblClick(); }},
-                                           Case{"MouseDown", [](GlossButton& b) { b.MouseDown(1, 0, 5, 5); }},
-                                           Case{"MouseDown", [](GlossButton& b) { b.KeyDown(13, 0); }},
-                                           Case{"MouseUp", [](GlossButton& b) { b.MouseUp(1, 0, 5, 5); }},
-                                           Case{"MouseUp", [](GlossButton& b) { b.KeyUp(13, 0); }},
-                                           // The drag-out test runs after MouseMove is raised.
-                                           Case{"MouseMove", [](GlossButton& b) { b.MouseMove(1, 0, -1, 5); }},
-                                           Case{"MouseLeave", [](GlossButton& b) { Access::MouseLeave(b); }},
-                                           Case{"MouseEnter",
-                                                [](GlossButton& b) {
-                                                  Access::MouseLeave(b);  // out first, so that the next move enters
-                                                  Access::TrackedMouseMove(b, 6, 6, 0);
-                                                }}),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                           return std::string(info.param.event) + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Events, DeleteFromHandler,
+    ::testing::Values(Case{"Click", [](GlossButton& b, platform::HWND) { b.Click(); }},
+                      Case{"DblClick", [](GlossButton& b, platform::HWND) { b.DblClick(); }},
+                      Case{"MouseDown", [](GlossButton& b, platform::HWND) { b.MouseDown(1, 0, 5, 5); }},
+                      Case{"MouseDown", [](GlossButton& b, platform::HWND) { b.KeyDown(13, 0); }},
+                      Case{"MouseUp", [](GlossButton& b, platform::HWND) { b.MouseUp(1, 0, 5, 5); }},
+                      Case{"MouseUp", [](GlossButton& b, platform::HWND) { b.KeyUp(13, 0); }},
+                      // The drag-out test runs after MouseMove is raised.
+                      Case{"MouseMove", [](GlossButton& b, platform::HWND) { b.MouseMove(1, 0, -1, 5); }},
+                      Case{"MouseLeave", [](GlossButton&, platform::HWND h) { PointerInside(h, false); }},
+                      Case{"MouseEnter",
+                           [](GlossButton&, platform::HWND h) {
+                             PointerInside(h, false);  // out first, so that the next move enters
+                             MoveTo(h, 6, 6);
+                           }}),
+    [](const ::testing::TestParamInfo<Case>& info) {
+      return std::string(info.param.event) + std::to_string(info.index);
+    });
 
 }  // namespace
 }  // namespace gloss

@@ -1,39 +1,21 @@
 // Input notifications: the states drawn and the events raised, in order.
 #include <gtest/gtest.h>
 
-#include "glossbutton/GlossButton.h"
-#include "tests/support/EventRecorder.h"
+#include "tests/support/ControlFixture.h"
 #include "tests/support/GlossButtonTestAccess.h"
-#include "tests/support/RecordingHost.h"
 
 namespace gloss {
 namespace {
 
-using test::EventRecorder;
-using test::RecordingHost;
 using Log = std::vector<std::string>;
 using Access = GlossButtonTestAccess;
+using platform::MK_LBUTTON;
 
-constexpr platform::UINT WM_MOUSEMOVE = 0x200;
-constexpr platform::UINT WM_MOUSELEAVE = 0x2A3;
-
-struct InteractionTest : ::testing::Test {
-  RecordingHost host;  // 100 x 30 pixels, user mode
-  GlossButton button{host};
-  EventRecorder rec;
-
+struct InteractionTest : test::ControlFixture {
   void SetUp() override {
     PropertyBag bag;
     bag.WriteInt32("Style", 3);
-    button.Initialize();
-    button.ReadProperties(bag);
-    rec.Attach(button);
-  }
-  // The toolkit's move, then the hook's view of the same message after it.
-  void MoveTo(float x, float y, std::int16_t buttons = 0) {
-    button.MouseMove(buttons, 0, x, y);
-    Access::TrackedMouseMove(button, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y),
-                             static_cast<platform::WPARAM>(buttons));
+    Load(bag);
   }
   void Press(std::int16_t b = 1) {
     button.MouseDown(b, 0, 5, 5);
@@ -43,11 +25,11 @@ struct InteractionTest : ::testing::Test {
 };
 
 TEST_F(InteractionTest, ClickOnTheButtonThenLeaveThenLoseFocus) {
-  MoveTo(5, 5);
+  Move(5, 5);
   Press();
   Release();
   button.Click();
-  Access::MouseLeave(button);
+  Leave();
   button.ExitFocus();
   EXPECT_EQ(rec.log, (Log{"MouseMove 0 0 5 5", "MouseEnter", "draw 3",  // entering
                           "draw 1", "MouseDown 1 0 5 5",                // press; focus draws nothing
@@ -59,31 +41,31 @@ TEST_F(InteractionTest, ClickOnTheButtonThenLeaveThenLoseFocus) {
 }
 
 TEST_F(InteractionTest, PressDragOutAndReleaseOutside) {
-  MoveTo(5, 5);
+  Move(5, 5);
   Press();
   rec.Clear();
-  MoveTo(-1, 5, 1);
+  Move(-1, 5, MK_LBUTTON);
   EXPECT_FALSE(button.MouseOver());
   Release(1, -1, 5);
-  Access::HookMessage(button, WM_MOUSELEAVE, 0, 0);
+  Leave();
   EXPECT_EQ(rec.log, (Log{"MouseMove 1 0 -1 5", "draw 0", "draw 2", "MouseUp 1 0 -1 5", "MouseLeave", "draw 2"}));
 }
 
 TEST_F(InteractionTest, DragOutAndBackInStaysUpUntilReleasedAndMovedAgain) {
-  MoveTo(5, 5);
+  Move(5, 5);
   Press();
-  MoveTo(150, 5, 1);
+  Move(150, 5, MK_LBUTTON);
   rec.Clear();
-  MoveTo(50, 15, 1);  // back over it, left button still held: the hook ignores the move
+  Move(50, 15, MK_LBUTTON);  // back over it, left button still held: the hook ignores the move
   EXPECT_EQ(rec.log, (Log{"MouseMove 1 0 50 15"}));
   Release(1, 50, 15);
-  MoveTo(51, 15);
+  Move(51, 15);
   EXPECT_EQ(rec.log,
             (Log{"MouseMove 1 0 50 15", "draw 2", "MouseUp 1 0 50 15", "MouseMove 0 0 51 15", "MouseEnter", "draw 3"}));
 }
 
 TEST_F(InteractionTest, DoubleClickSequence) {
-  MoveTo(5, 5);
+  Move(5, 5);
   rec.Clear();
   Press();
   Release();
@@ -103,7 +85,7 @@ TEST_F(InteractionTest, EnterKeyPressesAndReleasesWithoutClick) {
   EXPECT_EQ(rec.log, (Log{"draw 1", "MouseDown 1 0 0 0", "draw 2", "MouseUp 1 0 0 0"}));
   EXPECT_TRUE(button.Focused());
 
-  MoveTo(5, 5);
+  Move(5, 5);
   rec.Clear();
   button.KeyDown(13, 4);
   button.KeyUp(13, 4);
@@ -121,14 +103,14 @@ TEST_F(InteractionTest, OtherKeysDoNothing) {
 
 TEST_F(InteractionTest, CheckedButtonThroughEveryHandler) {
   button.SetChecked(true);
-  MoveTo(5, 5);
+  Move(5, 5);
   Press();
   Release();
   button.Click();
   button.DblClick();
   Release();
-  MoveTo(-1, 5, 1);
-  Access::MouseLeave(button);
+  Move(-1, 5, MK_LBUTTON);
+  Leave();
   button.ExitFocus();
   button.EnterFocus();
   button.Show();
@@ -145,7 +127,7 @@ TEST_F(InteractionTest, CheckedButtonThroughEveryHandler) {
 }
 
 TEST_F(InteractionTest, DragOutTestBoundaries) {
-  MoveTo(5, 5);
+  Move(5, 5);
   rec.Clear();
   button.MouseMove(1, 0, 100, 30);  // on the right and bottom edge: still inside
   button.MouseMove(1, 0, 0, 0);
@@ -157,7 +139,7 @@ TEST_F(InteractionTest, DragOutTestBoundaries) {
   EXPECT_EQ(rec.Draws(), Log{});
 
   for (auto [x, y] : {std::pair{100.5f, 5.0f}, {5.0f, 30.25f}, {-0.5f, 5.0f}, {5.0f, -0.01f}}) {
-    MoveTo(5, 5);
+    Move(5, 5);
     rec.Clear();
     button.MouseMove(1, 0, x, y);
     EXPECT_FALSE(button.MouseOver()) << x << "," << y;
@@ -188,7 +170,7 @@ TEST_F(InteractionTest, ReleaseNeitherHoveringNorFocusedDrawsNothingButRaises) {
 TEST_F(InteractionTest, FocusChanges) {
   button.EnterFocus();
   button.ExitFocus();
-  MoveTo(5, 5);
+  Move(5, 5);
   rec.Clear();
   button.EnterFocus();  // hovering: nothing drawn
   EXPECT_TRUE(button.Focused());
@@ -203,15 +185,15 @@ TEST_F(InteractionTest, ShowAndResizeDrawUp) {
 }
 
 TEST_F(InteractionTest, StatusIsNeverRaised) {
-  MoveTo(5, 5);
+  Move(5, 5);
   Press();
   Release();
   button.Click();
   button.DblClick();
   button.KeyDown(13, 0);
   button.KeyUp(13, 0);
-  MoveTo(-5, -5, 1);
-  Access::MouseLeave(button);
+  Move(-5, -5, MK_LBUTTON);
+  Leave();
   button.ExitFocus();
   ASSERT_FALSE(rec.log.empty());
   for (const auto& entry : rec.log) EXPECT_EQ(entry.rfind("Status", 0), std::string::npos) << entry;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "glossbutton/GlossButton.h"
+#include "tests/support/DefaultColors.h"
 #include "tests/support/EventRecorder.h"
 #include "tests/support/RecordingHost.h"
 
@@ -26,10 +27,7 @@ TEST_F(PersistenceTest, DesignerInstanceStartsBlueWithItsNameAndDrawsNothing) {
   button.Initialize();
   button.InitProperties();
   EXPECT_EQ(button.Caption(), "GlossButton1");
-  EXPECT_EQ(button.ColorButtonUp(), 15309136);
-  EXPECT_EQ(button.ColorButtonDown(), 15309136);
-  EXPECT_EQ(button.ColorButtonHover(), 16760976);
-  EXPECT_EQ(button.ColorBright(), 16772528);
+  EXPECT_EQ(test::ColorsOf(button), test::kDefaultColors);
   EXPECT_EQ(button.ColorScheme(), 0);
   EXPECT_EQ(button.BorderBrightness(), 0);
   EXPECT_EQ(button.Style(), 0);
@@ -65,7 +63,7 @@ TEST_F(PersistenceTest, DesignerInstanceSavesOnlyNonDefaultsAndAlwaysWrittenKeys
   EXPECT_EQ(bag.ReadText("Caption", ""), "GlossButton1");
   EXPECT_EQ(bag.TypeOf("Checked"), PropertyBag::Type::Boolean);
   EXPECT_FALSE(bag.ReadBoolean("Checked", true));
-  EXPECT_EQ(bag.ReadInt32("ColorButtonHover", 0), 16760976);
+  EXPECT_EQ(bag.ReadInt32("ColorButtonHover", 0), test::kDefaultColors.hover);
   EXPECT_EQ(bag.ReadInt32("BorderBrightness", 1), 0);
   EXPECT_EQ(bag.ReadInt32("ColorScheme", 1), 0);
 }
@@ -105,10 +103,7 @@ TEST_F(PersistenceTest, BagHoldingOnlyStyleRestoresTheDefaults) {
   EXPECT_EQ(button.Caption(), "GlossButton");
   EXPECT_EQ(button.Font(), host.ambientFont);
   EXPECT_EQ(button.ForeColor(), 0);
-  EXPECT_EQ(button.ColorButtonUp(), 15309136);
-  EXPECT_EQ(button.ColorButtonDown(), 15309136);
-  EXPECT_EQ(button.ColorButtonHover(), 16760976);
-  EXPECT_EQ(button.ColorBright(), 16772528);
+  EXPECT_EQ(test::ColorsOf(button), test::kDefaultColors);
   EXPECT_EQ(button.ColorScheme(), 0);
   EXPECT_EQ(button.BorderBrightness(), 0);
   EXPECT_EQ(button.PictureAlignment(), 0);
@@ -135,7 +130,7 @@ TEST_F(PersistenceTest, ReadingWritesMembersWithoutSetterEffects) {
   EXPECT_EQ(button.ColorScheme(), 3);         // scheme not applied
   EXPECT_EQ(button.ColorButtonUp(), 0x123456);
   EXPECT_EQ(button.ColorButtonHover(), 0x010203);
-  EXPECT_EQ(button.ColorButtonDown(), 15309136);
+  EXPECT_EQ(button.ColorButtonDown(), test::kDefaultColors.down);
   EXPECT_EQ(host.mousePointers, (std::vector<std::int32_t>{99}));
   EXPECT_EQ(host.foreColors, (std::vector<std::int32_t>{0x00FF00}));
   EXPECT_TRUE(host.changedNames.empty());

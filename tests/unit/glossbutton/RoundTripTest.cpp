@@ -6,6 +6,7 @@
 #include <random>
 
 #include "glossbutton/GlossButton.h"
+#include "tests/support/DefaultColors.h"
 #include "tests/support/RecordingHost.h"
 
 namespace gloss {
@@ -67,10 +68,10 @@ class Generator {
     p.foreColor = Int(0, 0xFFFFFF);
     p.pictureAlignment = Int(-3, 5);
     p.style = Int(-1, 8);
-    p.hover = Color(16760976);
-    p.up = Color(15309136);
-    p.down = Color(15309136);
-    p.bright = Color(16772528);
+    p.hover = Color(test::kDefaultColors.hover);
+    p.up = Color(test::kDefaultColors.up);
+    p.down = Color(test::kDefaultColors.down);
+    p.bright = Color(test::kDefaultColors.bright);
     p.borderBrightness = Int(-150, 150);
     p.scheme = Int(-1, 8);
     p.picture = Chance() ? m_Picture : nullptr;

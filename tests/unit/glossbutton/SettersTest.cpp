@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "glossbutton/GlossButton.h"
+#include "tests/support/ControlFixture.h"
 #include "tests/support/EventRecorder.h"
 #include "tests/support/GlossButtonTestAccess.h"
 #include "tests/support/RecordingHost.h"
@@ -81,10 +82,11 @@ TEST_F(SettersTest, CheckedDrawsItsStateBeforeReportingChecked) {
   EXPECT_EQ(rec.Draws(), (Names{"draw 4", "draw 0"}));
 }
 
-TEST_F(SettersTest, UncheckingUnderThePointerDrawsHover) {
-  host.userMode = true;
-  button.ReadProperties(PropertyBag{});
-  GlossButtonTestAccess::TrackedMouseMove(button, 5, 5, 0);
+struct SettersInWindow : test::ControlFixture {};
+
+TEST_F(SettersInWindow, UncheckingUnderThePointerDrawsHover) {
+  Load();
+  Move(5, 5);
   ASSERT_TRUE(button.MouseOver());
   button.SetChecked(true);
   rec.Clear();

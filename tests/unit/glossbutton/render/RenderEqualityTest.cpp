@@ -3,15 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 #include <typeinfo>
 #include <utility>
 
-#include "glossbutton/render/FaceCache.h"
+#include "glossbutton/render/RenderContext.h"
 #include "glossbutton/render/PixelKernels.h"
 #include "glossbutton/render/Redraw.h"
 #include "glossbutton/render/ReferenceRenderers.h"
@@ -185,13 +187,14 @@ TEST_P(RenderEquality, KeptFacesAreNeverStale) {
   // what a face is made of changes underneath: a property, a system colour the look names, the
   // surface's back colour, the ratio and size. Each look and state comes round again, so kept
   // faces are served; none may be served for a face that has changed.
-  ASSERT_TRUE(FaceCacheEnabled());
+  FaceCache& faces = RenderContext::ForThisThread().faces;
+  ASSERT_TRUE(faces.Enabled());
   const platform::SystemColorTable savedColors = platform::GetSystemColorTable();
   struct Restore {
     platform::SystemColorTable table;
     ~Restore() { platform::SetSystemColorTable(table); }
   } restore{savedColors};
-  const std::uint64_t hitsBefore = FaceCacheHits();
+  const std::uint64_t hitsBefore = faces.Hits();
   RandomLook rnd(4242);
   for (int n = 0; n < 60; ++n) {
     const double ratio = n % 20 < 10 ? 1.0 : 2.0;
@@ -238,7 +241,51 @@ TEST_P(RenderEquality, KeptFacesAreNeverStale) {
       EXPECT_EQ(fast.CurrentY(), plain.CurrentY()) << what;
     }
   }
-  EXPECT_GT(FaceCacheHits(), hitsBefore) << "no redraw was served from the kept faces";
+  EXPECT_GT(faces.Hits(), hitsBefore) << "no redraw was served from the kept faces";
+}
+
+TEST(RenderContext, ControlsOnTwoThreadsDrawWhatOneDraws) {
+  // Each thread keeps its own faces and layouts: two threads redrawing the same buttons at once,
+  // each look coming round again so that kept faces are served, draw what the plain redraw does.
+  RandomLook rnd(77);
+  std::vector<ButtonLook> looks;
+  for (int n = 0; n < 14; ++n) {
+    const std::int32_t w = n % 2 ? 90 : 31, h = n % 2 ? 28 : 17;
+    ButtonLook look = rnd.Look(w, h);
+    look.ScaleWidth = static_cast<float>(w);
+    look.ScaleHeight = static_cast<float>(h);
+    look.DevicePixelRatio = 1.0;
+    look.Style = n % 7;
+    looks.push_back(look);
+  }
+  std::atomic<int> waiting{2};
+  const auto draw = [&](bool plain) {
+    if (!plain) {  // both threads start together
+      --waiting;
+      while (waiting.load() > 0) std::this_thread::yield();
+    }
+    std::vector<std::vector<std::uint32_t>> images;
+    for (int round = 0; round < 20; ++round)
+      for (const ButtonLook& look : looks) {
+        Surface s = MakeSurface(CInt32(look.ScaleWidth), CInt32(look.ScaleHeight), 0x123456);
+        for (std::int32_t state : {0, 3, 1, 3}) {
+          std::int32_t drawn = state;
+          images.push_back((plain ? reference::RedrawButton(s, look, drawn) : RedrawButton(s, look, drawn))->pixels);
+        }
+      }
+    return images;
+  };
+  std::vector<std::vector<std::uint32_t>> first, second;
+  std::thread a([&] { first = draw(false); });
+  std::thread b([&] { second = draw(false); });
+  a.join();
+  b.join();
+  const auto plain = draw(true);
+  ASSERT_EQ(first.size(), plain.size());
+  for (std::size_t k = 0; k < plain.size(); ++k) {
+    EXPECT_TRUE(first[k] == plain[k]) << "first thread, redraw " << k;
+    EXPECT_TRUE(second[k] == plain[k]) << "second thread, redraw " << k;
+  }
 }
 
 using Renderer = void (*)(Surface&, const ButtonLook&, const std::int32_t&);
