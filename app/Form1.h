@@ -158,6 +158,8 @@ class Form1 : public QWidget {
     QPointer<QWidget> above;
   };
   std::vector<PaneSlot> m_PaneSlots;
+  // Where a slot puts what stands in the pane's place: its rectangle, its place in the stacking order.
+  void PutInSlot(QWidget* widget, const PaneSlot& slot);
   // The music label clicked before the panes were made: music on once they are.
   bool m_MusicOnAtStart = false;
   bool m_FirstFramePainted = false;

@@ -154,13 +154,17 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   connect(m_GlossButton3, &GlossButtonWidget::activated, this, &Form1::GlossButton3_Click);
 }
 
+void Form1::PutInSlot(QWidget* widget, const PaneSlot& slot) {
+  widget->setGeometry(slot.rect);
+  if (slot.above) widget->stackUnder(slot.above);
+}
+
 void Form1::ShowPanesUnavailable(const QString& text) {
   for (const PaneSlot& slot : m_PaneSlots) {
     if (slot.name != "WebBrowser1") continue;
     auto* place = new QWidget(this);
     place->setObjectName(QStringLiteral("WebBrowser1Unavailable"));
-    place->setGeometry(slot.rect);
-    if (slot.above) place->stackUnder(slot.above);
+    PutInSlot(place, slot);
     auto* cover = new PaneOverlay(place, PaneOverlay::Mode::Cover);
     cover->Say(text);
     place->show();
@@ -173,8 +177,7 @@ void Form1::StartPanes(QWebEngineProfile* profile) {
   for (const PaneSlot& slot : m_PaneSlots) {
     auto* pane = new WebPane(m_Profile, this);
     pane->setObjectName(QString::fromStdString(slot.name));
-    pane->setGeometry(slot.rect);
-    if (slot.above) pane->stackUnder(slot.above);
+    PutInSlot(pane, slot);
     pane->SetVisible(slot.visible);
     m_Controls[slot.name] = pane;
   }
