@@ -81,6 +81,15 @@ write_basic_package_version_file("${PROJECT_BINARY_DIR}/GlossButtonConfigVersion
 install(FILES "${PROJECT_BINARY_DIR}/GlossButtonConfig.cmake" "${PROJECT_BINARY_DIR}/GlossButtonConfigVersion.cmake"
         DESTINATION "${GLOSSBUTTON_CMAKE_DIR}" COMPONENT Development)
 
+# The QML module: <prefix>/lib/qml/GlossButton (qmldir, type description, plugin). A QML program
+# finds it with the prefix's lib/qml on its import path (QML_IMPORT_PATH, `qml -I`).
+if(TARGET glossbuttonplugin)
+  set(GLOSSBUTTON_QML_DIR "${CMAKE_INSTALL_LIBDIR}/qml/GlossButton")
+  install(TARGETS glossbuttonplugin LIBRARY DESTINATION "${GLOSSBUTTON_QML_DIR}" COMPONENT Development)
+  install(FILES "${PROJECT_BINARY_DIR}/qml/GlossButton/qmldir" "${PROJECT_BINARY_DIR}/qml/GlossButton/korvane_quick.qmltypes"
+          DESTINATION "${GLOSSBUTTON_QML_DIR}" COMPONENT Development)
+endif()
+
 if(TARGET glossbutton-render)
   install(TARGETS glossbutton-render RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT Development)
 endif()

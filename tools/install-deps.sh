@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-declarative-dev qml-qt6 qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools designer-qt6 qt6-webengine-dev qt6-httpserver-dev qt6-websockets-dev
   libgl-dev
   python3-dev python3-pyqt6 pyqt6-dev sip-tools python3-pyqtbuild doxygen qt6-documentation-tools

@@ -7,13 +7,15 @@
 #include <GlossButton/GlossButtonWidget.h>
 
 #include "host/qt/GlossButtonWidgetPrivate.h"
-#include "host/qt/SiteEngine.h"
+#include "host/qt/QtSite.h"
 
 namespace host {
 
 ControlAccessible::ControlAccessible(::GlossButtonWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
 
-SiteEngine* ControlAccessible::Site() const { return &EngineOf(*static_cast<::GlossButtonWidget*>(widget())); }
+QtSite* ControlAccessible::Site() const {
+  return &GlossButtonWidgetPrivate::Of(*static_cast<::GlossButtonWidget*>(widget()));
+}
 
 QString ControlAccessible::text(QAccessible::Text t) const {
   if (t == QAccessible::Name) {
@@ -25,7 +27,7 @@ QString ControlAccessible::text(QAccessible::Text t) const {
 
 QAccessible::State ControlAccessible::state() const {
   QAccessible::State s = QAccessibleWidget::state();
-  const SiteEngine* site = Site();
+  const QtSite* site = Site();
   s.pressed = site->Pressed();
   // A button shown checked reads as a checked toggle.
   s.checkable = site->Button().Checked();

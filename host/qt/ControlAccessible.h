@@ -8,7 +8,7 @@ class GlossButtonWidget;
 
 namespace host {
 
-class SiteEngine;
+class QtSite;
 
 class ControlAccessible : public QAccessibleWidget {
  public:
@@ -21,7 +21,7 @@ class ControlAccessible : public QAccessibleWidget {
   QStringList keyBindingsForAction(const QString& actionName) const override;
 
  private:
-  SiteEngine* Site() const;
+  QtSite* Site() const;
 };
 
 // Installs the factory that gives every GlossButtonWidget its ControlAccessible (once per process).

@@ -13,7 +13,7 @@
 #include "glossbutton/PropertyBag.h"
 #include "glossbutton/render/Image.h"
 #include "host/qt/GlossButtonWidgetPrivate.h"
-#include "host/qt/SiteEngine.h"
+#include "host/qt/QtSite.h"
 
 namespace host {
 
@@ -25,8 +25,8 @@ class ControlSite : public ::GlossButtonWidget {
   // A widget for a form designer: design mode (design-time looks, no hook), no stored values.
   static ::GlossButtonWidget* CreateForDesigner(QWidget* parent);
 
-  SiteEngine& Engine() { return host::EngineOf(*this); }
-  const SiteEngine& Engine() const { return host::EngineOf(*this); }
+  QtSite& Engine() { return GlossButtonWidgetPrivate::Of(*this); }
+  const QtSite& Engine() const { return GlossButtonWidgetPrivate::Of(*this); }
   gloss::GlossButton& Button() { return Engine().Button(); }
   const gloss::GlossButton& Button() const { return Engine().Button(); }
   platform::HWND Hwnd() const { return Engine().Hwnd(); }
@@ -55,7 +55,7 @@ class ControlSite : public ::GlossButtonWidget {
   std::int32_t ParentBackColor() const { return Engine().ParentBackColor(); }
   platform::HWND WindowHandle() const { return Engine().WindowHandle(); }
 
-  static gloss::Font ToControlFont(const QFont& font) { return SiteEngine::ToControlFont(font); }
+  static gloss::Font ToControlFont(const QFont& font) { return QtSite::ToControlFont(font); }
 };
 
 }  // namespace host

@@ -1,15 +1,12 @@
 #pragma once
-// The private part of GlossButtonWidget: the engine that hosts the control on the widget, and
-// the control's events turned into the widget's signals. Inside the tree only; programs that
-// use the widget see the public header alone.
+// The private part of GlossButtonWidget: the site that hosts the control, with the widget as its
+// surface, and the control's events turned into the widget's signals. Inside the tree only;
+// programs that use the widget see the public header alone.
 #include <GlossButton/GlossButtonWidget.h>
 
-#include <memory>
+#include "host/qt/QtSite.h"
 
-#include "glossbutton/GlossButtonEvents.h"
-#include "host/qt/SiteEngine.h"
-
-class GlossButtonWidgetPrivate : private gloss::GlossButtonEvents {
+class GlossButtonWidgetPrivate final : public host::QtSite, private host::QtSurface {
  public:
   // loaded: whether the widget reads its (empty) stored properties when it is made; a host
   // that gives the lifecycle itself (host::ControlSite) passes false.
@@ -18,30 +15,36 @@ class GlossButtonWidgetPrivate : private gloss::GlossButtonEvents {
 
   static GlossButtonWidgetPrivate& Of(const GlossButtonWidget& widget) { return *widget.d_ptr; }
 
-  // Called by the widget's constructor, once the widget exists: makes the engine.
+  // Called by the widget's constructor, once the widget exists.
   void Start();
+  // The widget's paint event: the face, cut to the shape where the mask cannot cut it.
+  void Paint();
 
   GlossButtonWidget& q;
-  // Made by Start(): the widget must exist first.
-  std::unique_ptr<host::SiteEngine> engine;
   const bool loadOnStart;
 
  private:
-  // Each becomes a signal; the widget is not touched after the emit.
-  void OnStatus(const std::string& sStatus) override;
-  void OnClick() override;
-  void OnDblClick() override;
-  void OnMouseEnter() override;
-  void OnMouseLeave() override;
-  void OnMouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
-  void OnMouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
-  void OnMouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+  // ---- QtSurface
+  QObject& Object() override { return q; }
+  QSize SurfaceSize() const override { return q.size(); }
+  bool SurfaceSized() const override { return q.testAttribute(Qt::WA_Resized) || q.isVisible(); }
+  double SurfaceRatio() const override { return q.devicePixelRatioF(); }
+  QFont SurfaceFont() const override;
+  QColor SurfaceBackColor() const override;
+  void Repaint() override { q.update(); }
+  void ShapeChanged(const QRegion* mask) override;
+  void SetPointerShape(Qt::CursorShape shape) override;
+  void ControlPropertyChanged(const QString& name) override;
+  void PressedLookChanged() override;
+  void Activated() override { emit q.activated(); }
+
+  host::SignalRelay<GlossButtonWidget> m_Signals{q};
 };
 
 namespace host {
 
-// The engine behind a widget.
-SiteEngine& EngineOf(::GlossButtonWidget& widget);
-const SiteEngine& EngineOf(const ::GlossButtonWidget& widget);
+// The site behind a widget.
+inline QtSite& EngineOf(::GlossButtonWidget& widget) { return GlossButtonWidgetPrivate::Of(widget); }
+inline const QtSite& EngineOf(const ::GlossButtonWidget& widget) { return GlossButtonWidgetPrivate::Of(widget); }
 
 }  // namespace host

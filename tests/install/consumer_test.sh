@@ -12,8 +12,8 @@ prefix=$work/prefix
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 cd "$prefix"
-# Nothing but the libraries, their headers, the package, the renderer, the plugin and the Python module.
-unexpected=$(find . -type f | grep -v -E "^\./(include/GlossButton/.*\.h|lib/[^/]+\.a|lib/libGlossButtonWidget\.so\.[0-9.]+|lib/cmake/GlossButton/[^/]+\.cmake|bin/glossbutton-render|lib/$arch/qt6/plugins/designer/[^/]+\.so|lib/python3/dist-packages/GlossButton[^/]*\.so)$" || true)
+# Nothing but the libraries, their headers, the package, the renderer, the plugins and the Python module.
+unexpected=$(find . -type f | grep -v -E "^\./(include/GlossButton/.*\.h|lib/[^/]+\.a|lib/libGlossButtonWidget\.so\.[0-9.]+|lib/cmake/GlossButton/[^/]+\.cmake|bin/glossbutton-render|lib/$arch/qt6/plugins/designer/[^/]+\.so|lib/python3/dist-packages/GlossButton[^/]*\.so|lib/qml/GlossButton/(qmldir|korvane_quick\.qmltypes|libglossbuttonplugin\.so))$" || true)
 [ -z "$unexpected" ] || fail "unexpected installed files: $unexpected"
 # The widget's public face: its own header, the version and export headers, nothing of the host.
 [ ! -e include/GlossButton/host ] || fail "the Qt host's internal headers are installed"

@@ -1,15 +1,10 @@
 // Qt input encoded as window messages and sent through the control's window, whose default
 // procedure (ControlWindow) turns them into the control's notifications.
-#include "host/qt/SiteEngine.h"
-
-#include <GlossButton/GlossButtonWidget.h>
-
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "host/qt/ControlAccessible.h"
 #include "host/qt/InputMessages.h"
+#include "host/qt/QtSite.h"
 #include "platform/KeyState.h"
 #include "platform/MouseLeave.h"
 
@@ -19,7 +14,7 @@ using namespace platform;
 
 namespace {
 
-QPoint PixelOf(const QMouseEvent* e) { return host::PixelOf(e->position()); }
+QPoint PixelOf(const QSinglePointEvent* e) { return host::PixelOf(e->position()); }
 
 // WM_KEYDOWN/UP lParam: repeat count 1, bit 30 for a key that was already down, bit 31 on release.
 LPARAM KeyLParam(bool repeat, bool release) {
@@ -33,39 +28,39 @@ LPARAM KeyLParam(bool repeat, bool release) {
 
 // ---- What the control window asks of the site
 
-bool SiteEngine::IsVisiblePixel(std::int32_t x, std::int32_t y) const {
+bool QtSite::IsVisiblePixel(std::int32_t x, std::int32_t y) const {
   // The shape is tested where the pointer really was when the pixel is the last mouse event's,
   // otherwise at the middle of the pixel.
   const QPoint pixel{x, y};
   return InsideShape(PixelOf(m_LastMouseAt) == pixel ? m_LastMouseAt : QPointF(pixel) + QPointF(0.5, 0.5));
 }
 
-void SiteEngine::PressedChanged() { NotifyAccessibleChange(&m_Widget, false, false, true); }
+void QtSite::PressedChanged() { m_Surface.PressedLookChanged(); }
 
 // ---- Input
 
-void SiteEngine::MouseMoveEvent(QMouseEvent* event) {
+void QtSite::MouseMove(QSinglePointEvent* event) {
   // The pointer may already be over us when the widget appears, before any enter event.
   if (event->buttons() == Qt::NoButton && !IsPointerInside(Hwnd()) && InsideShape(event->position()))
     SetPointerInside(Hwnd(), true);
   SendMouse(WM_MOUSEMOVE, event);
 }
 
-void SiteEngine::MousePressEvent(QMouseEvent* event) {
+void QtSite::MousePress(QMouseEvent* event) {
   if (FallsThrough(event)) return;
   // The second press of a double click is reported as the double click that follows it.
   if (event->flags() & Qt::MouseEventCreatedDoubleClick) return;
   SendMouse(ButtonDownMessage(event->button()), event);
 }
 
-void SiteEngine::MouseDoubleClickEvent(QMouseEvent* event) {
+void QtSite::MouseDoubleClick(QMouseEvent* event) {
   if (FallsThrough(event)) return;
   SendMouse(ButtonDblClkMessage(event->button()), event);
 }
 
-void SiteEngine::MouseReleaseEvent(QMouseEvent* event) { SendMouse(ButtonUpMessage(event->button()), event); }
+void QtSite::MouseRelease(QMouseEvent* event) { SendMouse(ButtonUpMessage(event->button()), event); }
 
-bool SiteEngine::FallsThrough(QMouseEvent* event) {
+bool QtSite::FallsThrough(QMouseEvent* event) {
   // Outside the visible shape a first press belongs to what is behind (a direct event may
   // bypass the mask).
   const bool firstButton = (event->buttons() & ~event->button()) == Qt::NoButton;
@@ -74,7 +69,7 @@ bool SiteEngine::FallsThrough(QMouseEvent* event) {
   return true;
 }
 
-void SiteEngine::SendMouse(UINT msg, QMouseEvent* event) {
+void QtSite::SendMouse(UINT msg, QSinglePointEvent* event) {
   if (msg == WM_NULL) return;
   const QPoint p = PixelOf(event);
   m_LastMouseAt = event->position();
@@ -82,7 +77,7 @@ void SiteEngine::SendMouse(UINT msg, QMouseEvent* event) {
   Send(msg, MouseKeyState(event->buttons(), event->modifiers()), PackPointerPos(p.x(), p.y()));
 }
 
-bool SiteEngine::KeyPressEvent(QKeyEvent* event) {
+bool QtSite::KeyPress(QKeyEvent* event) {
   // Activation is the widget's, beside what the control makes of the key: a running program only.
   const bool activation = m_UserMode && m_KeyActivation.Press(*event);
   const WPARAM vk = VirtualKey(event->key());
@@ -95,7 +90,7 @@ bool SiteEngine::KeyPressEvent(QKeyEvent* event) {
   return true;
 }
 
-bool SiteEngine::KeyReleaseEvent(QKeyEvent* event) {
+bool QtSite::KeyRelease(QKeyEvent* event) {
   const bool activates = m_KeyActivation.Release(*event);
   const WPARAM vk = VirtualKey(event->key());
   // Auto-repeat shows up as release/press pairs; the platform repeats key-downs only.
@@ -103,39 +98,40 @@ bool SiteEngine::KeyReleaseEvent(QKeyEvent* event) {
   ReportModifiers(event->modifiers());
   if (!Send(WM_KEYUP, vk, KeyLParam(false, true))) return true;
   if (activates) {
-    emit m_Widget.activated();  // last: the handler may delete the widget
+    m_Surface.Activated();  // last: the handler may delete the host
     return true;
   }
   if (vk != VK_RETURN) event->ignore();
   return true;
 }
 
-void SiteEngine::FocusInEvent() { Send(WM_SETFOCUS, 0, 0); }
+void QtSite::FocusIn() { Send(WM_SETFOCUS, 0, 0); }
 
-void SiteEngine::FocusOutEvent() {
+void QtSite::FocusOut() {
   m_KeyActivation.Cancel();  // a key that comes up elsewhere activates nothing
   Send(WM_KILLFOCUS, 0, 0);
 }
 
-void SiteEngine::EnterEvent() { SetPointerInside(Hwnd(), true); }
+void QtSite::PointerEntered() { SetPointerInside(Hwnd(), true); }
 
-void SiteEngine::LeaveEvent() {
+void QtSite::PointerLeft() {
   // An armed leave request turns into a posted WM_MOUSELEAVE here. It is delivered from the
   // event loop, as a posted message is: Qt's enter/leave dispatch cannot survive a handler that
-  // deletes this widget from inside leaveEvent.
+  // deletes the host from inside its leave event.
   SetPointerInside(Hwnd(), false);
   QMetaObject::invokeMethod(
-      &m_Widget, [this] { DispatchPosted(); }, Qt::QueuedConnection);
+      &m_Surface.Object(), [this] { DispatchPosted(); }, Qt::QueuedConnection);
 }
 
 // ---- Assistive technology
 
-void SiteEngine::PressAndRelease() {
+void QtSite::PressAndRelease() {
   // The centre, or else the first pixel of the shape; a button with no visible pixel gets the
   // press and release but, as with the mouse, no click.
-  QPoint at = m_Widget.rect().center();
-  for (int y = 0; y < m_Widget.height() && !InsideShape(at); ++y)
-    for (int x = 0; x < m_Widget.width(); ++x)
+  const QSize size = m_Surface.SurfaceSize();
+  QPoint at = QRect(QPoint(), size).center();
+  for (int y = 0; y < size.height() && !InsideShape(at); ++y)
+    for (int x = 0; x < size.width(); ++x)
       if (InsideShape(QPoint(x, y))) {
         at = {x, y};
         break;

@@ -1,15 +1,14 @@
 // The site's lifecycle, what it serves the control as its host, and how messages reach the
-// control's window. Input from Qt is in SiteEngineInput.cpp, the shape and face in SiteEngineFace.cpp.
-#include "host/qt/SiteEngine.h"
-
-#include <GlossButton/GlossButtonWidget.h>
+// control's window. Input from Qt is in QtSiteInput.cpp, the shape and face in QtSiteFace.cpp,
+// the properties in Qt's types in QtSiteProperties.cpp.
+#include "host/qt/QtSite.h"
 
 #include <exception>
 
+#include <QObject>
 #include <QTimer>
 #include <QtGlobal>
 
-#include "host/qt/ControlAccessible.h"
 #include "platform/EventLog.h"
 #include "platform/MouseLeave.h"
 #include "platform/Regions.h"
@@ -18,11 +17,9 @@ namespace host {
 
 using namespace platform;
 
-SiteEngine::SiteEngine(::GlossButtonWidget& widget) : m_Widget(widget) {
-  InstallControlAccessibleFactory();
-  m_Widget.setMouseTracking(true);
-  m_Widget.setFocusPolicy(Qt::StrongFocus);
+QtSite::QtSite(QtSurface& surface) : m_Surface(surface) {}
 
+void QtSite::Open() {
   gloss::ControlWindowHost& windowHost = *this;
   m_Window = std::make_unique<gloss::ControlWindow>(*this, windowHost, [](WNDPROC proc) { return CreateWindow(proc); });
   SetWindowRgnChangedHandler(m_Window->Hwnd(), [this, alive = m_Window->Alive()](HWND, BOOL) {
@@ -30,7 +27,10 @@ SiteEngine::SiteEngine(::GlossButtonWidget& widget) : m_Widget(widget) {
   });
 }
 
-SiteEngine::~SiteEngine() {
+QtSite::~QtSite() { Close(); }
+
+void QtSite::Close() {
+  if (!m_Window) return;
   // The control releases its hooks while its window still exists; then the control window
   // destroys both, before the text engine the control draws with goes.
   try {
@@ -41,30 +41,27 @@ SiteEngine::~SiteEngine() {
   m_Window.reset();
 }
 
-void SiteEngine::InitProperties() {
+void QtSite::InitProperties() {
   m_Window->InitProperties();
-  if (m_Widget.testAttribute(Qt::WA_Resized) || m_Widget.isVisible()) SendResize();
+  if (m_Surface.SurfaceSized()) SendResize();
 }
 
-void SiteEngine::ReadProperties(const gloss::PropertyBag& bag) {
+void QtSite::ReadProperties(const gloss::PropertyBag& bag) {
   m_Window->ReadProperties(bag);
-  if (m_Widget.testAttribute(Qt::WA_Resized) || m_Widget.isVisible()) SendResize();
+  if (m_Surface.SurfaceSized()) SendResize();
 }
 
-void SiteEngine::SetEventListener(gloss::GlossButtonEvents* listener) { Button().SetEventListener(listener); }
+void QtSite::SetEventListener(gloss::GlossButtonEvents* listener) { Button().SetEventListener(listener); }
 
 // ---- ControlHost
 
-void SiteEngine::PropertyChanged(const std::string& name) {
-  NotifyAccessibleChange(&m_Widget, name == "Caption", name == "Checked", false);
-  emit m_Widget.controlPropertyChanged(QString::fromStdString(name));
+void QtSite::PropertyChanged(const std::string& name) {
+  m_Surface.ControlPropertyChanged(QString::fromStdString(name));
 }
 
-gloss::Font SiteEngine::AmbientFont() const {
-  return ToControlFont(m_Widget.parentWidget() ? m_Widget.parentWidget()->font() : m_Widget.font());
-}
+gloss::Font QtSite::AmbientFont() const { return ToControlFont(m_Surface.SurfaceFont()); }
 
-gloss::Font SiteEngine::ToControlFont(const QFont& f) {
+gloss::Font QtSite::ToControlFont(const QFont& f) {
   gloss::Font r;
   r.name = f.family().toStdString();
   // Fonts given in pixels are reported in points at the 96 dpi the control draws at.
@@ -76,33 +73,33 @@ gloss::Font SiteEngine::ToControlFont(const QFont& f) {
   return r;
 }
 
-std::string SiteEngine::InstanceName() const { return m_Widget.objectName().toStdString(); }
+std::string QtSite::InstanceName() const { return m_Surface.Object().objectName().toStdString(); }
 
-std::int32_t SiteEngine::ParentBackColor() const {
-  const QColor c = (m_Widget.parentWidget() ? m_Widget.parentWidget()->palette() : m_Widget.palette()).color(QPalette::Window);
+std::int32_t QtSite::ParentBackColor() const {
+  const QColor c = m_Surface.SurfaceBackColor();
   return c.red() | (c.green() << 8) | (c.blue() << 16);
 }
 
-void SiteEngine::SetMousePointer(std::int32_t kind) {
+void QtSite::SetMousePointer(std::int32_t kind) {
   m_MousePointer = kind;
   if (kind == gloss::kPointerCustom)
-    m_Widget.setCursor(Qt::PointingHandCursor);  // a custom pointer without an image of its own
+    m_Surface.SetPointerShape(Qt::PointingHandCursor);  // a custom pointer without an image of its own
   else if (kind == gloss::kPointerArrow)
-    m_Widget.setCursor(Qt::ArrowCursor);
+    m_Surface.SetPointerShape(Qt::ArrowCursor);
   else
-    m_Widget.unsetCursor();
+    m_Surface.SetPointerShape(Qt::BitmapCursor);
 }
 
-void SiteEngine::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; }
+void QtSite::SetForeColor(std::int32_t oleColor) { m_ForeColor = oleColor; }
 
-void SiteEngine::PublishImage(std::shared_ptr<const gloss::Image> image) {
+void QtSite::PublishImage(std::shared_ptr<const gloss::Image> image) {
   m_Image = std::move(image);
   m_CutFrom = nullptr;  // the surface reuses buffers: a new image may sit where an old one was
-  m_ImageRatio = m_Widget.devicePixelRatioF();
-  m_Widget.update();
+  m_ImageRatio = m_Surface.SurfaceRatio();
+  m_Surface.Repaint();
 }
 
-bool SiteEngine::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+bool QtSite::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // Posted messages go before new input, as the platform's queue orders them: a leave still
   // waiting from the previous widget is delivered before this input can enter us.
   if (!DispatchPosted()) return false;
@@ -117,7 +114,7 @@ bool SiteEngine::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   return DispatchPosted();
 }
 
-bool SiteEngine::DispatchPosted() {
+bool QtSite::DispatchPosted() {
   // Posted messages may be for any window, and their handlers may delete this site too.
   const std::weak_ptr<const void> alive = m_Window->Alive();
   try {
@@ -130,7 +127,7 @@ bool SiteEngine::DispatchPosted() {
 }
 
 template <class F>
-bool SiteEngine::Notify(const char* what, F&& f) {
+bool QtSite::Notify(const char* what, F&& f) {
   const std::weak_ptr<const void> alive = m_Window->Alive();
   try {
     f();
@@ -142,37 +139,59 @@ bool SiteEngine::Notify(const char* what, F&& f) {
   return DispatchPosted();
 }
 
-void SiteEngine::ReportError(const char* what, const char* message) {
+void QtSite::ReportError(const char* what, const char* message) {
   // Errors of the control's handlers end the handler; the toolkit reports them and goes on.
   const std::string text = std::string("ControlSite.") + what + ": " + message;
   LogEvent(text, EVENTLOG_ERROR);
   qWarning("%s", text.c_str());
 }
 
-void SiteEngine::SendResize() {
+void QtSite::SendResize() {
   m_SentResize = true;
-  m_LastSize = m_Widget.size();
+  m_LastSize = m_Surface.SurfaceSize();
   Notify("Resize", [this] { Button().Resize(); });
 }
 
-float SiteEngine::ScaleWidth() const { return static_cast<float>(m_Widget.width()); }
-float SiteEngine::ScaleHeight() const { return static_cast<float>(m_Widget.height()); }
-double SiteEngine::DevicePixelRatio() const { return m_Widget.devicePixelRatioF(); }
+float QtSite::ScaleWidth() const { return static_cast<float>(m_Surface.SurfaceSize().width()); }
+float QtSite::ScaleHeight() const { return static_cast<float>(m_Surface.SurfaceSize().height()); }
+double QtSite::DevicePixelRatio() const { return m_Surface.SurfaceRatio(); }
 
 // ---- Lifecycle from Qt
 
-void SiteEngine::ResizeEvent() {
-  if (PropertiesLoaded() && m_Widget.size() != m_LastSize) SendResize();
+void QtSite::Resized() {
+  if (PropertiesLoaded() && m_Surface.SurfaceSize() != m_LastSize) SendResize();
 }
 
-void SiteEngine::ShowEvent() {
+void QtSite::RatioMayHaveChanged() {
+  if (!PropertiesLoaded() || !m_SentResize || m_Surface.SurfaceRatio() == m_ImageRatio) return;
+  // Redraw at the new screen's resolution once the current event is done.
+  m_ImageRatio = m_Surface.SurfaceRatio();
+  QTimer::singleShot(0, &m_Surface.Object(), [this] {
+    if (PropertiesLoaded()) SendResize();
+  });
+}
+
+void QtSite::Shown() {
   if (!PropertiesLoaded()) return;
-  if (!m_SentResize || m_Widget.size() != m_LastSize) {
+  if (!m_SentResize || m_Surface.SurfaceSize() != m_LastSize) {
     const std::weak_ptr<const void> alive = m_Window->Alive();
     SendResize();
     if (alive.expired()) return;
   }
   Notify("Show", [this] { Button().Show(); });
+}
+
+Qt::MouseButtons ToButtons(std::int16_t button) {
+  // The control's 1 left, 2 right, 4 middle are Qt's bits.
+  return Qt::MouseButtons::fromInt(button & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+}
+
+Qt::KeyboardModifiers ToModifiers(std::int16_t shift) {
+  Qt::KeyboardModifiers m;
+  if (shift & 1) m |= Qt::ShiftModifier;
+  if (shift & 2) m |= Qt::ControlModifier;
+  if (shift & 4) m |= Qt::AltModifier;
+  return m;
 }
 
 }  // namespace host
