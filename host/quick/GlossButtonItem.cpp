@@ -181,7 +181,12 @@ bool GlossButtonItem::contains(const QPointF& point) const { return m_Site.Insid
 
 // ---- The surface
 
-QSize GlossButtonItem::SurfaceSize() const { return {qRound(width()), qRound(height())}; }
+QSize GlossButtonItem::SurfaceSize() const {
+  // Until QML has set every property the control draws nothing: each property set from QML would
+  // otherwise draw a face no one sees.
+  if (!SurfaceSized()) return {0, 0};
+  return {qRound(width()), qRound(height())};
+}
 
 double GlossButtonItem::SurfaceRatio() const {
   return window() ? window()->effectiveDevicePixelRatio() : qGuiApp->devicePixelRatio();
@@ -253,9 +258,11 @@ void GlossButtonItem::componentComplete() {
     }
   }
   if (!Drawable(width(), height())) return;
-  const std::weak_ptr<const void> alive = m_Site.Alive();
-  m_Site.Resized();
-  if (!alive.expired() && isVisible()) m_Site.Shown();
+  // Shown() tells the control its size first.
+  if (isVisible())
+    m_Site.Shown();
+  else
+    m_Site.Resized();
 }
 
 void GlossButtonItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) {
