@@ -1,5 +1,5 @@
 #pragma once
-// Reaches the GlossButton's private seams from unit tests: Redraw, UpdateShape, and what the
+// Reaches the GlossButton's private seams from unit tests: Redraw, and what the
 // tracking records.
 #include <cstdint>
 
@@ -16,7 +16,6 @@ class GlossButtonTestAccess {
     b.Redraw(named);
     state = ToInt32(named);
   }
-  static void UpdateShape(GlossButton& b) { b.UpdateShape(); }
   static std::int32_t LeaveRequests(const GlossButton& b) { return b.m_LeaveRequests; }
   static std::int16_t RawChecked(const GlossButton& b) { return b.m_Checked; }
   static std::int16_t RawMouseOver(const GlossButton& b) { return b.m_MouseOver; }
