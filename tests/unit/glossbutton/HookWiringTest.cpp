@@ -45,7 +45,7 @@ TEST_F(HookWiring, UserModeHooksTheWindowAfterItsOwnProcedure) {
 
 TEST_F(HookWiring, TerminateGivesTheWindowItsProcedureBack) {
   Load();
-  button.Terminate();
+  window->Window().Terminate();
   EXPECT_FALSE(button.TrackingHooked());
   Move(5, 5);  // a released hook steps aside on the next message
   EXPECT_EQ(CurrentProc(), original);
