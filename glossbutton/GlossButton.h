@@ -243,7 +243,6 @@ class GlossButton final {
   VBool m_CanTrackLeave = VB_FALSE;
   VBool m_TrackInUser32 = VB_FALSE;
   bool m_TrackingHooked = false;
-  std::int32_t m_LeaveRequests = 0;  // leave notices asked for so far
   // The surface, the hook and the tracking (GlossButtonPrivate.h). Last member: destroyed first,
   // while the rest of the control still exists.
   struct Private;

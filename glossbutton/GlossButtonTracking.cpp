@@ -65,7 +65,6 @@ void GlossButton::HandleMouseLeave() {
 void GlossButton::RequestLeaveNotice(platform::HWND hWnd) {
   if (!CanTrackLeave()) return;
   // One WM_MOUSELEAVE per entry; the platform cancels the request once it has sent it.
-  ++m_LeaveRequests;
   m_Private->Tracker.RequestLeaveNotice(hWnd);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reaches the GlossButton's private seams from unit tests: Redraw, UpdateShape, and what the
-// tracking records.
+// Reaches into a GlossButton from unit tests: its private Redraw, and the raw values (-1 or 0) of
+// its state flags.
 #include <cstdint>
 
 #include "glossbutton/GlossButton.h"
@@ -16,8 +16,6 @@ class GlossButtonTestAccess {
     b.Redraw(named);
     state = ToInt32(named);
   }
-  static void UpdateShape(GlossButton& b) { b.UpdateShape(); }
-  static std::int32_t LeaveRequests(const GlossButton& b) { return b.m_LeaveRequests; }
   static std::int16_t RawChecked(const GlossButton& b) { return b.m_Checked; }
   static std::int16_t RawMouseOver(const GlossButton& b) { return b.m_MouseOver; }
   static std::int16_t RawFocused(const GlossButton& b) { return b.m_Focused; }

@@ -15,4 +15,10 @@ bool TestControlWindow::IsVisiblePixel(std::int32_t x, std::int32_t y) const {
          platform::PtInWindowRgn(m_Window->Hwnd(), x, y);
 }
 
+void TestControlWindow::SetFocus(bool focused) {
+  if (focused == m_Focused) return;
+  m_Focused = focused;
+  platform::SendMessage(m_Window->Hwnd(), focused ? platform::WM_SETFOCUS : platform::WM_KILLFOCUS, 0, 0);
+}
+
 }  // namespace gloss::test

@@ -1,7 +1,7 @@
 #pragma once
 // A control window on the stand-in platform for unit tests, as the program's hosts run it: the
-// recording host serves the control, and the visible pixels are the window's region inside the
-// host's size.
+// recording host serves the control, the visible pixels are the window's region inside the
+// host's size, and a left press takes the focus (WM_SETFOCUS) before the control hears of it.
 #include <memory>
 
 #include "glossbutton/ControlWindow.h"
@@ -19,10 +19,16 @@ class TestControlWindow final : public ControlWindowHost {
   platform::HWND Hwnd() const { return m_Window->Hwnd(); }
 
   bool IsVisiblePixel(std::int32_t x, std::int32_t y) const override;
+  void BeginLeftPress() override { SetFocus(true); }
+
+  // The window gains (WM_SETFOCUS) or loses (WM_KILLFOCUS) the focus, when that is a change. A
+  // handler may destroy this window meanwhile.
+  void SetFocus(bool focused);
 
  private:
   RecordingHost& m_Host;
   std::unique_ptr<ControlWindow> m_Window;
+  bool m_Focused = false;
 };
 
 }  // namespace gloss::test

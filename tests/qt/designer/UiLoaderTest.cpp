@@ -18,6 +18,8 @@
 
 #include <memory>
 
+#include "tests/support/DefaultColors.h"
+
 #ifdef GLOSSBUTTON_SHARED_WIDGET
 #include <GlossButton/GlossButtonWidget.h>
 #endif
@@ -25,6 +27,10 @@
 namespace {
 
 constexpr const char* kClass = "GlossButtonWidget";
+
+QColor FromStored(std::int32_t c) {
+  return QColor(gloss::test::RedOf(c), gloss::test::GreenOf(c), gloss::test::BlueOf(c));
+}
 
 void Configure(QUiLoader& loader) {
   loader.clearPluginPaths();
@@ -232,9 +238,9 @@ TEST(UiLoaderTest, ValuesTheButtonCannotUseLoadWithAWarningAndItsOwnRule) {
   // Colours that are none leave the stored defaults: a colour out of range is refused by the
   // button with a warning; a string that names no colour Qt itself refuses to convert, so the
   // button is never asked.
-  EXPECT_EQ(b->property("colorButtonHover").value<QColor>(), QColor(0x90, 0xC0, 0xFF));
+  EXPECT_EQ(b->property("colorButtonHover").value<QColor>(), FromStored(gloss::test::kDefaultColors.hover));
   EXPECT_EQ(warnings.filter("colorButtonHover: not a valid colour").size(), 1) << said;
-  EXPECT_EQ(b->property("colorButtonUp").value<QColor>(), QColor(0x50, 0x99, 0xE9));
+  EXPECT_EQ(b->property("colorButtonUp").value<QColor>(), FromStored(gloss::test::kDefaultColors.up));
   EXPECT_FALSE(b->grab().isNull());
 }
 

@@ -10,22 +10,13 @@
 //   the "x" caption (one 7 x 13 cell of the test text engine) starts at (9, 6), pressed at (10, 7).
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "glossbutton/GlossButton.h"
-#include "platform/MouseLeave.h"
 #include "platform/Regions.h"
-#include "platform/Window.h"
-#include "tests/support/EventRecorder.h"
-#include "tests/support/RecordingHost.h"
-#include "tests/support/TestControlWindow.h"
+#include "tests/support/ControlFixture.h"
 
 namespace gloss {
 namespace {
 
-using platform::PackPointerPos;
 using test::EventRecorder;
-using test::RecordingHost;
 using Log = std::vector<std::string>;
 
 constexpr std::uint32_t kBlack = 0xFF000000u;
@@ -53,32 +44,15 @@ PropertyBag CloseButtonBag() {
   return bag;
 }
 
-struct CloseButtonWalk : ::testing::Test {
-  RecordingHost host;
-  EventRecorder rec;
-  std::unique_ptr<test::TestControlWindow> window;
-  GlossButton* button = nullptr;
-
+struct CloseButtonWalk : test::ControlFixture {
   void SetUp() override {
     host.scaleWidth = 25;
     host.scaleHeight = 25;
-    window = std::make_unique<test::TestControlWindow>(host);
-    button = &window->Button();
-    window->Window().ReadProperties(CloseButtonBag());
-    button->Resize();
-    button->Show();
-    rec.Attach(*button);
+    Load(CloseButtonBag());
+    button.Resize();
+    button.Show();
   }
 
-  platform::HWND hWnd() const { return host.windowHandle; }
-  void Send(platform::UINT uMsg, platform::WPARAM keys, int x, int y) {
-    platform::SendMessage(hWnd(), uMsg, keys, PackPointerPos(x, y));
-    platform::DispatchPostedMessages();
-  }
-  void PointerInside(bool inside) {
-    platform::SetPointerInside(hWnd(), inside);
-    platform::DispatchPostedMessages();
-  }
   const Image& Shown() const { return *host.publishedImages.back(); }
   void ExpectFace(const Face& f, const char* what) {
     SCOPED_TRACE(what);
@@ -89,40 +63,39 @@ struct CloseButtonWalk : ::testing::Test {
 };
 
 TEST_F(CloseButtonWalk, EnterPressReleaseClickLeave) {
-  ASSERT_TRUE(button->TrackingHooked());
+  ASSERT_TRUE(button.TrackingHooked());
   ExpectFace(kRedFace, "shown");
   EXPECT_EQ(Shown().At(9, 6), kBlack);
   // The rounded window leaves out the corners and the outermost rows and columns.
-  EXPECT_FALSE(platform::PtInWindowRgn(hWnd(), 0, 0));
-  EXPECT_FALSE(platform::PtInWindowRgn(hWnd(), 24, 12));
-  EXPECT_TRUE(platform::PtInWindowRgn(hWnd(), 12, 12));
+  EXPECT_FALSE(platform::PtInWindowRgn(Hwnd(), 0, 0));
+  EXPECT_FALSE(platform::PtInWindowRgn(Hwnd(), 24, 12));
+  EXPECT_TRUE(platform::PtInWindowRgn(Hwnd(), 12, 12));
 
-  PointerInside(true);
-  Send(platform::WM_MOUSEMOVE, 0, 12, 12);
+  Move(12, 12);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseMove", 0, 0, 12, 12), "MouseEnter"}));
-  EXPECT_TRUE(platform::IsLeaveTracked(hWnd()));
+  EXPECT_TRUE(platform::IsLeaveTracked(Hwnd()));
   ExpectFace(kHoverFace, "hover");
   EXPECT_EQ(Shown().At(9, 6), kBlack);
 
   rec.Clear();
-  Send(platform::WM_LBUTTONDOWN, platform::MK_LBUTTON, 12, 12);
+  Press(12, 12);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseDown", 1, 0, 12, 12)}));
   ExpectFace(kRedFace, "pressed");
   EXPECT_EQ(Shown().At(10, 7), kBlack);  // caption one pixel right and down
   EXPECT_NE(Shown().At(9, 6), kBlack);
 
   rec.Clear();
-  Send(platform::WM_LBUTTONUP, 0, 12, 12);
+  Release(12, 12);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseUp", 1, 0, 12, 12), "Click"}));
   ExpectFace(kHoverFace, "released");
   EXPECT_EQ(Shown().At(9, 6), kBlack);
 
   rec.Clear();
-  PointerInside(false);  // the armed request posts WM_MOUSELEAVE
+  Leave();  // the armed request posts WM_MOUSELEAVE
   EXPECT_EQ(rec.Events(), (Log{"MouseLeave"}));
-  EXPECT_FALSE(button->MouseOver());
+  EXPECT_FALSE(button.MouseOver());
   ExpectFace(kRedFace, "left");
-  EXPECT_FALSE(platform::IsLeaveTracked(hWnd()));
+  EXPECT_FALSE(platform::IsLeaveTracked(Hwnd()));
 }
 
 TEST_F(CloseButtonWalk, ClickHandlerThatDestroysTheButtonTakesItsWindowAlong) {
@@ -132,23 +105,21 @@ TEST_F(CloseButtonWalk, ClickHandlerThatDestroysTheButtonTakesItsWindowAlong) {
     void OnClick() override {
       EventRecorder::OnClick();
       t->window.reset();
-      t->button = nullptr;
     }
   } closer;
   closer.t = this;
-  closer.Attach(*button);
+  closer.Attach(button);
 
-  PointerInside(true);
-  Send(platform::WM_MOUSEMOVE, 0, 12, 12);
-  Send(platform::WM_LBUTTONDOWN, platform::MK_LBUTTON, 12, 12);
-  Send(platform::WM_LBUTTONUP, 0, 12, 12);
-  ASSERT_EQ(button, nullptr);
+  Move(12, 12);
+  Press(12, 12);
+  Release(12, 12);
+  ASSERT_EQ(window, nullptr);
   EXPECT_EQ(closer.Events().back(), "Click");
 
   // Later messages reach nothing.
-  EXPECT_FALSE(platform::IsWindow(hWnd()));
-  Send(platform::WM_MOUSEMOVE, 0, 3, 3);
-  PointerInside(false);
+  EXPECT_FALSE(platform::IsWindow(Hwnd()));
+  Move(3, 3);
+  Leave();
   EXPECT_EQ(closer.Events().back(), "Click");
 }
 

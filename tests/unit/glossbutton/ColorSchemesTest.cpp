@@ -1,38 +1,26 @@
 // Colour setters, BorderBrightness and ColorScheme: names reported, resets, redraw counts.
 #include <gtest/gtest.h>
 
-#include "glossbutton/GlossButton.h"
+#include "tests/support/ControlFixture.h"
 #include "tests/support/DefaultColors.h"
-#include "tests/support/EventRecorder.h"
-#include "tests/support/RecordingHost.h"
 
 namespace gloss {
 namespace {
 
-using test::EventRecorder;
-using test::RecordingHost;
 using Names = std::vector<std::string>;
+using test::ButtonColors;
+using test::ColorsOf;
 
-struct ColorSchemesTest : ::testing::Test {
-  RecordingHost host;
-  GlossButton button{host};
-  EventRecorder rec;
+struct ColorSchemesTest : test::ControlFixture {
   void SetUp() override {
     host.userMode = false;
-    button.InitProperties();  // the blue designer colours, scheme 0
-    rec.Attach(button);
-  }
-  void ExpectColors(std::int32_t up, std::int32_t hover, std::int32_t down, std::int32_t bright) {
-    EXPECT_EQ(button.ColorButtonUp(), up);
-    EXPECT_EQ(button.ColorButtonHover(), hover);
-    EXPECT_EQ(button.ColorButtonDown(), down);
-    EXPECT_EQ(button.ColorBright(), bright);
+    Init();  // the blue designer colours, scheme 0
   }
 };
 
 TEST_F(ColorSchemesTest, SchemeFourOnSchemeZeroWritesTheRedsWithFiveRedraws) {
   button.SetColorScheme(4);
-  ExpectColors(128, 160, 240, 255);
+  EXPECT_EQ(ColorsOf(button), (ButtonColors{128, 160, 240, 255}));
   EXPECT_EQ(button.ColorScheme(), 4);
   EXPECT_EQ(host.changedNames,
             (Names{"m_ColorButtonUp", "m_ColorButtonHover", "m_ColorButtonDown", "m_ColorBright", "m_ColorScheme"}));
@@ -41,11 +29,11 @@ TEST_F(ColorSchemesTest, SchemeFourOnSchemeZeroWritesTheRedsWithFiveRedraws) {
 
 TEST_F(ColorSchemesTest, SchemeTwoOnSchemeFiveFirstReportsTheReset) {
   button.SetColorScheme(5);
-  ExpectColors(32768, 40960, 49152, 65280);
+  EXPECT_EQ(ColorsOf(button), (ButtonColors{32768, 40960, 49152, 65280}));
   host.ClearRecords();
   rec.Clear();
   button.SetColorScheme(2);
-  ExpectColors(13668448, 14704640, 11108432, 16775930);
+  EXPECT_EQ(ColorsOf(button), (ButtonColors{13668448, 14704640, 11108432, 16775930}));
   EXPECT_EQ(button.ColorScheme(), 2);
   EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme", "m_ColorButtonUp", "m_ColorButtonHover", "m_ColorButtonDown",
                                       "m_ColorBright", "m_ColorScheme"}));
@@ -67,7 +55,7 @@ TEST_F(ColorSchemesTest, EveryRowOfTheTable) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.scheme);
     button.SetColorScheme(r.scheme);
-    ExpectColors(r.up, r.hover, r.down, r.bright);
+    EXPECT_EQ(ColorsOf(button), (ButtonColors{r.up, r.hover, r.down, r.bright}));
     EXPECT_EQ(button.ColorScheme(), r.scheme);
   }
 }
@@ -78,7 +66,7 @@ TEST_F(ColorSchemesTest, ValuesWithoutARowKeepTheColoursAndRedrawOnce) {
     host.ClearRecords();
     rec.Clear();
     button.SetColorScheme(scheme);
-    EXPECT_EQ(test::ColorsOf(button), test::kDefaultColors);
+    EXPECT_EQ(ColorsOf(button), test::kDefaultColors);
     EXPECT_EQ(button.ColorScheme(), scheme);
     EXPECT_EQ(host.changedNames, (Names{"m_ColorScheme"}));
     EXPECT_EQ(rec.Draws(), (Names{"draw 0"}));
@@ -100,7 +88,7 @@ TEST_F(ColorSchemesTest, AssigningAColourEndsTheScheme) {
   button.SetColorButtonDown(2);
   button.SetColorButtonUp(3);
   EXPECT_EQ(host.changedNames, (Names{"m_ColorBright", "m_ColorButtonDown", "m_ColorButtonUp"}));
-  ExpectColors(3, 0xA00000, 2, 1);
+  EXPECT_EQ(ColorsOf(button), (ButtonColors{3, 0xA00000, 2, 1}));
 }
 
 TEST_F(ColorSchemesTest, BorderBrightnessIsClampedAndLeavesTheScheme) {

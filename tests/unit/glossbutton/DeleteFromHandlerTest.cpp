@@ -3,31 +3,16 @@
 // turns any such touch into a failure.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
-#include "glossbutton/GlossButton.h"
-#include "platform/MouseLeave.h"
-#include "platform/Window.h"
-#include "tests/support/RecordingHost.h"
-#include "tests/support/TestControlWindow.h"
+#include "tests/support/ControlFixture.h"
 
 namespace gloss {
 namespace {
 
-using test::RecordingHost;
+using namespace platform;
+using test::ControlFixture;
 using test::TestControlWindow;
-
-// The pointer reported inside or outside the window, then what that posted.
-void PointerInside(platform::HWND hWnd, bool inside) {
-  platform::SetPointerInside(hWnd, inside);
-  platform::DispatchPostedMessages();
-}
-void MoveTo(platform::HWND hWnd, int x, int y) {
-  PointerInside(hWnd, true);
-  platform::SendMessage(hWnd, platform::WM_MOUSEMOVE, 0, platform::PackPointerPos(x, y));
-  platform::DispatchPostedMessages();
-}
 
 // Deletes the button, with its window, when the chosen event arrives.
 struct Deleter : GlossButtonEvents {
@@ -53,28 +38,24 @@ struct Deleter : GlossButtonEvents {
 
 struct Case {
   const char* event;
-  std::function<void(GlossButton&, platform::HWND)> act;
+  void (*act)(ControlFixture&);
 };
 
-class DeleteFromHandler : public ::testing::TestWithParam<Case> {};
+struct DeleteFromHandler : ControlFixture, ::testing::WithParamInterface<Case> {};
 
 TEST_P(DeleteFromHandler, ControlIsNotTouchedAfterTheListenerDeletesIt) {
-  RecordingHost host;
-  auto window = std::make_unique<TestControlWindow>(host);
-  window->Window().ReadProperties(PropertyBag{});
-  const platform::HWND hWnd = window->Hwnd();
-  GlossButton& raw = window->Button();
+  Load();
   // Hovering and focused, so every handler has something left to draw after its event.
-  MoveTo(hWnd, 5, 5);
-  raw.EnterFocus();
+  Move(5, 5);
+  Focus(true);
   Deleter listener(window, GetParam().event);
-  raw.SetEventListener(&listener);
+  button.SetEventListener(&listener);
   int drawsAfterDelete = 0;
-  raw.SetRedrawObserver([&](std::int32_t) {
+  button.SetRedrawObserver([&](std::int32_t) {
     if (!window) ++drawsAfterDelete;
   });
 
-  GetParam().act(raw, hWnd);
+  GetParam().act(*this);
   EXPECT_EQ(window, nullptr) << "the listener was not reached";
   EXPECT_EQ(listener.raisedAfterDelete, 0);
   EXPECT_EQ(drawsAfterDelete, 0);
@@ -82,19 +63,23 @@ TEST_P(DeleteFromHandler, ControlIsNotTouchedAfterTheListenerDeletesIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Events, DeleteFromHandler,
-    ::testing::Values(Case{"Click", [](GlossButton& b, platform::HWND) { b.Click(); }},
-                      Case{"DblClick", [](GlossButton& b, platform::HWND) { b.DblClick(); }},
-                      Case{"MouseDown", [](GlossButton& b, platform::HWND) { b.MouseDown(1, 0, 5, 5); }},
-                      Case{"MouseDown", [](GlossButton& b, platform::HWND) { b.KeyDown(13, 0); }},
-                      Case{"MouseUp", [](GlossButton& b, platform::HWND) { b.MouseUp(1, 0, 5, 5); }},
-                      Case{"MouseUp", [](GlossButton& b, platform::HWND) { b.KeyUp(13, 0); }},
+    ::testing::Values(Case{"Click",
+                           [](ControlFixture& f) {
+                             f.Press();
+                             f.Release();
+                           }},
+                      Case{"DblClick", [](ControlFixture& f) { f.Send(WM_LBUTTONDBLCLK, MK_LBUTTON, 5, 5); }},
+                      Case{"MouseDown", [](ControlFixture& f) { f.Press(); }},
+                      Case{"MouseDown", [](ControlFixture& f) { f.Send(WM_KEYDOWN, VK_RETURN); }},
+                      Case{"MouseUp", [](ControlFixture& f) { f.Release(); }},
+                      Case{"MouseUp", [](ControlFixture& f) { f.Send(WM_KEYUP, VK_RETURN); }},
                       // The drag-out test runs after MouseMove is raised.
-                      Case{"MouseMove", [](GlossButton& b, platform::HWND) { b.MouseMove(1, 0, -1, 5); }},
-                      Case{"MouseLeave", [](GlossButton&, platform::HWND h) { PointerInside(h, false); }},
+                      Case{"MouseMove", [](ControlFixture& f) { f.Move(-1, 5, MK_LBUTTON); }},
+                      Case{"MouseLeave", [](ControlFixture& f) { f.Leave(); }},
                       Case{"MouseEnter",
-                           [](GlossButton&, platform::HWND h) {
-                             PointerInside(h, false);  // out first, so that the next move enters
-                             MoveTo(h, 6, 6);
+                           [](ControlFixture& f) {
+                             f.Leave();  // out first, so that the next move enters
+                             f.Move(6, 6);
                            }}),
     [](const ::testing::TestParamInfo<Case>& info) {
       return std::string(info.param.event) + std::to_string(info.index);

@@ -4,15 +4,10 @@
 
 #include <memory>
 
-#include "glossbutton/GlossButton.h"
 #include "hook/HookRecord.h"
 #include "platform/Modules.h"
-#include "platform/MouseLeave.h"
-#include "platform/Window.h"
-#include "tests/support/EventRecorder.h"
-#include "tests/support/RecordingHost.h"
+#include "tests/support/ControlFixture.h"
 #include "tests/support/RecordingSinks.h"
-#include "tests/support/TestControlWindow.h"
 
 namespace gloss {
 namespace {
@@ -22,51 +17,36 @@ using test::EventRecorder;
 using test::RecordingHost;
 using Log = std::vector<std::string>;
 
-struct HookWiring : ::testing::Test {
+struct HookWiring : test::ControlFixture {
   platform::test::ScopedRecordingSinks sinks;
-  RecordingHost host;  // 100 x 30
-  platform::WNDPROC original;
-  EventRecorder rec;
-  std::unique_ptr<test::TestControlWindow> window;
-  GlossButton* button = nullptr;
+  const platform::WNDPROC original = window->Window().DefaultProcedure();
 
-  void SetUp() override {
-    platform::testhooks::ResetModules();
-    window = std::make_unique<test::TestControlWindow>(host);
-    original = window->Window().DefaultProcedure();
-    button = &window->Button();
-    rec.Attach(*button);
-  }
+  void SetUp() override { platform::testhooks::ResetModules(); }
   void TearDown() override {
     window.reset();
     platform::testhooks::ResetModules();
   }
-  void ReadProperties() { window->Window().ReadProperties(PropertyBag{}); }
-  platform::WNDPROC CurrentProc() const { return platform::GetWindowLong(host.windowHandle, platform::GWL_WNDPROC); }
-  void Move(int x, int y) {
-    platform::SetPointerInside(host.windowHandle, true);
-    platform::SendMessage(host.windowHandle, platform::WM_MOUSEMOVE, 0, PackPointerPos(x, y));
-  }
+  platform::WNDPROC CurrentProc() const { return platform::GetWindowLong(Hwnd(), platform::GWL_WNDPROC); }
 };
 
 TEST_F(HookWiring, UserModeHooksTheWindowAfterItsOwnProcedure) {
-  ReadProperties();
-  EXPECT_TRUE(button->TrackingHooked());
-  EXPECT_TRUE(button->CanTrackLeave());
-  EXPECT_TRUE(button->TrackInUser32());
+  Load();
+  EXPECT_TRUE(button.TrackingHooked());
+  EXPECT_TRUE(button.CanTrackLeave());
+  EXPECT_TRUE(button.TrackInUser32());
   EXPECT_NE(CurrentProc(), original);
 
   // Toolkit first, then the hook's enter; the leave request is armed on the window.
   Move(5, 5);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseMove", 0, 0, 5, 5), "MouseEnter"}));
-  EXPECT_TRUE(platform::IsLeaveTracked(host.windowHandle));
+  EXPECT_TRUE(platform::IsLeaveTracked(Hwnd()));
   EXPECT_TRUE(sinks.log().entries.empty());
 }
 
 TEST_F(HookWiring, TerminateGivesTheWindowItsProcedureBack) {
-  ReadProperties();
-  button->Terminate();
-  EXPECT_FALSE(button->TrackingHooked());
+  Load();
+  window->Window().Terminate();
+  EXPECT_FALSE(button.TrackingHooked());
   Move(5, 5);  // a released hook steps aside on the next message
   EXPECT_EQ(CurrentProc(), original);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseMove", 0, 0, 5, 5)}));
@@ -90,8 +70,8 @@ TEST(HookWiringAlone, DestroyedControlLeavesItsWindowWithItsPreviousProcedure) {
 
 TEST_F(HookWiring, DesignTimeInstallsNoHook) {
   host.userMode = false;
-  ReadProperties();
-  EXPECT_FALSE(button->TrackingHooked());
+  Load();
+  EXPECT_FALSE(button.TrackingHooked());
   EXPECT_EQ(CurrentProc(), original);
   Move(5, 5);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseMove", 0, 0, 5, 5)}));
@@ -100,36 +80,35 @@ TEST_F(HookWiring, DesignTimeInstallsNoHook) {
 TEST_F(HookWiring, NoLeaveServiceMeansNoHook) {
   platform::testhooks::HideExport("User32", "TrackMouseEvent");
   platform::testhooks::HideExport("Comctl32", "_TrackMouseEvent");
-  ReadProperties();
-  EXPECT_FALSE(button->CanTrackLeave());
-  EXPECT_FALSE(button->TrackingHooked());
+  Load();
+  EXPECT_FALSE(button.CanTrackLeave());
+  EXPECT_FALSE(button.TrackingHooked());
   EXPECT_EQ(CurrentProc(), original);
   Move(5, 5);
   EXPECT_EQ(rec.Events(), (Log{EventRecorder::Mouse("MouseMove", 0, 0, 5, 5)}));
-  EXPECT_FALSE(button->MouseOver());
+  EXPECT_FALSE(button.MouseOver());
 }
 
 TEST_F(HookWiring, WithoutUser32sServiceTheCommonControlsOneIsUsed) {
   platform::testhooks::HideExport("User32", "TrackMouseEvent");
-  ReadProperties();
-  EXPECT_TRUE(button->CanTrackLeave());
-  EXPECT_FALSE(button->TrackInUser32());
-  EXPECT_TRUE(button->TrackingHooked());
+  Load();
+  EXPECT_TRUE(button.CanTrackLeave());
+  EXPECT_FALSE(button.TrackInUser32());
+  EXPECT_TRUE(button.TrackingHooked());
   Move(5, 5);
-  EXPECT_TRUE(platform::IsLeaveTracked(host.windowHandle));
+  EXPECT_TRUE(platform::IsLeaveTracked(Hwnd()));
   // The module is loaded only for the request.
   EXPECT_EQ(platform::testhooks::LoadCount("Comctl32"), 0);
 
   rec.Clear();
-  platform::SetPointerInside(host.windowHandle, false);
-  platform::DispatchPostedMessages();
+  Leave();
   EXPECT_EQ(rec.Events(), (Log{"MouseLeave"}));
 }
 
 TEST_F(HookWiring, ReadingPropertiesTwiceKeepsOneHook) {
-  ReadProperties();
+  Load();
   const auto hooked = CurrentProc();
-  ReadProperties();
+  Load();
   EXPECT_EQ(CurrentProc(), hooked);
   EXPECT_TRUE(sinks.log().entries.empty());
   Move(5, 5);

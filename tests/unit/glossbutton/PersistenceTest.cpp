@@ -1,31 +1,21 @@
 // Creation, reading and saving the stored property set.
 #include <gtest/gtest.h>
 
-#include "glossbutton/GlossButton.h"
+#include "tests/support/ControlFixture.h"
 #include "tests/support/DefaultColors.h"
-#include "tests/support/EventRecorder.h"
-#include "tests/support/RecordingHost.h"
 
 namespace gloss {
 namespace {
 
-using test::EventRecorder;
-using test::RecordingHost;
 using Keys = std::vector<std::string>;
 
 const Font kTahoma{"Tahoma", 9.0, 400, 0, false, false, false};
 
-struct PersistenceTest : ::testing::Test {
-  RecordingHost host;
-  GlossButton button{host};
-  EventRecorder rec;
-  void SetUp() override { rec.Attach(button); }
-};
+using PersistenceTest = test::ControlFixture;
 
 TEST_F(PersistenceTest, DesignerInstanceStartsBlueWithItsNameAndDrawsNothing) {
   host.userMode = false;
-  button.Initialize();
-  button.InitProperties();
+  Init();
   EXPECT_EQ(button.Caption(), "GlossButton1");
   EXPECT_EQ(test::ColorsOf(button), test::kDefaultColors);
   EXPECT_EQ(button.ColorScheme(), 0);
@@ -42,8 +32,7 @@ TEST_F(PersistenceTest, DesignerInstanceStartsBlueWithItsNameAndDrawsNothing) {
 TEST_F(PersistenceTest, RunTimeInstanceWithoutStoredPropertiesKeepsBlackColours) {
   host.userMode = true;
   host.instanceName = "GlossButton7";
-  button.Initialize();
-  button.InitProperties();
+  Init();
   EXPECT_EQ(button.Caption(), "GlossButton7");
   EXPECT_EQ(button.ColorButtonUp(), 0);
   EXPECT_EQ(button.ColorButtonHover(), 0);
@@ -54,8 +43,7 @@ TEST_F(PersistenceTest, RunTimeInstanceWithoutStoredPropertiesKeepsBlackColours)
 TEST_F(PersistenceTest, DesignerInstanceSavesOnlyNonDefaultsAndAlwaysWrittenKeysInOrder) {
   host.userMode = false;
   host.ambientFont = kTahoma;  // the surface's design font equals the host's font
-  button.Initialize();
-  button.InitProperties();
+  Init();
   PropertyBag bag;
   button.WriteProperties(bag);
   EXPECT_EQ(bag.Keys(), (Keys{"caption", "checked", "colorbuttonhover", "colorbuttonup", "colorbuttondown",
@@ -70,7 +58,7 @@ TEST_F(PersistenceTest, DesignerInstanceSavesOnlyNonDefaultsAndAlwaysWrittenKeys
 
 TEST_F(PersistenceTest, EveryKeyIsWrittenInTheFixedOrderWhenNoneIsAtItsDefault) {
   host.userMode = false;
-  button.InitProperties();
+  Init();
   button.SetFont(Font{"Arial", 10.0, 700, 0, false, false, false});
   button.SetCaption("OK");
   button.SetForeColor(255);
@@ -87,7 +75,7 @@ TEST_F(PersistenceTest, EveryKeyIsWrittenInTheFixedOrderWhenNoneIsAtItsDefault) 
 TEST_F(PersistenceTest, CaptionEqualToTheClassNameIsLeftOut) {
   host.userMode = false;
   host.instanceName = "GlossButton";
-  button.InitProperties();
+  Init();
   PropertyBag bag;
   button.WriteProperties(bag);
   EXPECT_FALSE(bag.Contains("Caption"));
@@ -97,8 +85,7 @@ TEST_F(PersistenceTest, BagHoldingOnlyStyleRestoresTheDefaults) {
   host.userMode = true;
   PropertyBag bag;
   bag.WriteInt32("style", 2);
-  button.Initialize();
-  button.ReadProperties(bag);
+  Load(bag);
   EXPECT_EQ(button.Style(), 2);
   EXPECT_EQ(button.Caption(), "GlossButton");
   EXPECT_EQ(button.Font(), host.ambientFont);
@@ -125,7 +112,7 @@ TEST_F(PersistenceTest, ReadingWritesMembersWithoutSetterEffects) {
   bag.WriteInt32("ColorButtonHover", 0x010203);
   bag.WriteInt32("ForeColor", 0x00FF00);
   bag.WriteBoolean("DisplayHand", true);
-  button.ReadProperties(bag);
+  Load(bag);
   EXPECT_EQ(button.BorderBrightness(), 150);  // not clamped
   EXPECT_EQ(button.ColorScheme(), 3);         // scheme not applied
   EXPECT_EQ(button.ColorButtonUp(), 0x123456);
@@ -142,11 +129,11 @@ TEST_F(PersistenceTest, ReadingWritesMembersWithoutSetterEffects) {
 
 TEST_F(PersistenceTest, CheckedKeepsItsCurrentValueWhenTheKeyIsMissing) {
   button.SetChecked(true);
-  button.ReadProperties(PropertyBag{});
+  Load(PropertyBag{});
   EXPECT_TRUE(button.Checked());
   PropertyBag bag;
   bag.WriteBoolean("CHECKED", false);
-  button.ReadProperties(bag);
+  Load(bag);
   EXPECT_FALSE(button.Checked());
 }
 
@@ -155,7 +142,7 @@ TEST_F(PersistenceTest, OutOfRangeStoredValuesAreKeptAndDrawWithoutFault) {
   bag.WriteInt32("Style", 99);
   bag.WriteInt32("PictureAlignment", -3);
   bag.WriteInt32("BorderBrightness", -2147483647 - 1);
-  button.ReadProperties(bag);
+  Load(bag);
   EXPECT_EQ(button.Style(), 99);
   EXPECT_EQ(button.PictureAlignment(), -3);
   button.Resize();
@@ -172,24 +159,24 @@ TEST_F(PersistenceTest, WrongTypeStoredValueFailsTheReadNamingTheKey) {
   PropertyBag bag;
   bag.WriteText("Style", "2");
   try {
-    button.ReadProperties(bag);
+    Load(bag);
     FAIL() << "no error";
   } catch (const PropertyTypeError& e) {
     EXPECT_NE(std::string(e.what()).find("Style"), std::string::npos);
   }
   PropertyBag bag2;
   bag2.WriteInt32("DisplayHand", -1);
-  EXPECT_THROW(button.ReadProperties(bag2), PropertyTypeError);
+  EXPECT_THROW(Load(bag2), PropertyTypeError);
 }
 
 TEST_F(PersistenceTest, HookStartsOnlyInUserModeAndEndsAtTerminate) {
   host.userMode = false;
-  button.ReadProperties(PropertyBag{});
+  Load(PropertyBag{});
   EXPECT_FALSE(button.TrackingHooked());
   host.userMode = true;
-  button.ReadProperties(PropertyBag{});
+  Load(PropertyBag{});
   EXPECT_TRUE(button.TrackingHooked());
-  button.Terminate();
+  window->Window().Terminate();
   EXPECT_FALSE(button.TrackingHooked());
 }
 
@@ -202,7 +189,7 @@ TEST_F(PersistenceTest, DisplayHandSetterOnlyStores) {
 }
 
 TEST_F(PersistenceTest, RenamingTheInstanceSetsTheCaptionThroughItsSetter) {
-  button.ReadProperties(PropertyBag{});
+  Load(PropertyBag{});
   host.instanceName = "cmdClose";
   button.AmbientPropertyChanged("DisplayName");
   EXPECT_EQ(button.Caption(), "cmdClose");

@@ -4,15 +4,12 @@
 
 #include <stdexcept>
 
-#include "glossbutton/GlossButton.h"
 #include "glossbutton/render/Surface.h"
+#include "tests/support/ControlFixture.h"
 #include "tests/support/GlossButtonTestAccess.h"
-#include "tests/support/RecordingHost.h"
 
 namespace gloss {
 namespace {
-
-using test::RecordingHost;
 
 class ThrowingTextEngine : public TextEngine {
  public:
@@ -23,14 +20,11 @@ class ThrowingTextEngine : public TextEngine {
   }
 };
 
-struct RedrawWiring : ::testing::Test {
-  RecordingHost host;  // 100 x 30
-  GlossButton button{host};
-
+struct RedrawWiring : test::ControlFixture {
   void SetUp() override {
     PropertyBag bag;
     bag.WriteText("Caption", "");
-    button.ReadProperties(bag);
+    Load(bag);
     button.Resize();
   }
   Image Cleared() const {
@@ -86,7 +80,7 @@ TEST_F(RedrawWiring, FontLivesOnTheSurfaceAndReachesTheTextEngine) {
   PropertyBag in;
   const Font tahoma{"Tahoma", 8.0, 400, 0, false, false, false};
   in.WriteFont("Font", tahoma);
-  button.ReadProperties(in);
+  Load(in);
   EXPECT_EQ(button.Picture1().Font(), tahoma);
 }
 
@@ -105,7 +99,7 @@ TEST_F(RedrawWiring, PublicDrawIconWCaptionDrawsOverTheSurfaceAndPublishesWithou
   bag.WriteText("Caption", "ab");
   bag.WriteInt32("ForeColor", 0xFF0000);  // OLE blue
   bag.WriteInt32("Style", 9);             // no body
-  button.ReadProperties(bag);
+  Load(bag);
   const auto count = host.publishedImages.size();
 
   const std::int32_t pressed = 1;
@@ -127,7 +121,7 @@ TEST_F(RedrawWiring, PictureIsDrawnFromTheHostsScale) {
   bag.WritePicture("Picture", pic);
   bag.WriteInt32("PictureAlignment", 2);
   bag.WriteInt32("Style", 9);
-  button.ReadProperties(bag);
+  Load(bag);
   std::int32_t state = 0;
   GlossButtonTestAccess::Redraw(button, state);
   // Alignment 2 with no rounded shape yet: margin 8, (30 - 4) \ 2 = 13.
@@ -140,7 +134,7 @@ TEST_F(RedrawWiring, AHostThatCannotGiveItsColourGetsTheButtonWithoutBackground)
   PropertyBag bag;
   bag.WriteText("Caption", "");
   bag.WriteInt32("Style", 1);  // a flat style: the host's colour around the body
-  button.ReadProperties(bag);
+  Load(bag);
   host.parentBackColor = 0x00C0A080;
   const std::uint32_t hostPx = Surface::ToPixel(host.parentBackColor);
   std::int32_t state = 3;

@@ -1,6 +1,7 @@
 // Writing a control's properties and reading them into a fresh control gives the same
 // properties, over many generated property sets, including values at their defaults (which
-// the omission rule leaves out) and out-of-range stored values.
+// the omission rule leaves out) and out-of-range stored values. Each control lives in a window of
+// its own, as the hosts run it.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,11 +9,13 @@
 #include "glossbutton/GlossButton.h"
 #include "tests/support/DefaultColors.h"
 #include "tests/support/RecordingHost.h"
+#include "tests/support/TestControlWindow.h"
 
 namespace gloss {
 namespace {
 
 using test::RecordingHost;
+using test::TestControlWindow;
 
 struct Props {
   Font font;
@@ -132,16 +135,15 @@ TEST(RoundTrip, StoredSetsSurviveWriteAndRead) {
   for (int i = 0; i < 400; ++i) {
     SCOPED_TRACE(i);
     const Props p = gen.Next();
-    GlossButton a(host);
-    a.ReadProperties(BagOf(p));
-    ExpectSame(PropsOf(a), p);
+    TestControlWindow a(host);
+    a.Window().ReadProperties(BagOf(p));
+    ExpectSame(PropsOf(a.Button()), p);
 
     PropertyBag saved;
-    a.WriteProperties(saved);
-    GlossButton b(host);
-    b.Initialize();
-    b.ReadProperties(saved);
-    ExpectSame(PropsOf(b), p);
+    a.Button().WriteProperties(saved);
+    TestControlWindow b(host);
+    b.Window().ReadProperties(saved);
+    ExpectSame(PropsOf(b.Button()), p);
     if (HasFailure()) return;
   }
 }
@@ -153,8 +155,9 @@ TEST(RoundTrip, SetsMadeThroughTheSettersSurviveWriteAndRead) {
   for (int i = 0; i < 200; ++i) {
     SCOPED_TRACE(i);
     const Props p = gen.Next();
-    GlossButton a(host);
-    a.InitProperties();
+    TestControlWindow window(host);
+    window.Window().InitProperties();
+    GlossButton& a = window.Button();
     a.SetColorButtonHover(p.hover);
     a.SetColorScheme(p.scheme);
     a.SetColorButtonUp(p.up);
@@ -170,9 +173,9 @@ TEST(RoundTrip, SetsMadeThroughTheSettersSurviveWriteAndRead) {
 
     PropertyBag saved;
     a.WriteProperties(saved);
-    GlossButton b(host);
-    b.ReadProperties(saved);
-    ExpectSame(PropsOf(b), PropsOf(a));
+    TestControlWindow b(host);
+    b.Window().ReadProperties(saved);
+    ExpectSame(PropsOf(b.Button()), PropsOf(a));
     if (HasFailure()) return;
   }
 }

@@ -1,23 +1,16 @@
 // Property setters: what each reports, whether it compares first, and the state it draws.
 #include <gtest/gtest.h>
 
-#include "glossbutton/GlossButton.h"
 #include "tests/support/ControlFixture.h"
-#include "tests/support/EventRecorder.h"
 #include "tests/support/GlossButtonTestAccess.h"
-#include "tests/support/RecordingHost.h"
 
 namespace gloss {
 namespace {
 
-using test::EventRecorder;
-using test::RecordingHost;
 using Names = std::vector<std::string>;
 
-struct SettersTest : ::testing::Test {
-  RecordingHost host;
-  GlossButton button{host};
-  EventRecorder rec;
+// The control before any property set is read: every setter starts from the starting values.
+struct SettersTest : test::ControlFixture {
   // Names reported before each redraw, to check notification against redraw order.
   std::vector<std::size_t> namesAtDraw;
   void SetUp() override {
@@ -25,7 +18,6 @@ struct SettersTest : ::testing::Test {
       rec.log.push_back("draw " + std::to_string(s));
       namesAtDraw.push_back(host.changedNames.size());
     });
-    button.SetEventListener(&rec);
   }
 };
 
@@ -82,9 +74,7 @@ TEST_F(SettersTest, CheckedDrawsItsStateBeforeReportingChecked) {
   EXPECT_EQ(rec.Draws(), (Names{"draw 4", "draw 0"}));
 }
 
-struct SettersInWindow : test::ControlFixture {};
-
-TEST_F(SettersInWindow, UncheckingUnderThePointerDrawsHover) {
+TEST_F(SettersTest, UncheckingUnderThePointerDrawsHover) {
   Load();
   Move(5, 5);
   ASSERT_TRUE(button.MouseOver());

@@ -10,13 +10,11 @@
 #include "glossbutton/RoundShape.h"
 #include "glossbutton/render/Geometry.h"
 #include "platform/Regions.h"
-#include "tests/support/GlossButtonTestAccess.h"
-#include "tests/support/RecordingHost.h"
+#include "tests/support/ControlFixture.h"
 
 namespace gloss {
 namespace {
 
-using test::RecordingHost;
 using Pixels = std::set<std::pair<int, int>>;
 
 // What a rounded shape of (W, H) with radius R keeps: in rows 1 to Hr - 1, the columns strictly
@@ -44,21 +42,18 @@ Pixels WindowRegion(platform::HWND hWnd, bool* hasRegion) {
   return px;
 }
 
-struct ShapeTest : ::testing::Test {
-  RecordingHost host;
-  GlossButton button{host};
-
-  void SetUp() override { button.ReadProperties(PropertyBag{}); }
+struct ShapeTest : test::ControlFixture {
+  void SetUp() override { Load(); }
 
   void Shape(int style, float w, float h) {
     host.scaleWidth = w;
     host.scaleHeight = h;
     PropertyBag bag;
     bag.WriteInt32("Style", style);
-    button.ReadProperties(bag);  // stores Style without building the shape
+    Load(bag);  // stores Style without building the shape
     button.Resize();
   }
-  Pixels Region(bool* hasRegion = nullptr) { return WindowRegion(host.windowHandle, hasRegion); }
+  Pixels Region(bool* hasRegion = nullptr) { return WindowRegion(Hwnd(), hasRegion); }
 };
 
 struct RoundCase {
@@ -141,7 +136,7 @@ TEST_F(ShapeTest, FlatStylesRemoveTheRegionAndKeepTheLastRadius) {
   button.SetStyle(0);
   Region(&hasRegion);
   EXPECT_FALSE(hasRegion);
-  EXPECT_TRUE(platform::PtInWindowRgn(host.windowHandle, 0, 0));
+  EXPECT_TRUE(platform::PtInWindowRgn(Hwnd(), 0, 0));
   EXPECT_EQ(button.CornerRadius(), 10);
 
   button.SetStyle(7);  // outside 2 to 6: also rectangular
@@ -161,15 +156,8 @@ TEST_F(ShapeTest, AssigningTheCurrentStyleDoesNotRebuild) {
 }
 
 TEST_F(ShapeTest, SurfaceFollowsTheSizeAndTheShapeEndsWithAnUpRedraw) {
-  int draws = 0;
-  std::int32_t lastState = -1;
-  button.SetRedrawObserver([&](std::int32_t s) {
-    ++draws;
-    lastState = s;
-  });
   Shape(3, 37, 21);
-  EXPECT_EQ(draws, 1);
-  EXPECT_EQ(lastState, 0);
+  EXPECT_EQ(rec.Draws(), std::vector<std::string>{"draw 0"});
   EXPECT_EQ(button.Picture1().Width(), 37);
   EXPECT_EQ(button.Picture1().Height(), 21);
   ASSERT_FALSE(host.publishedImages.empty());
@@ -180,7 +168,7 @@ TEST_F(ShapeTest, SurfaceFollowsTheSizeAndTheShapeEndsWithAnUpRedraw) {
 TEST_F(ShapeTest, ReadingPropertiesBuildsNoShape) {
   PropertyBag bag;
   bag.WriteInt32("Style", 3);
-  button.ReadProperties(bag);
+  Load(bag);
   bool hasRegion = true;
   Region(&hasRegion);
   EXPECT_FALSE(hasRegion);

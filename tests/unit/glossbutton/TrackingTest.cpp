@@ -33,7 +33,7 @@ TEST_F(TrackingTest, FirstMoveStrictlyInsideEntersOnce) {
   Move(50, 20);
   Move(99, 29);
   EXPECT_EQ(LogWithoutMoves(), (Log{"MouseEnter", "draw 3"}));
-  EXPECT_EQ(Access::LeaveRequests(button), 1);
+  EXPECT_TRUE(platform::IsLeaveTracked(Hwnd()));
 }
 
 TEST_F(TrackingTest, LeftButtonAloneNeverEntersOtherButtonsDo) {
@@ -52,12 +52,12 @@ TEST_F(TrackingTest, LeftButtonAloneNeverEntersOtherButtonsDo) {
 TEST_F(TrackingTest, LeaveDrawsFocusedOrUpAndEachEntryAsksForOneLeaveNotice) {
   Move(5, 5);
   Leave();
-  button.EnterFocus();
+  Focus(true);
   Move(5, 5);
   Leave();
   EXPECT_EQ(LogWithoutMoves(), (Log{"MouseEnter", "draw 3", "MouseLeave", "draw 0", "draw 2", "MouseEnter", "draw 3",
                                     "MouseLeave", "draw 2"}));
-  EXPECT_EQ(Access::LeaveRequests(button), 2);
+  EXPECT_FALSE(platform::IsLeaveTracked(Hwnd()));  // each notice spent by its leave
 }
 
 TEST_F(TrackingTest, LeaveOnACheckedButtonRaisesButDoesNotDraw) {
@@ -71,7 +71,7 @@ TEST_F(TrackingTest, LeaveOnACheckedButtonRaisesButDoesNotDraw) {
 
 TEST_F(TrackingTest, LeaveAfterADragOutStillRaisesAndDraws) {
   Move(5, 5);
-  button.MouseDown(1, 0, 5, 5);
+  Press();
   Move(-3, 5, MK_LBUTTON);
   rec.Clear();
   Leave();
@@ -81,7 +81,7 @@ TEST_F(TrackingTest, LeaveAfterADragOutStillRaisesAndDraws) {
 TEST_F(TrackingTest, OtherMessagesAreIgnored) {
   // A press reaches the window's procedure; the hook after it takes no part.
   PointerInside(true);
-  Send(platform::WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
+  Press();
   EXPECT_EQ(rec.Events(), (Log{"MouseDown 1 0 5 5"}));
   EXPECT_FALSE(button.MouseOver());
 }

@@ -8,6 +8,7 @@
 
 #include "app/layout/Layout.h"
 #include "app/layout/LayoutBag.h"
+#include "tests/support/DefaultColors.h"
 
 namespace {
 
@@ -26,9 +27,9 @@ TEST(LayoutBag, CarriesEveryStoredValueWithItsType) {
   // Read back with defaults that differ from the stored values, so a missing key shows.
   EXPECT_EQ(bag.ReadText("Caption", "GlossButton"), "\xC3\x97");
   EXPECT_EQ(bag.ReadInt32("Style", 0), 3);
-  EXPECT_EQ(bag.ReadInt32("ColorButtonUp", 15309136), 255);
-  EXPECT_EQ(bag.ReadInt32("ColorButtonHover", 16760976), 128);
-  EXPECT_EQ(bag.ReadInt32("ColorBright", 16772528), 8421631);
+  EXPECT_EQ(bag.ReadInt32("ColorButtonUp", gloss::test::kDefaultColors.up), 255);
+  EXPECT_EQ(bag.ReadInt32("ColorButtonHover", gloss::test::kDefaultColors.hover), 128);
+  EXPECT_EQ(bag.ReadInt32("ColorBright", gloss::test::kDefaultColors.bright), 8421631);
   EXPECT_EQ(bag.ReadInt32("ColorScheme", 7), 0);
   EXPECT_FALSE(bag.ReadBoolean("Checked", true));
   EXPECT_FALSE(bag.ReadBoolean("DisplayHand", true));

@@ -17,8 +17,15 @@
 #include "host/qt/ControlSite.h"
 #include "host/qt/GlossButtonWidgetPrivate.h"
 #include "platform/Window.h"
+#include "tests/support/DefaultColors.h"
 
 namespace {
+
+using gloss::test::kDefaultColors;
+
+QColor FromStored(std::int32_t c) {
+  return QColor(gloss::test::RedOf(c), gloss::test::GreenOf(c), gloss::test::BlueOf(c));
+}
 
 
 class GlossButtonWidgetTest : public ::testing::Test {
@@ -46,8 +53,8 @@ class GlossButtonWidgetTest : public ::testing::Test {
 
 TEST_F(GlossButtonWidgetTest, StartsWithTheStoredDefaultsAndTheLayoutsSize) {
   EXPECT_EQ(button->caption(), "GlossButton");
-  EXPECT_EQ(button->colorButtonUp(), QColor(0x50, 0x99, 0xE9));  // 0xE99950 as OLE
-  EXPECT_EQ(button->colorButtonHover(), QColor(0x90, 0xC0, 0xFF));
+  EXPECT_EQ(button->colorButtonUp(), FromStored(kDefaultColors.up));
+  EXPECT_EQ(button->colorButtonHover(), FromStored(kDefaultColors.hover));
   EXPECT_EQ(button->style(), 0);
   ASSERT_TRUE(host::EngineOf(*button).PublishedImage());
   EXPECT_EQ(host::EngineOf(*button).PublishedImage()->width, 90);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "tests/support/DefaultColors.h"
+
 namespace sitetest {
 
 const QPoint SiteFixture::kCentre{50, 15};
@@ -49,10 +51,10 @@ gloss::PropertyBag StyleBag(std::int32_t style, bool checked) {
   bag.WriteInt32("Style", style);
   bag.WriteText("Caption", "OK");
   bag.WriteBoolean("Checked", checked);
-  bag.WriteInt32("ColorButtonUp", 0xE99950);
-  bag.WriteInt32("ColorButtonHover", 0xFFC090);
+  bag.WriteInt32("ColorButtonUp", gloss::test::kDefaultColors.up);
+  bag.WriteInt32("ColorButtonHover", gloss::test::kDefaultColors.hover);
   bag.WriteInt32("ColorButtonDown", 0x804020);
-  bag.WriteInt32("ColorBright", 0xFFEDB0);
+  bag.WriteInt32("ColorBright", gloss::test::kDefaultColors.bright);
   return bag;
 }
 
