@@ -5,18 +5,16 @@
 #include <QFont>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QWebEngineProfile>
 #include <fcntl.h>
 #include <csignal>
 #include <unistd.h>
 #include <iostream>
-#include <optional>
 #include <ostream>
 
 #include "app/KeptProfile.h"
 #include "app/MprisPlayer.h"
+#include "app/PaneEngine.h"
 #include "app/WindowSettings.h"
-#include "app/webpane/PaneZoom.h"
 #include "app/SingleInstance.h"
 #include "app/WebEngineHelper.h"
 
@@ -107,9 +105,10 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
     });
     instance->Listen(err);  // no-op when Main() is already listening
   }
-  // The web engine starts with the kept profile, once the window is on screen: the window needs
-  // none of it. A window the desktop never exposes (started minimised) gets its panes all the same.
-  std::optional<KeptProfile> kept;
+  // The web engine is loaded and starts with the kept profile once the window is on screen: the
+  // window needs none of it. A window the desktop never exposes (started minimised) gets its panes
+  // all the same.
+  PaneEngine* engine = nullptr;
   bool engineRefused = false;
   const auto startPanes = [&, form] {
     if (!form || form->PanesStarted() || engineRefused) return;
@@ -121,9 +120,17 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
       form->ShowPanesUnavailable(QStringLiteral("网页组件无法启动"));
       return;
     }
-    kept.emplace(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err);
-    form->StartPanes(kept->Profile());
-    settings->KeepZoom(form->findChild<PaneZoom*>());
+    QString why;
+    engine = LoadPaneEngine(&why);
+    if (!engine) {
+      engineRefused = true;
+      err << "korvane: the web engine cannot start: its module cannot be loaded: " << why.toStdString() << std::endl;
+      form->ShowPanesUnavailable(QStringLiteral("网页组件无法启动"));
+      return;
+    }
+    form->StartPanes(*engine,
+                     engine->OpenKeptProfile(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err));
+    settings->KeepZoom(form->PortalZoom());
     player->AttachMusicPane();
     if (shown) shown(*form);
   };
@@ -133,6 +140,7 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
   const int status = app.exec();
   // The pages go before the profile they use.
   delete form.data();
+  if (engine) engine->CloseKeptProfile();
   return status;
 }
 
