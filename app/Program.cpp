@@ -14,6 +14,7 @@
 #include "app/KeptProfile.h"
 #include "app/MprisPlayer.h"
 #include "app/PaneEngine.h"
+#include "app/ShareContext.h"
 #include "app/WindowSettings.h"
 #include "app/SingleInstance.h"
 #include "app/WebEngineHelper.h"
@@ -136,6 +137,7 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
   };
   QObject::connect(form, &Form1::FirstFrameShown, form, startPanes);
   QTimer::singleShot(kPanesStartLatestMs, form, startPanes);
+  FinishShareContext();
   form->show();
   const int status = app.exec();
   // The pages go before the profile they use.
@@ -156,6 +158,8 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
   }
   MprisPlayer::KeepEngineOffTheBus();  // read by the web engine when it starts
   QApplication app(argc, argv);
+  // Made meanwhile, on a thread of its own: the window is built in the time it takes.
+  StartShareContext();
   if (applicationMade) applicationMade();
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.
   instance.Listen(std::cerr);

@@ -18,7 +18,8 @@
 // address. Downloads are refused with a note; closing the window lets the page's pagehide and
 // unload handlers run. Every page the pane opens, pop-ups included, keeps to PanePage's rules.
 //
-// The application must set Qt::AA_ShareOpenGLContexts before creating its QApplication.
+// Qt's global share context must exist before the first pane: the application sets
+// Qt::AA_ShareOpenGLContexts before creating its QApplication, or makes it itself (app/ShareContext.h).
 // Operations that cannot be carried out throw WebPaneError, so a caller that skips failing steps
 // wraps each call in its own try block.
 #include "app/webpane/DomObject.h"

@@ -26,7 +26,6 @@ void WatchFirstPaint(app::Form1& form) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
   app::SetPaneModule(QStringLiteral(KORVANE_BENCH_PANE_MODULE));
   const app::Form1Addresses addresses{QStringLiteral(KORVANE_BENCH_PORTAL_URL),
