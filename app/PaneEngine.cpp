@@ -18,8 +18,8 @@ QStringList ModuleCandidates() {
   const QString name = QString::fromLatin1(kPaneModuleName);
   const QString dir = QCoreApplication::applicationDirPath();
   // Beside the program in the build tree; installed, the program is in /usr/games and the module in
-  // /usr/lib/korvane.
-  return {dir + QLatin1Char('/') + name, dir + QStringLiteral("/../lib/korvane/") + name};
+  // /usr/lib/games/korvane.
+  return {dir + QLatin1Char('/') + name, dir + QStringLiteral("/../lib/games/korvane/") + name};
 }
 
 }  // namespace

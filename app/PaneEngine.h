@@ -35,7 +35,7 @@ class PaneEngine {
 
 // The engine: the one set with SetPaneEngine, else the module, loaded on the first call (at most
 // once; it stays loaded). The module is looked for where SetPaneModule says, else beside the
-// program, then in the program's library folder (../lib/korvane). nullptr when it cannot be had:
+// program, then in the program's library folder (../lib/games/korvane). nullptr when it cannot be had:
 // *error then says why in one line.
 PaneEngine* LoadPaneEngine(QString* error = nullptr);
 void SetPaneEngine(PaneEngine* engine);
