@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QImageReader>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <fcntl.h>
@@ -158,7 +159,10 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
   }
   MprisPlayer::KeepEngineOffTheBus();  // read by the web engine when it starts
   QApplication app(argc, argv);
-  // Made meanwhile, on a thread of its own: the window is built in the time it takes.
+  // Made meanwhile, on a thread of its own: the window is built in the time it takes. The dynamic
+  // loader takes one library at a time, and the OpenGL driver is a large one: the plugins the
+  // window's artwork needs (the icon and cursor formats) are loaded before it, not behind it.
+  QImageReader::supportedImageFormats();
   StartShareContext();
   if (applicationMade) applicationMade();
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.
