@@ -168,7 +168,10 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.
   instance.Listen(std::cerr);
   CloseWindowsOnEndSignals(app);
-  return RunProgram(app, StoredLayoutText(), addresses, std::cerr, &instance, QString(), shown);
+  const int status = RunProgram(app, StoredLayoutText(), addresses, std::cerr, &instance, QString(), shown);
+  // The context's thread is joined on every way out, a layout refused before any window too.
+  FinishShareContext();
+  return status;
 }
 
 QByteArray StoredLayoutText() {
