@@ -87,11 +87,11 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 void Form1::Form_Load() {
   // Where 刷 新 and 换 曲 lead from a page that failed.
-  Step([&] { m_WebBrowser1->SetHomeUrl(m_Addresses.portal); });
-  Step([&] { m_WebBrowser2->SetHomeUrl(m_Addresses.music); });
-  m_WebBrowser1->Navigate(m_Addresses.portal);
-  m_WebBrowser2->SetVisible(false);
-  m_WebBrowser2->SetAudioMuted(true);  // music off is silence, even from a page kept loaded
+  Step([&] { m_Portal->SetHomeUrl(m_Addresses.portal); });
+  Step([&] { m_Music->SetHomeUrl(m_Addresses.music); });
+  m_Portal->Navigate(m_Addresses.portal);
+  m_Music->SetVisible(false);
+  m_Music->SetAudioMuted(true);  // music off is silence, even from a page kept loaded
 }
 
 void Form1::Form_MouseDown(std::int16_t, std::int16_t, float X, float Y) {
@@ -123,30 +123,30 @@ void Form1::Label2_Click() {
     m_MusicOnAtStart = !m_MusicOnAtStart;  // StartPanes switches it on
     return;
   }
-  SwitchMusic(!m_WebBrowser2->Visible());
+  SwitchMusic(!m_Music->Visible());
 }
 
-bool Form1::MusicOn() const { return PanesStarted() ? m_WebBrowser2->Visible() : m_MusicOnAtStart; }
+bool Form1::MusicOn() const { return PanesStarted() ? m_Music->Visible() : m_MusicOnAtStart; }
 
 void Form1::SwitchMusic(bool on) {
   if (!on) {
-    Step([&] { m_WebBrowser2->SetVisible(false); });
-    Step([&] { m_WebBrowser2->SetAudioMuted(true); });
-    Step([&] { m_WebBrowser2->Suspend(); });  // the hidden player costs nothing until music is on again
+    Step([&] { m_Music->SetVisible(false); });
+    Step([&] { m_Music->SetAudioMuted(true); });
+    Step([&] { m_Music->Suspend(); });  // the hidden player costs nothing until music is on again
   } else {
-    Step([&] { m_WebBrowser2->SetVisible(true); });
-    Step([&] { m_WebBrowser2->Navigate(m_Addresses.music); });
-    Step([&] { m_WebBrowser2->SetAudioMuted(false); });
+    Step([&] { m_Music->SetVisible(true); });
+    Step([&] { m_Music->Navigate(m_Addresses.music); });
+    Step([&] { m_Music->SetAudioMuted(false); });
   }
 }
 
 // Before the panes are made there is nothing to refresh: their first loads are fresh ones.
 void Form1::Label3_Click() {
-  if (PanesStarted()) Step([&] { m_WebBrowser2->Refresh(); });
+  if (PanesStarted()) Step([&] { m_Music->Refresh(); });
 }
 
 void Form1::Label4_Click() {
-  if (PanesStarted()) Step([&] { m_WebBrowser1->Refresh(); });
+  if (PanesStarted()) Step([&] { m_Portal->Refresh(); });
 }
 
 void Form1::Timer1_Timer() { m_Label1->SetForeColor(m_Label1->ForeColor() == kBlinkGreen ? kBlinkBlue : kBlinkGreen); }
@@ -156,7 +156,7 @@ void Form1::WebBrowser1_NewWindow2(NewWindow2Args& args) {
   args.Cancel = true;
   const QUrl requested = args.RequestedUrl;
   QPointer<Form1> self(this);
-  m_WebBrowser1->Document().Member("activeElement").Get("href", [self, requested](std::optional<QString> href) {
+  m_Portal->Document().Member("activeElement").Get("href", [self, requested](std::optional<QString> href) {
     if (!self) return;
     // A window opened by script has no link behind it: the engine's address stands in.
     self->FollowInPortal(href && !href->isEmpty() ? QUrl(*href) : requested);
@@ -168,14 +168,14 @@ void Form1::FollowInPortal(const QUrl& url) {
   try {
     // Encoded as the page gave it: decoding would turn "%20" into a space the pane refuses and
     // "%2F" into a path separator.
-    m_WebBrowser1->Navigate2(url.toString(QUrl::FullyEncoded));
+    m_Portal->Navigate2(url.toString(QUrl::FullyEncoded));
   } catch (const WebPaneError& e) {
     qWarning("korvane: new-window link not followed: %s", e.what());
   }
 }
 
 void Form1::WebBrowser1_DocumentComplete(const QUrl&, bool) {
-  m_WebBrowser1->Document().Member("Body").SetAttribute("Scroll", "no");
+  m_Portal->Document().Member("Body").SetAttribute("Scroll", "no");
 }
 
 }  // namespace app

@@ -9,7 +9,8 @@
 // takes far longer to start than the window takes to show: they are made by StartPanes, which
 // also runs the load handler, so that the window can be on screen first. Until then the
 // background shows where they go, and what the player does with the music and refresh labels is
-// kept and carried out by StartPanes. Closing the form deletes it.
+// kept and carried out by StartPanes. The panes come from the web engine's module (PaneEngine):
+// the form itself needs nothing of the engine. Closing the form deletes it.
 #include <QImage>
 #include <QPointer>
 #include <QRect>
@@ -22,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "app/webpane/Pane.h"
 #include "app/webpane/WebPane.h"
 #include "app/layout/Layout.h"
 
@@ -38,6 +40,7 @@ class ControlSite;
 namespace app {
 
 class FormLabel;
+class PaneEngine;
 class PictureBox;
 
 // The two web addresses the form loads.
@@ -58,11 +61,13 @@ class Form1 : public QWidget {
   Form1(const app::FormLayout& layout, Form1Addresses addresses, QWidget* parent = nullptr);
   ~Form1() override;
 
-  // Makes the two panes where the layout puts them, then runs the load handler and switches the
-  // music on if the player asked for it meanwhile. Both panes use `profile` when given (the caller
-  // keeps it until the form is gone), else one off-the-record profile each. Once only.
+  // Makes the two panes where the layout puts them with `engine`, then runs the load handler and
+  // switches the music on if the player asked for it meanwhile. Both panes use `profile` when given
+  // (the caller keeps it until the form is gone), else one off-the-record profile each. Once only.
+  void StartPanes(PaneEngine& engine, QWebEngineProfile* profile = nullptr);
+  // The same with LoadPaneEngine()'s engine; where there is none, says so in the portal's place.
   void StartPanes(QWebEngineProfile* profile = nullptr);
-  bool PanesStarted() const { return m_WebBrowser1 != nullptr; }
+  bool PanesStarted() const { return m_Portal != nullptr; }
   // Music is on: the music pane shown, or, before the panes are made, switched on meanwhile.
   bool MusicOn() const;
   // Where the panes cannot be made (the web engine cannot start): says `text` in the portal pane's
@@ -70,8 +75,13 @@ class Form1 : public QWidget {
   void ShowPanesUnavailable(const QString& text);
 
   // The controls, by their names in the layout. The panes are nullptr until StartPanes.
-  WebPane* WebBrowser1() const { return m_WebBrowser1; }
-  WebPane* WebBrowser2() const { return m_WebBrowser2; }
+  Pane* PortalPane() const { return m_Portal; }
+  Pane* MusicPane() const { return m_Music; }
+  // The panes as WebPanes, for code that links the panes in (the engine made them).
+  WebPane* WebBrowser1() const { return m_Portal ? static_cast<WebPane*>(m_Portal->Widget()) : nullptr; }
+  WebPane* WebBrowser2() const { return m_Music ? static_cast<WebPane*>(m_Music->Widget()) : nullptr; }
+  // The portal's zoom (a PaneZoom), once the panes are made.
+  QObject* PortalZoom() const { return m_PortalZoom; }
   host::ControlSite* GlossButton1() const { return m_GlossButton1; }
   host::ControlSite* GlossButton3() const { return m_GlossButton3; }
   PictureBox* Picture1() const { return m_Picture1; }
@@ -133,7 +143,7 @@ class Form1 : public QWidget {
   // The music label's checked state and description follow the music pane.
   void ShowMusicState();
   void SwitchMusic(bool on);
-  void SetUpPanes();
+  void SetUpPanes(PaneEngine& engine);
   template <class T>
   T* Bound(const app::FormLayout& layout, const char* name, app::ControlKind kind) const;
 
@@ -146,7 +156,6 @@ class Form1 : public QWidget {
 
   float m_DragStartX = 0;
   float m_DragStartY = 0;
-  QWebEngineProfile* m_Profile = nullptr;
   bool m_PressHandedToSystem = false;
   int m_SystemMoveRequests = 0;
 
@@ -167,8 +176,9 @@ class Form1 : public QWidget {
   std::map<std::string, QWidget*> m_Controls;
   std::vector<std::unique_ptr<ButtonEvents>> m_ButtonEvents;
   QTimer* m_Timer1 = nullptr;
-  WebPane* m_WebBrowser1 = nullptr;
-  WebPane* m_WebBrowser2 = nullptr;
+  Pane* m_Portal = nullptr;  // WebBrowser1
+  Pane* m_Music = nullptr;   // WebBrowser2
+  QPointer<QObject> m_PortalZoom;
   host::ControlSite* m_GlossButton1 = nullptr;
   host::ControlSite* m_GlossButton3 = nullptr;
   PictureBox* m_Picture1 = nullptr;

@@ -6,19 +6,15 @@
 #include <functional>
 #include <QIcon>
 #include <QPixmap>
-#include <QQuickWidget>
+#include <QOpenGLWidget>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QWebEnginePage>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 #include "app/Form1.h"
 #include "app/FormLabel.h"
+#include "app/PaneEngine.h"
 #include "app/PictureBox.h"
 #include "app/webpane/PaneOverlay.h"
-#include "app/webpane/PaneFullScreen.h"
-#include "app/webpane/PaneZoom.h"
 #include "glossbutton/GlossButtonEvents.h"
 #include "glossbutton/PropertyBag.h"
 #include "app/layout/LayoutBag.h"
@@ -114,7 +110,7 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_Addresses(std::move(addresses)) {
   setAttribute(Qt::WA_DeleteOnClose);
   // Refused here, where the load handler would only find out once the window is up.
-  WebPane::ParseAddress(m_Addresses.portal);
+  ParsePaneAddress(m_Addresses.portal);
   BuildWindow(layout);
   for (auto it = layout.controls.rbegin(); it != layout.controls.rend(); ++it) {
     QWidget* widget = BuildControl(*it);
@@ -127,8 +123,9 @@ Form1::Form1(const FormLayout& layout, Form1Addresses addresses, QWidget* parent
   BindControls(layout);
   // The web views draw through OpenGL, and a window that gains its first such child once it is on
   // screen is made anew by Qt (unmapped and mapped again). A hidden child of that kind, there
-  // from the start, gives the window its OpenGL surface at once; hidden, it draws nothing.
-  auto* surfaceKeeper = new QQuickWidget(this);
+  // from the start, gives the window its OpenGL surface at once; hidden, it draws nothing. The
+  // lightest of them: the views' own kind would load Qt Quick with the window.
+  auto* surfaceKeeper = new QOpenGLWidget(this);
   surfaceKeeper->setObjectName(QStringLiteral("openGLSurface"));
   surfaceKeeper->hide();
 
@@ -173,34 +170,45 @@ void Form1::ShowPanesUnavailable(const QString& text) {
 
 void Form1::StartPanes(QWebEngineProfile* profile) {
   if (PanesStarted()) return;
-  m_Profile = profile;
+  QString why;
+  PaneEngine* engine = LoadPaneEngine(&why);
+  if (!engine) {
+    qWarning("korvane: the web panes cannot be made: %s", qPrintable(why));
+    ShowPanesUnavailable(QStringLiteral("网页组件无法启动"));
+    return;
+  }
+  StartPanes(*engine, profile);
+}
+
+void Form1::StartPanes(PaneEngine& engine, QWebEngineProfile* profile) {
+  if (PanesStarted()) return;
   for (const PaneSlot& slot : m_PaneSlots) {
-    auto* pane = new WebPane(m_Profile, this);
-    pane->setObjectName(QString::fromStdString(slot.name));
-    PutInSlot(pane, slot);
+    Pane* pane = engine.MakePane(profile, this);
+    QWidget* widget = pane->Widget();
+    widget->setObjectName(QString::fromStdString(slot.name));
+    PutInSlot(widget, slot);
     pane->SetVisible(slot.visible);
-    m_Controls[slot.name] = pane;
+    m_Controls[slot.name] = widget;
+    (slot.name == "WebBrowser1" ? m_Portal : m_Music) = pane;
   }
   m_PaneSlots.clear();
-  m_WebBrowser1 = dynamic_cast<WebPane*>(Control("WebBrowser1"));
-  m_WebBrowser2 = dynamic_cast<WebPane*>(Control("WebBrowser2"));
-  m_WebBrowser1->setAccessibleName(QStringLiteral("游戏门户"));
-  m_WebBrowser2->setAccessibleName(QStringLiteral("音乐播放器"));
-  for (WebPane* pane : {m_WebBrowser1, m_WebBrowser2}) pane->View()->setAccessibleName(pane->accessibleName());
+  m_Portal->Widget()->setAccessibleName(QStringLiteral("游戏门户"));
+  m_Music->Widget()->setAccessibleName(QStringLiteral("音乐播放器"));
+  for (Pane* pane : {m_Portal, m_Music}) pane->ViewWidget()->setAccessibleName(pane->Widget()->accessibleName());
   ChainTabOrder();
-  SetUpPanes();
+  SetUpPanes(engine);
   Form_Load();
   if (m_MusicOnAtStart) SwitchMusic(true);
   ShowMusicState();
   // The window opens with the keyboard in the portal, where it starts reading.
-  m_WebBrowser1->View()->setFocus(Qt::OtherFocusReason);
+  m_Portal->ViewWidget()->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1() {
   // Children go after this part of the form: nothing they raise may reach its handlers then.
   for (host::ControlSite* site : {m_GlossButton1, m_GlossButton3})
     if (site) site->SetEventListener(nullptr);
-  for (QObject* o : std::initializer_list<QObject*>{m_WebBrowser1, m_WebBrowser2, m_Timer1})
+  for (QObject* o : std::initializer_list<QObject*>{WebBrowser1(), WebBrowser2(), m_Timer1})
     if (o) o->disconnect(this);
 }
 
@@ -327,8 +335,9 @@ void Form1::ChainTabOrder() {
   // The portal, the labels top to bottom and left to right, the music pane beneath them, then the
   // window's own buttons.
   QWidget* previous = nullptr;
-  for (QWidget* w : std::initializer_list<QWidget*>{m_WebBrowser1, m_Label4, m_Label2, m_Label3, m_WebBrowser2,
-                                                    m_GlossButton1, m_GlossButton3}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{m_Portal ? m_Portal->Widget() : nullptr, m_Label4, m_Label2,
+                                                    m_Label3, m_Music ? m_Music->Widget() : nullptr, m_GlossButton1,
+                                                    m_GlossButton3}) {
     if (!w) continue;
     if (previous) setTabOrder(previous, w);
     previous = w;
@@ -342,18 +351,17 @@ void Form1::ShowMusicState() {
   m_Label2->setAccessibleDescription(on ? QStringLiteral("音乐：开") : QStringLiteral("音乐：关"));
 }
 
-void Form1::SetUpPanes() {
-  m_WebBrowser1->SetUserAgent(WebPane::MobileUserAgent);
+void Form1::SetUpPanes(PaneEngine& engine) {
+  m_Portal->SetUserAgent(QString::fromLatin1(WebPane::MobileUserAgent));
   // The body's scroll attribute alone does not hide a bar in this engine; the pane must.
-  m_WebBrowser1->SetScrollBarsHidden(true);
-  connect(m_WebBrowser1, &WebPane::NewWindow2, this, &Form1::WebBrowser1_NewWindow2, Qt::DirectConnection);
-  connect(m_WebBrowser1, &WebPane::DocumentComplete, this, &Form1::WebBrowser1_DocumentComplete);
-  // Games may take the whole screen and lock the pointer; the music box never does.
-  new PaneFullScreen(m_WebBrowser1);
-  // The portal's text can be made larger; the music box keeps its size.
-  new PaneZoom(m_WebBrowser1, this);
+  m_Portal->SetScrollBarsHidden(true);
+  m_Portal->OnNewWindow2(this, [this](NewWindow2Args& args) { WebBrowser1_NewWindow2(args); });
+  m_Portal->OnDocumentComplete(this, [this](const QUrl& url, bool ok) { WebBrowser1_DocumentComplete(url, ok); });
+  // Games may take the whole screen and lock the pointer, and the portal's text can be made
+  // larger; the music box does neither.
+  m_PortalZoom = engine.AddPortalExtras(m_Portal, this);
   // The player starts on its own once music is switched on.
-  m_WebBrowser2->Page()->settings()->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+  m_Music->AllowPlaybackWithoutGesture();
 }
 
 }  // namespace app

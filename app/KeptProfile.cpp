@@ -8,7 +8,6 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QSysInfo>
-#include <QWebEngineProfile>
 #include <QtEndian>
 #include <ostream>
 
@@ -16,7 +15,6 @@ namespace app {
 
 namespace {
 
-const QString kStorageName = QStringLiteral("korvane");
 // How young a lock file that is not (yet) a whole lock may be and still be one being written.
 constexpr qint64 kLockBeingWrittenMs = 2000;
 
@@ -118,30 +116,5 @@ StorageChoice ChooseStorage(const QString& dataFolder, std::ostream& err, qint64
   choice.lock = std::move(lock);
   return choice;
 }
-
-KeptProfile::KeptProfile(const QString& dataFolder, std::ostream& err) {
-  StorageChoice choice = ChooseStorage(dataFolder, err);
-  if (!choice.lock) {
-    err << "korvane: " << choice.refused.toStdString() << "; this run keeps no logins or saved games" << std::endl;
-    m_Profile = std::make_unique<QWebEngineProfile>();
-    return;
-  }
-  m_Lock = std::move(choice.lock);
-  m_Profile = std::make_unique<QWebEngineProfile>(kStorageName);
-  m_Profile->setPersistentStoragePath(choice.storage);
-  m_Profile->setCachePath(QDir(dataFolder).filePath(QStringLiteral("web-cache")));
-  m_Profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
-  m_Profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
-}
-
-KeptProfile::~KeptProfile() {
-  // The engine writes the profile out as it goes; the folder is free once the profile is gone.
-  m_Profile.reset();
-  if (m_Lock) m_Lock->unlock();
-}
-
-bool KeptProfile::Persistent() const { return m_Lock != nullptr; }
-
-QString KeptProfile::StorageFolder() const { return Persistent() ? m_Profile->persistentStoragePath() : QString(); }
 
 }  // namespace app

@@ -8,11 +8,10 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QTimer>
-#include <QWebEnginePage>
 
 #include "app/Form1.h"
 #include "app/FormLabel.h"
-#include "app/webpane/WebPane.h"
+#include "app/webpane/Pane.h"
 
 namespace app {
 
@@ -149,15 +148,15 @@ void MprisPlayer::Connect(std::ostream& err) {
 }
 
 void MprisPlayer::AttachMusicPane() {
-  WebPane* music = Music();
+  Pane* music = Music();
   if (!music || m_Attached) return;
   m_Attached = true;
-  music->installEventFilter(this);
-  connect(music->Page(), &QWebEnginePage::titleChanged, this, &MprisPlayer::Report);
+  music->Widget()->installEventFilter(this);
+  music->OnTitleChanged(this, [this] { Report(); });
   Report();
 }
 
-WebPane* MprisPlayer::Music() const { return m_Form ? m_Form->WebBrowser2() : nullptr; }
+Pane* MprisPlayer::Music() const { return m_Form ? m_Form->MusicPane() : nullptr; }
 
 // Before the panes are made, music switched on is music the form will play.
 bool MprisPlayer::MusicOn() const { return m_Form && m_Form->MusicOn(); }
@@ -168,9 +167,9 @@ QVariantMap MprisPlayer::Metadata() const {
       QStringLiteral("mpris:trackid"),
       QVariant::fromValue(QDBusObjectPath(MusicOn() ? QStringLiteral("/org/korvane/track/%1").arg(m_Track)
                                                     : QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"))));
-  WebPane* music = Music();
-  if (MusicOn() && music && !music->Page()->title().isEmpty()) {
-    data.insert(QStringLiteral("xesam:title"), music->Page()->title());
+  Pane* music = Music();
+  if (MusicOn() && music && !music->Title().isEmpty()) {
+    data.insert(QStringLiteral("xesam:title"), music->Title());
   }
   return data;
 }

@@ -16,7 +16,7 @@
 namespace app {
 
 class Form1;
-class WebPane;
+class Pane;
 
 class MprisPlayer : public QObject {
   Q_OBJECT
@@ -59,7 +59,7 @@ class MprisPlayer : public QObject {
 
  private:
   void Connect(std::ostream& err);
-  WebPane* Music() const;
+  Pane* Music() const;
   void ToggleMusic();
   // Signals what changed since the last report.
   void Report();

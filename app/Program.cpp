@@ -3,20 +3,20 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QImageReader>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QWebEngineProfile>
 #include <fcntl.h>
 #include <csignal>
 #include <unistd.h>
 #include <iostream>
-#include <optional>
 #include <ostream>
 
 #include "app/KeptProfile.h"
 #include "app/MprisPlayer.h"
+#include "app/PaneEngine.h"
+#include "app/ShareContext.h"
 #include "app/WindowSettings.h"
-#include "app/webpane/PaneZoom.h"
 #include "app/SingleInstance.h"
 #include "app/WebEngineHelper.h"
 
@@ -107,9 +107,10 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
     });
     instance->Listen(err);  // no-op when Main() is already listening
   }
-  // The web engine starts with the kept profile, once the window is on screen: the window needs
-  // none of it. A window the desktop never exposes (started minimised) gets its panes all the same.
-  std::optional<KeptProfile> kept;
+  // The web engine is loaded and starts with the kept profile once the window is on screen: the
+  // window needs none of it. A window the desktop never exposes (started minimised) gets its panes
+  // all the same.
+  PaneEngine* engine = nullptr;
   bool engineRefused = false;
   const auto startPanes = [&, form] {
     if (!form || form->PanesStarted() || engineRefused) return;
@@ -121,18 +122,28 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
       form->ShowPanesUnavailable(QStringLiteral("网页组件无法启动"));
       return;
     }
-    kept.emplace(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err);
-    form->StartPanes(kept->Profile());
-    settings->KeepZoom(form->findChild<PaneZoom*>());
+    QString why;
+    engine = LoadPaneEngine(&why);
+    if (!engine) {
+      engineRefused = true;
+      err << "korvane: the web engine cannot start: its module cannot be loaded: " << why.toStdString() << std::endl;
+      form->ShowPanesUnavailable(QStringLiteral("网页组件无法启动"));
+      return;
+    }
+    form->StartPanes(*engine,
+                     engine->OpenKeptProfile(dataFolder.isEmpty() ? KeptProfile::DefaultDataFolder() : dataFolder, err));
+    settings->KeepZoom(form->PortalZoom());
     player->AttachMusicPane();
     if (shown) shown(*form);
   };
   QObject::connect(form, &Form1::FirstFrameShown, form, startPanes);
   QTimer::singleShot(kPanesStartLatestMs, form, startPanes);
+  FinishShareContext();
   form->show();
   const int status = app.exec();
   // The pages go before the profile they use.
   delete form.data();
+  if (engine) engine->CloseKeptProfile();
   return status;
 }
 
@@ -148,11 +159,19 @@ int Main(int argc, char** argv, const Form1Addresses& addresses, const std::func
   }
   MprisPlayer::KeepEngineOffTheBus();  // read by the web engine when it starts
   QApplication app(argc, argv);
+  // Made meanwhile, on a thread of its own: the window is built in the time it takes. The dynamic
+  // loader takes one library at a time, and the OpenGL driver is a large one: the plugins the
+  // window's artwork needs (the icon and cursor formats) are loaded before it, not behind it.
+  QImageReader::supportedImageFormats();
+  StartShareContext();
   if (applicationMade) applicationMade();
   // Before anything slow: a start from now on waits for this run's answer instead of giving up.
   instance.Listen(std::cerr);
   CloseWindowsOnEndSignals(app);
-  return RunProgram(app, StoredLayoutText(), addresses, std::cerr, &instance, QString(), shown);
+  const int status = RunProgram(app, StoredLayoutText(), addresses, std::cerr, &instance, QString(), shown);
+  // The context's thread is joined on every way out, a layout refused before any window too.
+  FinishShareContext();
+  return status;
 }
 
 QByteArray StoredLayoutText() {

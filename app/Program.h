@@ -38,8 +38,10 @@ int RunProgram(QApplication& app, const QByteArray& layoutText, const Form1Addre
                const std::function<void(Form1&)>& shown = {});
 
 // What main() does: one run per user (a later start hands over to it and ends with 0), then
-// RunProgram with the stored layout. The application name must be set already. `applicationMade`
-// is called as soon as the QApplication exists (before any window).
+// RunProgram with the stored layout; the OpenGL context the web engine shares is made meanwhile
+// (app/ShareContext.h: not with Qt::AA_ShareOpenGLContexts, with which the application would make it
+// before anything else). The application name must be set already. `applicationMade` is called as
+// soon as the QApplication exists (before any window).
 int Main(int argc, char** argv, const Form1Addresses& addresses, const std::function<void(Form1&)>& shown = {},
          const std::function<void()>& applicationMade = {});
 

@@ -11,7 +11,6 @@
 #include <QStringDecoder>
 #include <QWidget>
 
-#include "app/webpane/PaneZoom.h"
 #include <algorithm>
 #include <optional>
 
@@ -188,13 +187,15 @@ void WindowSettings::SavePosition() {
   SetValue(kPositionGroup + QLatin1Char('/') + LayoutKey(ScreensNow()), QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
 }
 
-void WindowSettings::KeepZoom(PaneZoom* zoom) {
+void WindowSettings::KeepZoom(QObject* zoom) {
   if (!zoom) return;
   bool ok = false;
   const double kept = Value(QStringLiteral("zoom")).toDouble(&ok);
-  if (ok) zoom->Restore(kept);
-  connect(zoom, &PaneZoom::Changed, this, [this](double factor) { SetValue(QStringLiteral("zoom"), factor); });
+  if (ok) QMetaObject::invokeMethod(zoom, "Restore", Qt::DirectConnection, Q_ARG(double, kept));
+  connect(zoom, SIGNAL(Changed(double)), this, SLOT(KeepZoomFactor(double)));
 }
+
+void WindowSettings::KeepZoomFactor(double factor) { SetValue(QStringLiteral("zoom"), factor); }
 
 bool WindowSettings::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_Window) {

@@ -22,7 +22,6 @@ class QWidget;
 
 namespace app {
 
-class PaneZoom;
 
 class WindowSettings : public QObject {
   Q_OBJECT
@@ -49,11 +48,15 @@ class WindowSettings : public QObject {
   QVariant Value(const QString& key, const QVariant& fallback = {}) const;
   void SetValue(const QString& key, const QVariant& value);
 
-  // Keeps the portal's zoom: restores the kept one now and keeps every change.
-  void KeepZoom(PaneZoom* zoom);
+  // Keeps the portal's zoom (a PaneZoom, reached by its Restore and Changed: it lives in the web
+  // engine's module): restores the kept one now and keeps every change.
+  void KeepZoom(QObject* zoom);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void KeepZoomFactor(double factor);
 
  private:
   bool Open(std::ostream& err);

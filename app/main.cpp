@@ -11,8 +11,6 @@
 #endif
 
 int main(int argc, char** argv) {
-  // The web engine shares GL contexts with the widgets; this must precede the application.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   // Names the data folder and the one-run lock, both looked up before the application exists.
   QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
   const app::Form1Addresses addresses{QStringLiteral(KORVANE_PORTAL_URL), QStringLiteral(KORVANE_MUSIC_URL)};

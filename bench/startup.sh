@@ -4,6 +4,9 @@
 # running one.
 #
 #   bench/startup.sh [BUILD]          BUILD defaults to build; env RUNS (default 5), SETTLE_MS (2000)
+#   OLD=OTHER/bench/bare-webview/korvane-bench bench/startup.sh BUILD
+#                                     also an older build's program, in the same turns (its figures
+#                                     beside the program's, and new/old)
 #
 # Builds korvane-bench (the program with a paint probe and a window probe), bare-webview (one
 # QWebEngineView, 519 x 368, same paint probe), plain-window (a Qt widgets window of the same size with
@@ -52,11 +55,14 @@ grep -q listening "$log" || { echo "startup: the sample portal did not start" >&
 export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 xvfb-run -a -s "-screen 0 1280x800x24" python3 - "$build/bench/bare-webview/korvane-bench" \
   "$build/bench/bare-webview/bare-webview" "http://127.0.0.1:$port/qqwap/" "$runs" "$settle" "$XDG_DATA_HOME/Korvane" \
-  "$build/bench/window-probe/plain-window" <<'PY'
+  "$build/bench/window-probe/plain-window" "${OLD:-}" <<'PY'
 import os, signal, statistics, subprocess, sys, threading, time
 
 korvane, bare, url, runs, settle_ms, data, plain = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4]), float(sys.argv[5]), sys.argv[6], sys.argv[7]
+old = sys.argv[8] if len(sys.argv) > 8 else ""
 PROGRAMS = {"program": [korvane], "bare": [bare, url], "bare-kept": [bare, "--profile", data, url], "plain": [plain]}
+if old:
+    PROGRAMS["old"] = [old]
 
 def descendants(pid):
     """pid and every process below it, through each thread's children list."""
@@ -129,7 +135,7 @@ def run_once(argv):
         return lines["mapped"] - start, peak / 1024.0, lines["mapped"] - start, lines["mapped"] - start
     if "painted" not in lines:
         raise SystemExit(f"startup: {argv[0]} never reported its paint ({'load failed' if 'failed' in lines else 'timed out'})")
-    if "mapped" not in lines and argv[0] == korvane:
+    if "mapped" not in lines and argv[0] in (korvane, old):
         raise SystemExit("startup: the program never reported its window's frame")
     return lines["painted"] - start, peak / 1024.0, lines.get("loaded", lines["painted"]) - start, lines.get("mapped", 0) - start
 
@@ -137,13 +143,13 @@ for name, argv in PROGRAMS.items():  # warm-up: caches filled for both alike
     run_once(argv)
 results = {name: [] for name in PROGRAMS}
 for i in range(runs):
-    order = list(PROGRAMS)[i % 4:] + list(PROGRAMS)[:i % 4]
+    order = list(PROGRAMS)[i % len(PROGRAMS):] + list(PROGRAMS)[:i % len(PROGRAMS)]
     for name in order:
         ms, mib, loaded, mapped = run_once(PROGRAMS[name])
         results[name].append((ms, mib, loaded, mapped))
         if name == "plain":
             print(f"  run {i + 1} {name:>9}: window {mapped:7.1f} ms", flush=True)
-        elif name == "program":
+        elif name in ("program", "old"):
             print(f"  run {i + 1} {name:>9}: window {mapped:7.1f} ms, painted {ms:7.1f} ms (loaded {loaded:7.1f} ms), "
                   f"peak {mib:6.1f} MiB", flush=True)
         else:
@@ -182,6 +188,12 @@ print(f"  {'bare':15} {b[0]:12.1f} {b[1]:10.1f}")
 print(f"  {'bare-kept':15} {k[0]:12.1f} {k[1]:10.1f}")
 print(f"  {'program/bare':15} {p[0] / b[0]:12.3f} {p[1] / b[1]:10.3f}   (goal: 1.15 or less on both)")
 print(f"  {'program/kept':15} {p[0] / k[0]:12.3f} {p[1] / k[1]:10.3f}   (goal: 1.03 / 1.05 or less, same warm profile)")
+if old:
+    o = med["old"]
+    old_window = statistics.median(r[3] for r in results["old"])
+    print(f"Older build, same turns: window {old_window:.1f} ms (old/plain {old_window / floor:.3f}), start-up "
+          f"{o[0]:.1f} ms, peak {o[1]:.1f} MiB; new/old: window {window / old_window:.3f}, start-up {p[0] / o[0]:.3f}, "
+          f"peak {p[1] / o[1]:.3f}")
 print(f"Second start handing over to the running one, process start to exit, median of {runs}: "
       f"{statistics.median(handover):.1f} ms (min {min(handover):.1f}, max {max(handover):.1f}; goal under 150 ms)")
 PY

@@ -3,8 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QWebEnginePage>
-#include <QWebEngineScript>
+#include <QVariant>
 
 namespace app {
 
@@ -23,18 +22,18 @@ std::optional<QString> TextOf(const QVariant& v) {
 
 }  // namespace
 
-DomObject::DomObject(QWebEnginePage* page) : m_Page(page) {}
+DomObject::DomObject(ScriptRunner run) : m_Run(std::move(run)) {}
 
-DomObject::DomObject(QWebEnginePage* page, QStringList path) : m_Page(page), m_Path(std::move(path)) {}
+DomObject::DomObject(ScriptRunner run, QStringList path) : m_Run(std::move(run)), m_Path(std::move(path)) {}
 
 DomObject DomObject::Member(const QString& name) const {
     QStringList path = m_Path;
     path << name;
-    return DomObject(m_Page.data(), path);
+    return DomObject(m_Run, path);
 }
 
 void DomObject::Run(const QString& body, std::function<void(const QVariant&)> done) const {
-    if (!m_Page) {
+    if (!m_Run) {
         if (done) done(QVariant());
         return;
     }
@@ -55,10 +54,7 @@ void DomObject::Run(const QString& body, std::function<void(const QVariant&)> do
                                "%2"
                                "})()")
                                .arg(path, body);
-    // The DOM is shared between worlds; the application world keeps page scripts from shadowing ours.
-    m_Page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [done = std::move(done)](const QVariant& v) {
-        if (done) done(v);
-    });
+    m_Run(script, std::move(done));
 }
 
 void DomObject::Get(const QString& name, ValueCallback done) const {

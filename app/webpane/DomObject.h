@@ -1,8 +1,8 @@
 #pragma once
 // Late-bound access to an object of a pane's document, by member and attribute names given at run
 // time. The engine's document lives in another process, so every access is a script run there and
-// every answer arrives later through a callback on the UI thread.
-#include <QPointer>
+// every answer arrives later through a callback on the UI thread. Everything but the constructor
+// from a page is plain Qt: the form uses it without the engine, on a pane the engine module made.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -16,9 +16,14 @@ class DomObject {
 public:
     using ValueCallback = std::function<void(std::optional<QString>)>;
     using DoneCallback = std::function<void(bool)>;
+    // Runs a script in the document's page and hands its value to `done`: an invalid QVariant
+    // once the page is gone.
+    using ScriptRunner = std::function<void(const QString& script, std::function<void(const QVariant&)> done)>;
 
-    // The document itself of `page`.
+    // The document itself of `page` (defined with the panes, in DomObjectPage.cpp).
     explicit DomObject(QWebEnginePage* page);
+    // The document of the page `run` runs scripts in.
+    explicit DomObject(ScriptRunner run);
 
     // The member `name` of this object, e.g. Document().Member("activeElement"). Names are matched
     // exactly first, then ignoring case, so "Body" finds document.body. Resolved only when used:
@@ -40,11 +45,11 @@ public:
     const QStringList& Path() const { return m_Path; }
 
 private:
-    DomObject(QWebEnginePage* page, QStringList path);
+    DomObject(ScriptRunner run, QStringList path);
     // Runs `body` with `o` bound to this object (or returns null when it is missing).
     void Run(const QString& body, std::function<void(const QVariant&)> done) const;
 
-    QPointer<QWebEnginePage> m_Page;
+    ScriptRunner m_Run;
     QStringList m_Path;
 };
 

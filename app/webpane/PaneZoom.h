@@ -25,8 +25,9 @@ public:
     double Factor() const { return m_Factor; }
     // The step nearest to `factor` (non-numbers and values out of range end up at a limit or 100 %).
     static double Nearest(double factor);
-    // Sets the step nearest to `factor`, quietly (a kept value at start).
-    void Restore(double factor);
+    // Sets the step nearest to `factor`, quietly (a kept value at start). Invokable: the program
+    // calls it through Qt's meta-objects, without linking the panes.
+    Q_INVOKABLE void Restore(double factor);
 
     void In();
     void Out();

@@ -104,15 +104,7 @@ WebPane::~WebPane() {
 
 void WebPane::Load(const QString& url) { Open(ParseAddress(url)); }
 
-QUrl WebPane::ParseAddress(const QString& url) {
-    const QString trimmed = url.trimmed();
-    QUrl target(trimmed, QUrl::StrictMode);
-    // Only a scheme-less address ("www.host/x") is completed; a broken absolute one is refused.
-    if (target.isValid() && target.isRelative()) target = QUrl::fromUserInput(trimmed);
-    if (trimmed.isEmpty() || !target.isValid() || target.isRelative())
-        throw WebPaneError("Invalid address: \"" + url.toStdString() + "\"");
-    return target;
-}
+QUrl WebPane::ParseAddress(const QString& url) { return ParsePaneAddress(url); }
 
 void WebPane::Open(const QUrl& url) {
     m_Recovery->Opening();

@@ -18,10 +18,12 @@
 // address. Downloads are refused with a note; closing the window lets the page's pagehide and
 // unload handlers run. Every page the pane opens, pop-ups included, keeps to PanePage's rules.
 //
-// The application must set Qt::AA_ShareOpenGLContexts before creating its QApplication.
+// Qt's global share context must exist before the first pane: the application sets
+// Qt::AA_ShareOpenGLContexts before creating its QApplication, or makes it itself (app/ShareContext.h).
 // Operations that cannot be carried out throw WebPaneError, so a caller that skips failing steps
 // wraps each call in its own try block.
 #include "app/webpane/DomObject.h"
+#include "app/webpane/Pane.h"
 #include "app/webpane/PaneRecovery.h"
 
 #include <QElapsedTimer>
@@ -29,7 +31,6 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
-#include <stdexcept>
 #include <vector>
 
 class QTimer;
@@ -43,18 +44,6 @@ namespace app {
 
 class PaneOverlay;
 class PanePage;
-
-class WebPaneError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Passed by reference to NewWindow2 handlers; they may set Cancel.
-struct NewWindow2Args {
-    QUrl RequestedUrl;           // the address the page asked to open (may be empty)
-    bool UserInitiated = false;  // the request came from a user gesture
-    bool Cancel = false;         // true: the window is not opened at all
-};
 
 class WebPane : public QWidget {
     Q_OBJECT

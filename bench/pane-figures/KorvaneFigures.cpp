@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/PaneEngine.h"
 #include "app/Program.h"
+#include "app/engine/WebPaneEngine.h"
 
 namespace {
 
@@ -63,6 +65,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
   const app::Form1Addresses addresses{base + QStringLiteral("/qqwap/"),
                                       base + QStringLiteral("/songplayer/v2/360?lid=100014")};
+  // The panes linked in, not loaded from the module: the lines above need the engine's pages.
+  app::SetPaneEngine(app::WebPaneEngine());
   int one = 1;
   return app::Main(one, argv, addresses, [](app::Form1& form) {
     Watch(form.WebBrowser1()->Page(), "portal");

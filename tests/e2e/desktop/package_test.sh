@@ -33,9 +33,16 @@ root="$work/root"
 dpkg -x "$deb" "$root"
 (cd "$root" && find . -type f | sort) >"$work/files"
 # The program is stripped; its symbols are in the separate debug package beside it.
-file "$root/usr/games/korvane" | grep -q ', stripped' || fail "the packaged program is not stripped"
+for f in usr/games/korvane usr/lib/games/korvane/korvane-panes.so; do
+  file "$root/$f" | grep -q ', stripped' || fail "the packaged $f is not stripped"
+done
+# The window comes up before the web engine's libraries are loaded: only the module links them.
+! readelf -d "$root/usr/games/korvane" | grep -q 'NEEDED.*WebEngine' ||
+  fail "the program links the web engine: $(readelf -d "$root/usr/games/korvane" | grep NEEDED)"
+readelf -d "$root/usr/lib/games/korvane/korvane-panes.so" | grep -q 'NEEDED.*libQt6WebEngineCore' ||
+  fail "the pane module does not link the web engine"
 [ -f "$work/out/korvane-dbgsym_${version}_amd64.ddeb" ] || fail "no debug package: $(ls "$work/out")"
-for f in ./usr/games/korvane ./usr/share/applications/korvane.desktop ./usr/share/man/man6/korvane.6.gz \
+for f in ./usr/games/korvane ./usr/lib/games/korvane/korvane-panes.so ./usr/share/applications/korvane.desktop ./usr/share/man/man6/korvane.6.gz \
          ./usr/share/doc/korvane/copyright ./usr/share/doc/korvane/changelog.gz \
          ./usr/share/icons/hicolor/64x64/apps/korvane.png ./usr/share/icons/hicolor/256x256/apps/korvane.png \
          ./usr/share/metainfo/org.korvane.Korvane.metainfo.xml; do
@@ -48,7 +55,7 @@ desktop-file-validate "$root/usr/share/applications/korvane.desktop" || fail "de
 grep -qx 'Categories=Game;' "$root/usr/share/applications/korvane.desktop" || fail "desktop entry is not in Game"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.korvane.Korvane.metainfo.xml" >"$work/as.log" 2>&1 ||
   fail "metainfo refused: $(cat "$work/as.log")"
-ok "package files: program, desktop entry, icons and metainfo, all valid; nothing else"
+ok "package files: program, its pane module, desktop entry, icons and metainfo, all valid; nothing else"
 
 if ! start_portal 8421; then
   echo "SKIP: port 8421 is taken; the installed program's start was not checked"

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+#include "app/PaneEngine.h"
 #include "app/Program.h"
+#include "app/engine/WebPaneEngine.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ ProgramEnv::ProgramEnv() {
   // Forms closed by the tests must not end the run.
   QApplication::setQuitOnLastWindowClosed(false);
   app::PrepareHost();
+  // The panes are linked in: the forms made here take them from this engine, not from the module.
+  app::SetPaneEngine(app::WebPaneEngine());
 
   m_Portal.setProgram(QStringLiteral(SAMPLE_PORTAL));
   m_Portal.setArguments({QStringLiteral("--port"), QStringLiteral("0")});
