@@ -169,8 +169,8 @@ struct GlossyFrame {
 // face and band of row j in the colours rowColours(j, colour) puts in colour[kFace], colour[kBand],
 // the rows in order. Out of line, and rowColours taken by value so that what it keeps from row to
 // row stays in registers: inlined into a style's large drawing function, the loop over the rows
-// fell below the compiler's guessed threshold for hot code and was compiled for size, every
-// division of a colour blend by 100 a hardware division (a fifth of a small face's redraw).
+// falls below the compiler's guessed threshold for hot code and is compiled for size, each
+// division of a colour blend by 100 then a hardware division (a fifth of a small face's redraw).
 template <class RowColours>
 [[gnu::noinline]] void PaintFromLayout(const RowLayout& layout, const Surface::Canvas& canvas,
                                        std::vector<std::uint32_t>& table, std::int32_t H, std::uint32_t edge,
