@@ -37,7 +37,7 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
   const Rgb bright = SplitColor(look.m_ColorBright);
   const Rgb white = SplitColor(kWhite);
   const std::uint32_t edge = ToPixel(Blend(SplitColor(kBlack), face, 50));
-  const auto shaded = [&](std::int32_t j) {
+  const auto shaded = [face, bright, H](std::int32_t j) {
     return ToPixel(Blend(face, bright, Clamp100(std::abs((2 * j - H) * 100 / H))));
   };
 
@@ -64,12 +64,13 @@ void DrawStyle6Face(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
           kSameInEveryRow);
     });
     if (layout) {
-      std::uint32_t crescent = ToPixel(Rgb{0, 0, 0});
-      PaintFromLayout(*layout, canvas, sc.rowColours, H, edge, [&](std::int32_t j, std::uint32_t* colour) {
+      const auto rowColours = [shaded, white, face, R, crescent = ToPixel(Rgb{0, 0, 0})](
+                                  std::int32_t j, std::uint32_t* colour) mutable {
         if (j < R) crescent = ToPixel(Blend(white, face, j * 30 / R));
         colour[kFace] = shaded(j);
         colour[kBand] = crescent;
-      });
+      };
+      PaintFromLayout(*layout, canvas, sc.rowColours, H, edge, rowColours);
       return;
     }
   }

@@ -177,10 +177,10 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
     if (layout) {
       // The colours of each row's parts (a glow by column is written below, left half and mirror),
       // a row's colour worked out again only where its percentage differs from the row before.
-      std::uint32_t g = ToPixel(Rgb{0, 0, 0}), faceColour = 0;
-      std::int32_t glossPercent = -1, facePercent = -1;
-      PaintFromLayout(*layout, canvas, sc.rowColours, H, edge, [&](std::int32_t j, std::uint32_t* colour) {
-        const StyleNKept::FaceLayout::Percentages row = layout->percent[static_cast<std::size_t>(j)];
+      const auto rowColours = [percent = layout->percent.data(), white, face, bright, perColumn,
+                               g = ToPixel(Rgb{0, 0, 0}), faceColour = std::uint32_t{0}, glossPercent = -1,
+                               facePercent = -1](std::int32_t j, std::uint32_t* colour) mutable {
+        const StyleNKept::FaceLayout::Percentages row = percent[j];
         if (row.gloss >= 0 && row.gloss != glossPercent) {
           glossPercent = row.gloss;
           g = ToPixel(Blend(white, face, glossPercent));
@@ -191,7 +191,8 @@ void DrawStyleNFace(Surface& s, const ButtonLook& look, std::int32_t X0, std::in
         }
         colour[kFace] = faceColour;
         colour[kBand] = g;
-      });
+      };
+      PaintFromLayout(*layout, canvas, sc.rowColours, H, edge, rowColours);
       // What varies by column, on the left half of each face run, then mirrored: the glow of
       // every row, then the corner darkening over it.
       const auto spansOf = [&](std::int32_t j) {
