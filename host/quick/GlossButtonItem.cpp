@@ -19,6 +19,13 @@ namespace {
 // The longest side, in device pixels, a face is drawn at.
 constexpr double kMaxSide = 8192;
 
+// Is value one of the enumeration 0 to last? If not, says so for property, whose value stays.
+bool InEnumeration(const char* property, int value, int last) {
+  if (value >= 0 && value <= last) return true;
+  qWarning("GlossButton: %s: %d is none of 0 to %d; the property stays as it was", property, value, last);
+  return false;
+}
+
 }  // namespace
 
 GlossButtonShape::GlossButtonShape(GlossButtonItem& item) : m_Item(item) {}
@@ -96,18 +103,12 @@ void GlossButtonItem::setCaption(const QString& caption) {
 
 // What QML may set that the button cannot take is refused here, the old value kept.
 void GlossButtonItem::setStyle(int style) {
-  if (style < ClassicStyle || style > CrescentStyle) {
-    qWarning("GlossButton: style: %d is none of 0 to 6; the style stays as it was", style);
-    return;
-  }
+  if (!InEnumeration("style", style, CrescentStyle)) return;
   Change([&] { m_Site.SetStyle(style); });
 }
 
 void GlossButtonItem::setColorScheme(int scheme) {
-  if (scheme < OwnColors || scheme > YellowScheme) {
-    qWarning("GlossButton: colorScheme: %d is none of 0 to 6; the colours stay as they were", scheme);
-    return;
-  }
+  if (!InEnumeration("colorScheme", scheme, YellowScheme)) return;
   Change([&] { m_Site.SetColorScheme(scheme); });
 }
 
@@ -120,10 +121,7 @@ void GlossButtonItem::setDisplayHand(bool on) {
 }
 
 void GlossButtonItem::setPictureAlignment(int alignment) {
-  if (alignment < PictureAbove || alignment > PictureRight) {
-    qWarning("GlossButton: pictureAlignment: %d is none of 0 to 3; the alignment stays as it was", alignment);
-    return;
-  }
+  if (!InEnumeration("pictureAlignment", alignment, PictureRight)) return;
   Change([&] { m_Site.SetPictureAlignment(alignment); });
 }
 
